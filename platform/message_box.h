@@ -1,0 +1,40 @@
+// Modal message boxes. The program installs a presenter that shows real dialogs; tests install
+// one that records the text and answers; with none installed the text goes to stderr and the
+// default button is the answer.
+// Thread contract: showMessage() may be called from any thread; it calls the presenter on the
+// caller's thread, so a presenter that needs a particular thread must hand the call over itself.
+// setMessagePresenter() is meant for start-up and tests, not while boxes are being shown.
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
+enum class MessageIcon { None, Information, Warning, Error, Question };
+// The numeric values are the ones the original dialog answers used, so they can be stored.
+enum class MessageResult { Ok = 1, Cancel = 2, Retry = 4, Yes = 6, No = 7 };
+
+struct MessageRequest {
+    std::string text;
+    std::string title;
+    MessageButtons buttons = MessageButtons::Ok;
+    MessageIcon icon = MessageIcon::None;
+    int defaultButton = 0;  // index of the default button among `buttons`, from 0
+};
+
+class MessagePresenter {
+public:
+    virtual ~MessagePresenter() = default;
+    virtual MessageResult present(const MessageRequest& request) = 0;
+};
+
+// nullptr removes the presenter again. The presenter is not owned.
+void setMessagePresenter(MessagePresenter* presenter);
+
+MessageResult showMessage(const MessageRequest& request);
+
+// The answer a box gives when nobody is there to choose: its default button.
+MessageResult defaultAnswer(const MessageRequest& request);
+
+}  // namespace platform
