@@ -1,0 +1,18 @@
+// Replacing a file's whole content so that readers and crashes only ever see the old file or
+// the new one: the bytes go to a temporary file beside it, which is then renamed over it.
+// Thread contract: any thread; two writers of one path must be serialised by the caller.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// Writes `bytes` as the new content of `path`. A symbolic link is followed, so the file it
+// names is replaced and the link stays. An existing file keeps its permission bits; a new one
+// gets 0666 less the umask. On failure nothing is left behind, the old file is untouched,
+// `error` (when given) holds the reason and the result is false.
+bool replaceFileAtomically(const std::string& path, std::string_view bytes,
+                           std::string* error = nullptr);
+
+}  // namespace platform

@@ -1,0 +1,296 @@
+#include "platform/private_profile.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+using platform::deleteProfileKey;
+using platform::readProfileInt;
+using platform::readProfileString;
+using platform::readProfileValue;
+using platform::writeProfileString;
+
+class PrivateProfile : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char tmpl[] = "/tmp/corvell-profile-XXXXXX";
+        ASSERT_NE(mkdtemp(tmpl), nullptr);
+        dir_ = tmpl;
+        path_ = (dir_ / "test.ini").string();
+        platform::clearProfileCache();
+    }
+    void TearDown() override {
+        platform::clearProfileCache();
+        fs::remove_all(dir_);
+    }
+    void put(const std::string& bytes, const std::string& path = {}) {
+        std::ofstream(path.empty() ? path_ : path, std::ios::binary) << bytes;
+    }
+    std::string bytes(const std::string& path = {}) {
+        std::ifstream in(path.empty() ? path_ : path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    ino_t inode() {
+        struct stat st {};
+        return ::stat(path_.c_str(), &st) == 0 ? st.st_ino : 0;
+    }
+    int entriesInDir() { return static_cast<int>(std::distance(fs::directory_iterator(dir_), {})); }
+
+    fs::path dir_;
+    std::string path_;
+};
+
+TEST_F(PrivateProfile, LookUpRules) {
+    put("; comment=not a key\n"
+        "top=before any section\n"
+        "[Data]\n"
+        "  Name  =  spaced value  \n"
+        "Quoted=\"  kept blanks \"\n"
+        "HalfQuote=\"open\n"
+        "Twice=\"\"inner\"\"\n"
+        "Empty=\n"
+        "dup=first\n"
+        "DUP=second\n"
+        "[other]\n"
+        "name=other section\n"
+        "[DATA]\n"
+        "late=second data section is not consulted\n");
+    struct Case {
+        const char* section;
+        const char* key;
+        std::optional<std::string> want;
+    };
+    const Case cases[] = {
+        {"DATA", "NAME", "spaced value"},
+        {" data ", " name ", "spaced value"},
+        {"data", "quoted", "  kept blanks "},
+        {"data", "halfquote", "\"open"},
+        {"data", "twice", "\"inner\""},
+        {"data", "empty", ""},
+        {"data", "dup", "first"},
+        {"OTHER", "Name", "other section"},
+        {"data", "late", std::nullopt},
+        {"data", "top", std::nullopt},
+        {"data", "; comment", std::nullopt},
+        {"missing", "name", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(readProfileValue(path_, c.section, c.key), c.want) << c.section << "/" << c.key;
+    }
+    EXPECT_EQ(readProfileString(path_, "data", "nothing", "fallback"), "fallback");
+    EXPECT_EQ(readProfileString(path_, "data", "empty", "fallback"), "");
+    EXPECT_EQ(readProfileString(path_ + ".absent", "data", "name", "fb"), "fb");
+}
+
+TEST_F(PrivateProfile, IntegersTakeTheLeadingNumber) {
+    put("[N]\na=12\nb= -5\nc=12abc\nd=abc\ne=\nf=99999999999\ng=-99999999999\nh=+7\n");
+    const std::pair<const char*, int32_t> cases[] = {
+        {"a", 12},       {"b", -5},        {"c", 12},        {"d", 0}, {"e", 77},
+        {"missing", 77}, {"f", INT32_MAX}, {"g", INT32_MIN}, {"h", 7},
+    };
+    for (const auto& [key, want] : cases)
+        EXPECT_EQ(readProfileInt(path_, "n", key, 77), want) << key;
+}
+
+TEST_F(PrivateProfile, WindowsFileWithCrLfReadsAndKeepsItsLineEnds) {
+    const std::string original =
+        "[REV]\r\nID=1.0.0\r\n\r\n[BANK00]\r\n00=NONAME,,145.5,FM,15k,OFF,20kHz,OFF,OFF,OFF\r\n"
+        "BANKNAME=Air\r\n\r\n[COMMON]\r\nACTIVEBANK=3\r\n";
+    put(original);
+    EXPECT_EQ(readProfileString(path_, "bank00", "bankname", ""), "Air");
+    EXPECT_EQ(readProfileInt(path_, "Common", "ActiveBank", 0), 3);
+
+    ASSERT_TRUE(writeProfileString(path_, "BANK00", "01", "X,,7,AM,6k,OFF,1kHz,OFF,OFF,OFF"));
+    ASSERT_TRUE(writeProfileString(path_, "COMMON", "ACTIVEBANK", "4"));
+    ASSERT_TRUE(writeProfileString(path_, "BANK01", "BANKNAME", "new"));
+    EXPECT_EQ(
+        bytes(),
+        "[REV]\r\nID=1.0.0\r\n\r\n[BANK00]\r\n00=NONAME,,145.5,FM,15k,OFF,20kHz,OFF,OFF,OFF\r\n"
+        "BANKNAME=Air\r\n01=X,,7,AM,6k,OFF,1kHz,OFF,OFF,OFF\r\n\r\n[COMMON]\r\nACTIVEBANK=4\r\n"
+        "[BANK01]\r\nBANKNAME=new\r\n");
+}
+
+TEST_F(PrivateProfile, WritesChangeOnlyTheirOwnLine) {
+    put("# odd line\n[A]\n  Key = old  ; tail\nother=1\n\n[B]\nx=1");
+    ASSERT_TRUE(writeProfileString(path_, "a", "KEY", "new"));
+    ASSERT_TRUE(writeProfileString(path_, "b", "y", "2"));  // last line had no line end
+    ASSERT_TRUE(writeProfileString(path_, "a", "added", "3"));
+    EXPECT_EQ(bytes(), "# odd line\n[A]\n  Key = new\nother=1\nadded=3\n\n[B]\nx=1\ny=2\n");
+
+    ASSERT_TRUE(deleteProfileKey(path_, "A", "other"));
+    ASSERT_TRUE(deleteProfileKey(path_, "A", "never there"));
+    EXPECT_EQ(bytes(), "# odd line\n[A]\n  Key = new\nadded=3\n\n[B]\nx=1\ny=2\n");
+    EXPECT_FALSE(readProfileValue(path_, "A", "other"));
+}
+
+TEST_F(PrivateProfile, FirstWriteCreatesFileAndSection) {
+    ASSERT_TRUE(writeProfileString(path_, "DATA", "RXFREQ", "145000000"));
+    ASSERT_TRUE(writeProfileString(path_, "DATA", "TS", "\"20k\""));
+    ASSERT_TRUE(writeProfileString(path_, "MAIN", "MODE", "1"));
+    EXPECT_EQ(bytes(), "[DATA]\nRXFREQ=145000000\nTS=\"20k\"\n[MAIN]\nMODE=1\n");
+    EXPECT_EQ(readProfileString(path_, "DATA", "TS", ""), "20k");
+}
+
+TEST_F(PrivateProfile, DuplicateKeysAreAllDeletedAndTheFirstIsUpdated) {
+    put("[S]\nk=1\nK=2\nk = 3\n");
+    ASSERT_TRUE(writeProfileString(path_, "S", "k", "9"));
+    EXPECT_EQ(bytes(), "[S]\nk=9\nK=2\nk = 3\n");
+    ASSERT_TRUE(deleteProfileKey(path_, "S", "K"));
+    EXPECT_EQ(bytes(), "[S]\n");
+}
+
+TEST_F(PrivateProfile, ValuesHaveNoLengthLimit) {
+    const std::string longValue(100000, 'v');
+    ASSERT_TRUE(writeProfileString(path_, "S", "long", longValue));
+    platform::clearProfileCache();
+    EXPECT_EQ(readProfileString(path_, "S", "long", ""), longValue);
+}
+
+TEST_F(PrivateProfile, RefusesWhatCouldNotBeReadBack) {
+    EXPECT_FALSE(writeProfileString(path_, "S", "a=b", "1"));
+    EXPECT_FALSE(writeProfileString(path_, "S]", "a", "1"));
+    EXPECT_FALSE(writeProfileString(path_, "", "a", "1"));
+    EXPECT_FALSE(writeProfileString(path_, "S", " ", "1"));
+    EXPECT_FALSE(writeProfileString(path_, "S", "a\nb", "1"));
+    EXPECT_FALSE(fs::exists(path_));
+
+    // A value can never start a line of its own.
+    ASSERT_TRUE(writeProfileString(path_, "S", "a", "one\n[EVIL]\r\nb=2"));
+    EXPECT_EQ(bytes(), "[S]\na=one [EVIL]  b=2\n");
+    EXPECT_FALSE(readProfileValue(path_, "EVIL", "b"));
+}
+
+TEST_F(PrivateProfile, EachWriteReplacesTheFileAtomically) {
+    put("[S]\na=1\n");
+    ::chmod(path_.c_str(), 0640);
+    const ino_t before = inode();
+    ASSERT_TRUE(writeProfileString(path_, "S", "a", "2"));
+    EXPECT_NE(inode(), before);    // a new file was renamed over the old one
+    EXPECT_EQ(entriesInDir(), 1);  // no temporary file left behind
+    struct stat st {};
+    ASSERT_EQ(::stat(path_.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+
+    // Writing what is already there leaves the file alone.
+    const ino_t same = inode();
+    ASSERT_TRUE(writeProfileString(path_, "s", "A", "2"));
+    EXPECT_EQ(inode(), same);
+}
+
+TEST_F(PrivateProfile, ASymbolicLinkStaysALink) {
+    const std::string real = (dir_ / "real.ini").string();
+    put("[S]\na=1\n", real);
+    fs::create_symlink(real, path_);
+    ASSERT_TRUE(writeProfileString(path_, "S", "a", "2"));
+    EXPECT_TRUE(fs::is_symlink(path_));
+    EXPECT_EQ(bytes(real), "[S]\na=2\n");
+}
+
+TEST_F(PrivateProfile, FailedWritesAreReportedAndChangeNothing) {
+    // The directory does not exist.
+    EXPECT_FALSE(writeProfileString((dir_ / "no" / "x.ini").string(), "S", "a", "1"));
+    // A file stands where the directory should be.
+    put("plain", (dir_ / "plain").string());
+    EXPECT_FALSE(writeProfileString((dir_ / "plain" / "x.ini").string(), "S", "a", "1"));
+
+    // The path is a directory.
+    fs::create_directory(dir_ / "adir");
+    const std::string dirPath = (dir_ / "adir").string();
+    EXPECT_EQ(readProfileString(dirPath, "S", "a", "fb"), "fb");
+    EXPECT_FALSE(writeProfileString(dirPath, "S", "a", "1"));
+    EXPECT_TRUE(fs::is_directory(dirPath));
+
+    // A file far too large to be a settings file is read as empty and never overwritten.
+    put("[S]\na=1\n");
+    ASSERT_EQ(::truncate(path_.c_str(), 65 * 1024 * 1024), 0);
+    platform::clearProfileCache();
+    EXPECT_EQ(readProfileString(path_, "S", "a", "fb"), "fb");
+    EXPECT_FALSE(writeProfileString(path_, "S", "a", "2"));
+    EXPECT_EQ(fs::file_size(path_), 65u * 1024 * 1024);
+    std::string head(8, '\0');
+    std::ifstream(path_, std::ios::binary).read(head.data(), 8);
+    EXPECT_EQ(head, "[S]\na=1\n");
+}
+
+TEST_F(PrivateProfile, ChangesMadeByOthersAreSeen) {
+    put("[S]\na=1\n");
+    EXPECT_EQ(readProfileString(path_, "S", "a", ""), "1");
+    put("[S]\na=22\n");  // same inode, new size
+    EXPECT_EQ(readProfileString(path_, "S", "a", ""), "22");
+    fs::remove(path_);
+    EXPECT_EQ(readProfileString(path_, "S", "a", "gone"), "gone");
+}
+
+TEST_F(PrivateProfile, ABatchWritesTheFileOnce) {
+    put("[KEEP]\nx=1\n");
+    const ino_t before = inode();
+    {
+        platform::ProfileBatch batch(path_);
+        for (int i = 0; i < 1000; ++i) {
+            const std::string section = "BANK" + std::to_string(i / 50);
+            ASSERT_TRUE(writeProfileString(path_, section, std::to_string(i % 50),
+                                           "v" + std::to_string(i)));
+        }
+        ASSERT_TRUE(deleteProfileKey(path_, "BANK0", "0"));
+        EXPECT_EQ(readProfileString(path_, "bank19", "49", ""), "v999");  // seen in memory
+        {
+            platform::ProfileBatch inner(path_);
+            ASSERT_TRUE(writeProfileString(path_, "KEEP", "y", "2"));
+            EXPECT_TRUE(inner.commit());
+        }
+        EXPECT_EQ(inode(), before);  // nothing on disk yet
+        EXPECT_EQ(bytes(), "[KEEP]\nx=1\n");
+        EXPECT_TRUE(batch.commit());
+        EXPECT_TRUE(batch.commit());
+    }
+    EXPECT_NE(inode(), before);
+    platform::clearProfileCache();
+    EXPECT_EQ(readProfileString(path_, "BANK19", "49", ""), "v999");
+    EXPECT_EQ(readProfileString(path_, "KEEP", "y", ""), "2");
+    EXPECT_FALSE(readProfileValue(path_, "BANK0", "0"));
+}
+
+TEST_F(PrivateProfile, AFailedBatchLeavesDiskAndMemoryAsBefore) {
+    const std::string path = (dir_ / "missing" / "m.ini").string();
+    platform::ProfileBatch batch(path);
+    EXPECT_TRUE(writeProfileString(path, "S", "a", "1"));
+    EXPECT_EQ(readProfileString(path, "S", "a", ""), "1");
+    EXPECT_FALSE(batch.commit());
+    EXPECT_FALSE(batch.commit());
+    EXPECT_FALSE(readProfileValue(path, "S", "a"));
+}
+
+TEST_F(PrivateProfile, DamagedFilesNeverBreakReadingOrWriting) {
+    std::mt19937 random(7);
+    std::string garbage(200000, '\0');
+    for (char& c : garbage) c = static_cast<char>(random());
+    std::string damaged = "\xEF\xBB\xBF[GOOD]\nkey=value\n" + garbage +
+                          "\n[unterminated\nx=1\nno equals sign here\n=no key\n[GOOD]\nkey=dup\n" +
+                          std::string(2000000, 'L') + "\n[TAIL]\nt=" + std::string(3, '\0') + "z\n";
+    put(damaged);
+    EXPECT_EQ(readProfileString(path_, "good", "key", ""), "value");
+    EXPECT_EQ(readProfileString(path_, "unterminated", "x", ""), "1");
+    EXPECT_FALSE(readProfileValue(path_, "unterminated", "no equals sign here"));
+    EXPECT_EQ(readProfileString(path_, "TAIL", "t", ""), std::string(3, '\0') + "z");
+    for (int i = 0; i < 200; ++i) {
+        const std::string key(garbage.substr(static_cast<std::size_t>(i) * 7, 5));
+        (void)readProfileValue(path_, key, key);
+    }
+
+    ASSERT_TRUE(writeProfileString(path_, "TAIL", "t", "clean"));
+    const std::string after = bytes();
+    EXPECT_EQ(after.substr(0, damaged.size() - 6), damaged.substr(0, damaged.size() - 6));
+    EXPECT_TRUE(after.ends_with("\nt=clean\n"));
+}
+
+}  // namespace
