@@ -89,8 +89,9 @@ class clsProfileIO {
     // `path` followed directly by `name`.
     std::string GetMyProfile() const;
 
-    // Writes the value's text under the key of the current section. False for a type the file
-    // cannot hold or when the write did not reach the file.
+    // Writes the value's text under the key of the current section. The file holds 16- and
+    // 32-bit integers, bytes, single and double floats, Booleans, texts and dates; any other
+    // type, or a write that did not reach the file, gives False.
     template <typename T>
     bool saveData(std::string_view key, const T& value) {
         if constexpr (!profile_detail::isStored<T>) {

@@ -83,6 +83,38 @@ TEST_F(Settings, SavesOnlyAfterInitAndAgainWhenReleased) {
     EXPECT_EQ(again.COMPort, 3);
 }
 
+TEST_F(Settings, WindowsSettingsFileReadsAndKeepsItsForm) {
+    const std::string windows =
+        "[WINDOW_PLACEMENT]\r\nFRMMAIN=\"frmMain,1,0,0,100,100,9000,6000,0,0\"\r\n\r\n"
+        "[DATA]\r\nRXFREQ=145000000\r\nDIALSPEED=2\r\nCONNECT=1\r\nCOMPORT=3\r\n";
+    home.write("Corvell.ini", windows);
+    clsSettingTessel s;
+    s.loadData(&profile);
+    EXPECT_EQ(s.DialSpeed, 2);
+    EXPECT_EQ(s.Connect, 1);
+    EXPECT_EQ(s.COMPort, 3);
+    s.Init(&profile);
+    s.COMPort = 5;
+    ASSERT_TRUE(s.saveData(&profile));
+    EXPECT_EQ(home.read("Corvell.ini"),
+              "[WINDOW_PLACEMENT]\r\nFRMMAIN=\"frmMain,1,0,0,100,100,9000,6000,0,0\"\r\n\r\n"
+              "[DATA]\r\nRXFREQ=145000000\r\nDIALSPEED=2\r\nCONNECT=1\r\nCOMPORT=5\r\n"
+              "TOOLBARVIEW=1\r\nPLUG=0\r\nOUTLEVEL=0\r\n");
+    s.Init(nullptr);
+}
+
+TEST_F(Settings, GarbageAroundTheSectionDoesNotSpread) {
+    std::string garbage;
+    for (int i = 0; i < 5000; ++i) garbage += static_cast<char>((i * 7919) % 256);
+    home.write("Corvell.ini", garbage + "\n[DATA]\nCOMPORT=2\nDIALSPEED\nPLUG=" +
+                                  std::string(300000, '9') + "\n" + garbage);
+    clsSettingTessel s;
+    s.loadData(&profile);
+    EXPECT_EQ(s.COMPort, 2);
+    EXPECT_EQ(s.DialSpeed, 1);  // a line without "=" is no key
+    EXPECT_EQ(s.Plug, 0);       // far beyond 16 bits: left at its value
+}
+
 TEST_F(Settings, AFailedSaveIsReported) {
     clsSettingTessel s;
     s.Init(&profile);
