@@ -24,7 +24,7 @@ struct MessageRequest {
 };
 
 class MessagePresenter {
-public:
+  public:
     virtual ~MessagePresenter() = default;
     virtual MessageResult present(const MessageRequest& request) = 0;
 };

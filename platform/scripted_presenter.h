@@ -12,7 +12,7 @@
 namespace platform {
 
 class ScriptedPresenter : public MessagePresenter {
-public:
+  public:
     ScriptedPresenter() { setMessagePresenter(this); }
     ~ScriptedPresenter() override { setMessagePresenter(nullptr); }
     ScriptedPresenter(const ScriptedPresenter&) = delete;
@@ -37,7 +37,7 @@ public:
         return shown_;
     }
 
-private:
+  private:
     mutable std::mutex mutex_;
     std::deque<MessageResult> answers_;
     std::vector<MessageRequest> shown_;
