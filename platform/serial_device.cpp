@@ -205,7 +205,7 @@ bool SerialDevice::drainOutput(uint32_t timeoutMs) {
     }
 }
 
-bool SerialDevice::setSpeed(int32_t baud) {
+bool SerialDevice::drain() {
     const int fd = fd_.load(std::memory_order_acquire);
     if (fd < 0) {
         fail("device is closed", 0);
@@ -213,8 +213,12 @@ bool SerialDevice::setSpeed(int32_t baud) {
     }
     int queued = 0;
     ::ioctl(fd, TIOCOUTQ, &queued);
-    const uint32_t timeout = writeTimeoutMs(speed(), queued > 0 ? static_cast<size_t>(queued) : 0);
-    if (!drainOutput(timeout)) return false;
+    return drainOutput(writeTimeoutMs(speed(), queued > 0 ? static_cast<size_t>(queued) : 0));
+}
+
+bool SerialDevice::setSpeed(int32_t baud) {
+    if (!drain()) return false;
+    const int fd = fd_.load(std::memory_order_acquire);
     if (!configure(fd, baud)) return false;
     setLine(fd, TIOCM_DTR, true);
     setLine(fd, TIOCM_RTS, true);

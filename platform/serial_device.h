@@ -53,8 +53,10 @@ class SerialDevice {
     // Drops RTS, then DTR, and closes. Nothing when closed.
     void close();
 
-    // Drains the output (bounded by the write time-out of what is queued), then sets the new
-    // speed and the same line settings. False (with lastError()) when any step fails.
+    // Waits until queued output has gone out, at most the write time-out of what is queued.
+    bool drain();
+    // Drains the output, then sets the new speed and the same line settings. False (with
+    // lastError()) when any step fails.
     bool setSpeed(int32_t baud);
     int32_t speed() const { return baud_.load(std::memory_order_relaxed); }
 

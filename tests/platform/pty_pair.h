@@ -9,6 +9,7 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <string>
 
@@ -47,7 +48,8 @@ class PtyPair {
             pollfd p{master_, POLLIN, 0};
             if (::poll(&p, 1, timeoutMs) <= 0 || !(p.revents & POLLIN)) break;
             char buffer[512];
-            const ssize_t n = ::read(master_, buffer, sizeof buffer);
+            const size_t want = std::min(sizeof buffer, count - got.size());
+            const ssize_t n = ::read(master_, buffer, want);
             if (n <= 0) break;
             got.append(buffer, static_cast<size_t>(n));
         }
