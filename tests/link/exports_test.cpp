@@ -3,7 +3,6 @@
 
 #include <cstdio>
 #include <fstream>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -24,10 +23,12 @@ std::set<std::string> declaredExports() {
     std::stringstream text;
     text << header.rdbuf();
     const std::string body = text.str();
-    const std::regex declaration(R"(QUILLON_API\s+int32_t\s+(Rs\w+)\s*\()");
+    const std::string marker = "QUILLON_API int32_t ";
     std::set<std::string> names;
-    for (std::sregex_iterator it(body.begin(), body.end(), declaration), end; it != end; ++it) {
-        names.insert((*it)[1]);
+    for (size_t at = body.find(marker); at != std::string::npos; at = body.find(marker, at)) {
+        at += marker.size();
+        const size_t end = body.find('(', at);
+        if (end != std::string::npos) names.insert(body.substr(at, end - at));
     }
     return names;
 }
