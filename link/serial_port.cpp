@@ -103,7 +103,10 @@ void SerialPort::Turn() {
 void SerialPort::OnData(const uint8_t*, int32_t) {}
 
 void SerialPort::OnError(const char* context, const std::string& reason) {
-    std::fprintf(stderr, "Quillon: %s: %s: %s\n", name_.c_str(), context, reason.c_str());
+    std::string what = context ? context : "";
+    while (!what.empty() && what.front() == ' ') what.erase(what.begin());
+    while (!what.empty() && what.back() == ' ') what.pop_back();
+    std::fprintf(stderr, "Quillon: %s %s: %s\n", name_.c_str(), what.c_str(), reason.c_str());
     platform::MessageRequest box;
     box.text = " COM Port Error    ";
     box.title = "Corvell";

@@ -267,6 +267,7 @@ long SerialDevice::read(void* buffer, size_t max) {
         if (n >= 0) return n;
         if (errno == EINTR) continue;
         if (errno == EAGAIN || errno == EWOULDBLOCK) return 0;
+        hungUp_ = true;  // a device that fails its reads is gone; waits stop watching it
         return -1;
     }
 }

@@ -63,7 +63,8 @@ class SerialDevice {
     // Writes all bytes within writeTimeoutMs(); returns the number written, -1 on a device error.
     // A count below `count` means the time ran out.
     long write(const void* bytes, size_t count);
-    // Reads at most `max` bytes that are already queued; never blocks. -1 on error.
+    // Reads at most `max` bytes that are already queued; never blocks. -1 on error, after
+    // which the device counts as hung up.
     long read(void* buffer, size_t max);
     // Bytes waiting in the input queue (0 when closed or unknown).
     int queuedInput() const;

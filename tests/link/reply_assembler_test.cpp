@@ -177,4 +177,15 @@ TEST_F(ReplyAssemblerTest, RandomBytesNeverBreakTheFramesAroundThem) {
     }
 }
 
+TEST(ReplyAssemblerUnmapped, WithoutTheSharedBufferDataFramesAreDroppedAndTheRestWorks) {
+    ReceiverState state("no/such/mapping", "corvell_test_unmapped_relay_mt");
+    ASSERT_FALSE(state.relay().IsMapped());
+    ReplyAssembler assembler(state);
+    const std::string bytes = "OE300" + std::string(48, 'A') + "I1FE";
+    assembler.Feed(reinterpret_cast<const uint8_t*>(bytes.data()),
+                   static_cast<int32_t>(bytes.size()));
+    EXPECT_EQ(state.powerOnStat(), 1);
+    EXPECT_EQ(state.smeter(), 0xFE);
+}
+
 }  // namespace
