@@ -26,8 +26,8 @@ MchFileNames::MchFileNames(const std::string& directory) : directory_(directory)
 
 bool MchFileNames::taken(const std::string& fileName) const {
     if (folded_.count(fold(fileName)) != 0) return true;
-    const std::string path = directory_.ends_with('/') ? directory_ + fileName
-                                                       : directory_ + "/" + fileName;
+    const std::string path =
+        directory_.ends_with('/') ? directory_ + fileName : directory_ + "/" + fileName;
     struct stat st {};
     return ::lstat(path.c_str(), &st) == 0;
 }

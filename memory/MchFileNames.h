@@ -9,13 +9,13 @@
 namespace corvell {
 
 class MchFileNames {
-public:
+  public:
     // Lists the directory once; a directory that cannot be listed still answers by probing.
     explicit MchFileNames(const std::string& directory);
 
     bool taken(const std::string& fileName) const;
 
-private:
+  private:
     std::string directory_;
     std::unordered_set<std::string> folded_;
 };

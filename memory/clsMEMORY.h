@@ -13,12 +13,7 @@
 namespace corvell {
 
 class clsMEMORY {
-public:
-    // The one memory object of the program, created on first use.
-    static clsMEMORY& instance();
-    // Drops the program-wide object, so the next instance() starts afresh (tests, program end).
-    static void release();
-
+  public:
     clsMEMORY() = default;
     clsMEMORY(const clsMEMORY&) = delete;
     clsMEMORY& operator=(const clsMEMORY&) = delete;
@@ -91,7 +86,7 @@ public:
     void setMemoryRedraw(bool v);
     void Redraw();
 
-private:
+  private:
     clsMemoryDATA& store();
     clsMchDATA& cursor() { return store().chData(cursorBank_, cursorCh_); }
 
@@ -99,5 +94,10 @@ private:
     int16_t cursorBank_ = 0;
     int16_t cursorCh_ = 0;
 };
+
+// The one memory object of the program, created on first use.
+clsMEMORY& ProgramMemory();
+// Drops the program-wide memory object, so the next use starts afresh (tests, program end).
+void ResetProgramMemory();
 
 }  // namespace corvell

@@ -25,12 +25,13 @@ size_t sequenceLength(unsigned char lead) {
 
 }  // namespace
 
-clsMchDATA::clsMchDATA()
-    : name1_(kNameWidth, ' '), name2_(kRemarkWidth, ' ') {}
+clsMchDATA::clsMchDATA() : name1_(kNameWidth, ' '), name2_(kRemarkWidth, ' ') {}
 
 clsMchDATA::~clsMchDATA() = default;
 
-clsMchDATA::clsMchDATA(const clsMchDATA& other) { *this = other; }
+clsMchDATA::clsMchDATA(const clsMchDATA& other) {
+    *this = other;
+}
 
 clsMchDATA& clsMchDATA::operator=(const clsMchDATA& other) {
     if (this == &other) return *this;
@@ -81,20 +82,30 @@ std::string clsMchDATA::FitText(const std::string& text, int width) {
     return out;
 }
 
-void clsMchDATA::setName1(const std::string& text) { name1_ = FitText(text, kNameWidth); }
+void clsMchDATA::setName1(const std::string& text) {
+    name1_ = FitText(text, kNameWidth);
+}
 
-void clsMchDATA::setName2(const std::string& text) { name2_ = FitText(text, kRemarkWidth); }
+void clsMchDATA::setName2(const std::string& text) {
+    name2_ = FitText(text, kRemarkWidth);
+}
 
 clsTSbase& clsMchDATA::step() const {
     if (!step_) step_ = std::make_unique<clsTSbase>();
     return *step_;
 }
 
-std::string clsMchDATA::tsname() const { return step().tsname(); }
+std::string clsMchDATA::tsname() const {
+    return step().tsname();
+}
 
-void clsMchDATA::setTsname(const std::string& text) { step().setTsname(text); }
+void clsMchDATA::setTsname(const std::string& text) {
+    step().setTsname(text);
+}
 
-int32_t clsMchDATA::tsfrq() const { return step().tsfrq(); }
+int32_t clsMchDATA::tsfrq() const {
+    return step().tsfrq();
+}
 
 std::string clsMchDATA::ModeText() const {
     for (const CodeText& m : kModes) {

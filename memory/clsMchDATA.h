@@ -13,7 +13,7 @@ namespace corvell {
 class clsTSbase;
 
 class clsMchDATA {
-public:
+  public:
     static constexpr int kNameWidth = 16;
     static constexpr int kRemarkWidth = 32;
 
@@ -67,7 +67,7 @@ public:
     // turned into blanks.
     static std::string FitText(const std::string& text, int width);
 
-private:
+  private:
     clsTSbase& step() const;
 
     int32_t lngFreq_ = 0;

@@ -23,8 +23,12 @@ namespace {
 constexpr const char* kNoName = "NONAME";
 constexpr const char* kExtension = ".MCH";
 
-int16_t clampBank(int bank) { return static_cast<int16_t>(std::clamp(bank, 0, 19)); }
-int16_t clampChannel(int channel) { return static_cast<int16_t>(std::clamp(channel, 0, 49)); }
+int16_t clampBank(int bank) {
+    return static_cast<int16_t>(std::clamp(bank, 0, 19));
+}
+int16_t clampChannel(int channel) {
+    return static_cast<int16_t>(std::clamp(channel, 0, 49));
+}
 
 std::string twoDigits(int n) {
     char text[8];
@@ -32,7 +36,9 @@ std::string twoDigits(int n) {
     return text;
 }
 
-std::string bankSection(int bank) { return "BANK" + twoDigits(bank); }
+std::string bankSection(int bank) {
+    return "BANK" + twoDigits(bank);
+}
 
 std::string joinPath(const std::string& directory, const std::string& file) {
     return directory.ends_with('/') ? directory + file : directory + "/" + file;
@@ -118,7 +124,8 @@ int16_t clsMemoryDATA::FileOpen(const std::string& name) {
     setActiveBank(std::stoi(ReadIniInt(fullPath_, "COMMON", "ACTIVEBANK")));
     for (int bank = 0; bank < kBanks; ++bank) {
         const std::string section = bankSection(bank);
-        bankNames_[static_cast<size_t>(bank)] = TrimBlanks(ReadIniString(fullPath_, section, "BANKNAME"));
+        bankNames_[static_cast<size_t>(bank)] =
+            TrimBlanks(ReadIniString(fullPath_, section, "BANKNAME"));
         // A hand-edited file may hold any number; the rest of the program expects 0..49.
         remembered_[static_cast<size_t>(bank)] =
             clampChannel(std::stoi(ReadIniInt(fullPath_, section, "ACTIVECH")));
@@ -127,7 +134,9 @@ int16_t clsMemoryDATA::FileOpen(const std::string& name) {
     return 1;
 }
 
-int16_t clsMemoryDATA::FileSave() { return WriteMemoryFile(fullPath_); }
+int16_t clsMemoryDATA::FileSave() {
+    return WriteMemoryFile(fullPath_);
+}
 
 int16_t clsMemoryDATA::FileSaveAs(const std::string& name) {
     for (int bank = 0; bank < kBanks; ++bank) {
@@ -235,7 +244,9 @@ void clsMemoryDATA::DefaultBlank(clsMchDATA& record) const {
     record.setLngFreq(0);
 }
 
-void clsMemoryDATA::setActiveBank(int bank) { activeBank_ = clampBank(bank); }
+void clsMemoryDATA::setActiveBank(int bank) {
+    activeBank_ = clampBank(bank);
+}
 
 void clsMemoryDATA::setActiveCh(int channel) {
     remembered_[static_cast<size_t>(activeBank_)] = clampChannel(channel);
@@ -254,16 +265,12 @@ int16_t clsMemoryDATA::ChDown() {
 }
 
 void clsMemoryDATA::Copy(const clsMchDATA& source, clsMchDATA& destination) const {
-    const bool same = source.name1() == destination.name1() &&
-                      source.name2() == destination.name2() &&
-                      source.lngFreq() == destination.lngFreq() &&
-                      source.intMode() == destination.intMode() &&
-                      source.intFilter() == destination.intFilter() &&
-                      source.intAtt() == destination.intAtt() &&
-                      source.tsname() == destination.tsname() &&
-                      source.intTag() == destination.intTag() &&
-                      source.intSkip() == destination.intSkip() &&
-                      source.intTsql() == destination.intTsql();
+    const bool same =
+        source.name1() == destination.name1() && source.name2() == destination.name2() &&
+        source.lngFreq() == destination.lngFreq() && source.intMode() == destination.intMode() &&
+        source.intFilter() == destination.intFilter() && source.intAtt() == destination.intAtt() &&
+        source.tsname() == destination.tsname() && source.intTag() == destination.intTag() &&
+        source.intSkip() == destination.intSkip() && source.intTsql() == destination.intTsql();
     if (same) return;
     destination.setName1(source.name1());
     destination.setName2(source.name2());
@@ -279,7 +286,8 @@ void clsMemoryDATA::Copy(const clsMchDATA& source, clsMchDATA& destination) cons
 
 clsMchDATA& clsMemoryDATA::myChData(int bank, int channel) {
     // Callers pass positions in range; clamping only keeps a stray one inside the table.
-    auto& slot = channels_[static_cast<size_t>(clampBank(bank))][static_cast<size_t>(clampChannel(channel))];
+    auto& slot =
+        channels_[static_cast<size_t>(clampBank(bank))][static_cast<size_t>(clampChannel(channel))];
     if (!slot) {
         slot = std::make_unique<clsMchDATA>();
         if (fromFile_) {
@@ -300,9 +308,13 @@ void clsMemoryDATA::allclear(int bank) {
     for (int channel = 0; channel < kChannels; ++channel) DefaultBlank(myChData(b, channel));
 }
 
-bool clsMemoryDATA::chk_blank(int bank, int channel) { return chData(bank, channel).lngFreq() == 0; }
+bool clsMemoryDATA::chk_blank(int bank, int channel) {
+    return chData(bank, channel).lngFreq() == 0;
+}
 
-int16_t clsMemoryDATA::maxchnum(int /*bank*/) const { return kChannels; }
+int16_t clsMemoryDATA::maxchnum(int /*bank*/) const {
+    return kChannels;
+}
 
 std::string clsMemoryDATA::BankName(int bank) const {
     return bankNames_[static_cast<size_t>(clampBank(bank))];
@@ -318,7 +330,9 @@ void clsMemoryDATA::Change() {
     Redraw();
 }
 
-void clsMemoryDATA::Redraw() { flgRedraw = true; }
+void clsMemoryDATA::Redraw() {
+    flgRedraw = true;
+}
 
 int16_t clsMemoryDATA::CurrentCh(int bank) const {
     return remembered_[static_cast<size_t>(clampBank(bank))];

@@ -15,7 +15,7 @@
 namespace corvell {
 
 class clsMemoryDATA {
-public:
+  public:
     static constexpr int16_t kBanks = 20;
     static constexpr int16_t kChannels = 50;
 
@@ -79,7 +79,7 @@ public:
     // The remembered channel of a bank.
     int16_t CurrentCh(int bank) const;
 
-private:
+  private:
     void SetFileName(const std::string& name);
     std::string MakeNewFileName() const;
     int16_t WriteMemoryFile(const std::string& name);
