@@ -203,6 +203,25 @@ TEST(MchFile, RoundTripThroughANewFile) {
     }
 }
 
+TEST(MchFile, LongPathsAreKeptWhole) {
+    test::MemoryHome home;
+    std::string dir = home.dir();
+    for (int i = 0; i < 8; ++i) dir += "/" + std::string(40, static_cast<char>('a' + i));
+    fs::create_directories(dir);
+    const std::string path = dir + "/a memory file with a long name of its own.mch";
+    ASSERT_GT(path.size(), 300u);
+    clsMEMORY& memory = ProgramMemory();
+    memory.NewMemory();
+    memory.chData(2, 2).setLngFreq(433500000);
+    ASSERT_EQ(memory.SaveAsMemory(path), 1);
+    EXPECT_EQ(memory.filepath(), path);
+    ResetProgramMemory();
+    clsMEMORY& again = ProgramMemory();
+    ASSERT_EQ(again.LoadMemory(path), 1);
+    EXPECT_EQ(again.filepath(), path);
+    EXPECT_EQ(again.chData(2, 2).lngFreq(), 433500000);
+}
+
 TEST(MchFile, OutOfRangeBankAndChannelNumbersAreClamped) {
     test::MemoryHome home;
     home.write("c.MCH",
