@@ -297,12 +297,13 @@ void clsMemoryDATA::Copy(const clsMchDATA& source, clsMchDATA& destination) cons
 
 clsMchDATA& clsMemoryDATA::myChData(int bank, int channel) {
     // Callers pass positions in range; clamping only keeps a stray one inside the table.
-    auto& slot =
-        channels_[static_cast<size_t>(clampBank(bank))][static_cast<size_t>(clampChannel(channel))];
+    const int16_t b = clampBank(bank);
+    const int16_t c = clampChannel(channel);
+    auto& slot = channels_[static_cast<size_t>(b)][static_cast<size_t>(c)];
     if (!slot) {
         slot = std::make_unique<clsMchDATA>();
         if (fromFile_) {
-            ReadChannel(fullPath_, bank, channel, *slot);
+            ReadChannel(fullPath_, b, c, *slot);
         } else {
             DefaultBlank(*slot);
         }
