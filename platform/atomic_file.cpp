@@ -46,7 +46,7 @@ bool replaceFileAtomically(const std::string& path, std::string_view bytes, std:
     static std::atomic<unsigned> serial{0};
     const std::string target = targetOf(path);
     const auto slash = target.rfind('/');
-    const std::string dir = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+    const std::string dir = slash == std::string::npos ? "./" : target.substr(0, slash + 1);
     const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
 
     struct stat old {};
