@@ -337,6 +337,22 @@ TEST(MchFile, SaveThatCannotBeWrittenTellsAndLosesNothing) {
               "Ham 20m,,14.2,USB,3k,OFF,100Hz,OFF,OFF,OFF");
 }
 
+TEST(MchFile, SaveOverAReadOnlyFileLeavesItWhole) {
+    test::MemoryHome home;
+    const std::string path = copyFixture(home, "locked.MCH");
+    ::chmod(path.c_str(), 0444);
+    const std::string before = home.read("locked.MCH");
+    clsMEMORY& memory = ProgramMemory();
+    ASSERT_EQ(memory.LoadMemory(path), 1);
+    memory.ch(1, 3).setStrChName("Changed");
+    memory.Change();
+    EXPECT_EQ(memory.SaveMemory(), 0);
+    EXPECT_EQ(home.messages().back(), " FILE Not Saved. \r\n" + path);
+    EXPECT_TRUE(memory.MemoryChanged());
+    EXPECT_EQ(home.read("locked.MCH"), before);
+    EXPECT_EQ(memory.ch(1, 3).strChName(), "Changed         ");
+}
+
 TEST(MchFile, SaveIntoAReadOnlyDirectoryLeavesTheOldFileWhole) {
     if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
     test::MemoryHome home;
