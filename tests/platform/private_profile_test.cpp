@@ -210,6 +210,15 @@ TEST_F(PrivateProfile, FailedWritesAreReportedAndChangeNothing) {
     EXPECT_FALSE(writeProfileString(dirPath, "S", "a", "1"));
     EXPECT_TRUE(fs::is_directory(dirPath));
 
+    // A read-only file is left alone, though its directory would allow replacing it.
+    const std::string locked = (dir_ / "locked.ini").string();
+    put("[S]\na=1\n", locked);
+    ASSERT_EQ(::chmod(locked.c_str(), 0444), 0);
+    EXPECT_FALSE(writeProfileString(locked, "S", "a", "2"));
+    EXPECT_FALSE(deleteProfileKey(locked, "S", "a"));
+    EXPECT_EQ(bytes(locked), "[S]\na=1\n");
+    EXPECT_EQ(readProfileString(locked, "S", "a", ""), "1");
+
     // A file far too large to be a settings file is read as empty and never overwritten.
     put("[S]\na=1\n");
     ASSERT_EQ(::truncate(path_.c_str(), 65 * 1024 * 1024), 0);
