@@ -60,7 +60,8 @@ void readFromDisk(const std::string& path, CachedFile& file) {
     file.doc = IniDocument();
     file.readable = true;
     file.loaded = true;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a FIFO standing where the file should be cannot hang the caller.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         file.readable = errno == ENOENT || errno == ENOTDIR;
         file.stamp = stampOf(path);
@@ -68,7 +69,8 @@ void readFromDisk(const std::string& path, CachedFile& file) {
     }
     struct stat st {};
     std::string bytes;
-    bool ok = ::fstat(fd, &st) == 0 && st.st_size <= kMaxFileBytes;
+    // Only a regular file is read (and so ever replaced); a directory, FIFO or device is not.
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= kMaxFileBytes;
     if (ok) {
         file.stamp = stampFrom(st);
         bytes.resize(static_cast<std::size_t>(st.st_size));

@@ -210,6 +210,15 @@ TEST_F(PrivateProfile, FailedWritesAreReportedAndChangeNothing) {
     EXPECT_FALSE(writeProfileString(dirPath, "S", "a", "1"));
     EXPECT_TRUE(fs::is_directory(dirPath));
 
+    // Neither is a FIFO, which must not hang the reader either.
+    const std::string fifo = (dir_ / "fifo.ini").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(readProfileString(fifo, "S", "a", "fb"), "fb");
+    EXPECT_FALSE(writeProfileString(fifo, "S", "a", "1"));
+    struct stat st {};
+    ASSERT_EQ(::stat(fifo.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+
     // A read-only file is left alone, though its directory would allow replacing it.
     const std::string locked = (dir_ / "locked.ini").string();
     put("[S]\na=1\n", locked);
