@@ -228,6 +228,14 @@ TEST_F(PrivateProfile, FailedWritesAreReportedAndChangeNothing) {
     EXPECT_EQ(bytes(locked), "[S]\na=1\n");
     EXPECT_EQ(readProfileString(locked, "S", "a", ""), "1");
 
+    // A file of a million lines or more is read as empty and never overwritten: held in
+    // memory it would take far more than its size.
+    const std::string lines = (dir_ / "lines.ini").string();
+    put("[S]\na=1\n" + std::string(1024 * 1024, '\n'), lines);
+    EXPECT_EQ(readProfileString(lines, "S", "a", "fb"), "fb");
+    EXPECT_FALSE(writeProfileString(lines, "S", "a", "2"));
+    EXPECT_EQ(fs::file_size(lines), 8u + 1024 * 1024);
+
     // A file far too large to be a settings file is read as empty and never overwritten.
     put("[S]\na=1\n");
     ASSERT_EQ(::truncate(path_.c_str(), 65 * 1024 * 1024), 0);
