@@ -3,8 +3,8 @@
 // around names and values dropped, one pair of enclosing double quotes dropped on reading, a
 // missing file or key giving the default). Each file is held in memory once; every write
 // replaces the file atomically, and a ProfileBatch gathers many writes into one. What cannot
-// be an INI file (a directory, FIFO or device, a read-only file, more than 64 MiB or a million
-// lines) reads as empty and is never replaced: writes to it fail.
+// be an INI file (a directory, FIFO or device, more than 64 MiB or a million lines) reads as
+// empty; it and a read-only file are never replaced: writes to them fail.
 // Thread contract: every function may be called from any thread; calls are serialised by one
 // internal lock. A ProfileBatch belongs to the thread that made it.
 #pragma once
