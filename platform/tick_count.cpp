@@ -22,8 +22,12 @@ uint32_t tickCount() {
     return source ? source() : systemTicks();
 }
 
-void setTickSource(TickSource source) { g_source.store(source, std::memory_order_release); }
+void setTickSource(TickSource source) {
+    g_source.store(source, std::memory_order_release);
+}
 
-void sleepMs(uint32_t ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+void sleepMs(uint32_t ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
 
 }  // namespace platform

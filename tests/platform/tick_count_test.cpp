@@ -5,7 +5,9 @@
 namespace {
 
 uint32_t g_fakeNow = 0;
-uint32_t fakeTicks() { return g_fakeNow; }
+uint32_t fakeTicks() {
+    return g_fakeNow;
+}
 
 TEST(TickCount, AdvancesWithRealTime) {
     const uint32_t start = platform::tickCount();

@@ -1,0 +1,243 @@
+#include "link/receiver_controller.h"
+
+#include <cstdio>
+#include <cstring>
+#include <mutex>
+
+#include "platform/tick_count.h"
+#include "platform/window_messages.h"
+
+namespace quillon {
+
+using Guard = std::lock_guard<platform::NamedMutex>;
+
+ReceiverController::ReceiverController(ReceiverState& state, const std::string& commandMutexName)
+    : state_(state), commandMutex_(commandMutexName), port_(state) {
+    Guard guard(commandMutex_);
+    comportNum_.set(0);
+    notifyWindow_.set(0);
+    state_.relay().Reset();
+    state_.relay().Start();
+    muteRemaining_.set(0);
+}
+
+ReceiverController::~ReceiverController() {
+    Stop();
+    port_.Close();
+}
+
+int32_t ReceiverController::setComportNum(int32_t n) {
+    comportNum_.set(n >= 0 && n <= 10 ? n : 0);
+    return n;
+}
+
+void ReceiverController::Transmit(const CommandLine& line) {
+    Guard guard(commandMutex_);
+    std::memcpy(command_, line.text, sizeof command_);
+    port_.SendLine(command_);
+}
+
+CommandLine ReceiverController::CurrentFrequencyLine() const {
+    return FrequencyLine(state_.frequency(), state_.mode(), state_.filter());
+}
+
+CommandLine ReceiverController::CurrentAfLine() const {
+    return AfLine(state_.afgain(), state_.afmute());
+}
+
+void ReceiverController::PowerOn() {
+    Guard guard(commandMutex_);
+    state_.setPowerOnStat(0);
+    char name[16];
+    std::snprintf(name, sizeof name, "COM%d:", static_cast<int>(comportNum_.get()));
+    port_.Close();
+    port_.Open(name, 9600);
+
+    Transmit(FixedLine("H101"));
+    platform::sleepMs(200);
+    Transmit(FixedLine("G105"));
+    port_.SetSpeed(38400);
+    platform::sleepMs(200);
+    Transmit(FixedLine("J4000"));
+    Transmit(FixedLine("J41FF"));
+
+    // The receiver gets every stored value again; mode, filter and level ride in these groups.
+    for (Flag f : {Flag::Frequency, Flag::Monitor, Flag::Squelch, Flag::Af, Flag::Ifshift,
+                   Flag::Agc, Flag::Nb, Flag::Att, Flag::Anl, Flag::Bfo, Flag::Vsc, Flag::Ctcss,
+                   Flag::Bpf, Flag::Plug}) {
+        state_.raise(f);
+    }
+    state_.relay().Reset();
+    state_.setVerSCI(-1);
+    state_.setVerCPU(-1);
+    state_.setUnitOption(0);
+    state_.setMatrixVersion(-1);
+
+    for (const char* query : {"H1?", "G2?", "G4?", "GE?", "GD?", "G301"}) {
+        Transmit(FixedLine(query));
+    }
+    platform::sleepMs(200);
+    Start();  // a sender still running from an earlier power-on goes on where it was
+}
+
+void ReceiverController::PowerOff() {
+    state_.setPowerOnStat(0);
+    // The sender is stopped before the command mutex is taken: it may be waiting for the mutex
+    // to finish a transmission, and stopping it while holding the mutex would wait for ever.
+    Stop();
+    Guard guard(commandMutex_);
+    Transmit(FixedLine("H100"));
+    platform::sleepMs(100);
+    port_.Close();
+    // A reply that came in while the receiver was switching off does not make the link alive.
+    state_.setPowerOnStat(0);
+}
+
+void ReceiverController::SendTurn() {
+    // A sender told to stop during its pause sends nothing more: what is still flagged waits
+    // for the next power-on, and power-off's own line is the last one out.
+    if (!Pause(kTurnPauseMs)) return;
+    ServeStep();
+    NotifyScan();
+    CountDownMute();
+}
+
+void ReceiverController::ServeStep() {
+    const int32_t step = sendStep_.get();
+    ReceiverState& s = state_;
+    int32_t next = 0;
+    switch (step) {
+        case 0:
+        case 8: {
+            if (s.take(Flag::Frequency) || s.take(Flag::Mode) || s.take(Flag::Filter)) {
+                Guard guard(commandMutex_);  // before the relay mutex
+                Transmit(CurrentFrequencyLine());
+                s.relay().SetFrequency(s.frequency());
+            }
+            if (s.take(Flag::Squelch) || s.take(Flag::Monitor) || s.take(Flag::Vsc)) {
+                Guard guard(commandMutex_);
+                Transmit(SquelchLine(s.sql(), s.moni()));
+                Transmit(VscLine(s.vsc()));
+            }
+            next = step + 2;
+            break;
+        }
+        case 2:
+            if (s.take(Flag::Ctcss)) Transmit(CtcssLine(s.ctcss()));
+            if (s.take(Flag::Af)) Transmit(CurrentAfLine());
+            next = 4;
+            break;
+        case 4:
+            if (s.take(Flag::Ifshift)) Transmit(IfshiftLine(s.ifshift()));
+            if (s.take(Flag::Agc)) Transmit(AgcLine(s.agc()));
+            next = 6;
+            break;
+        case 6:
+            if (s.take(Flag::Nb)) Transmit(NbLine(s.nb()));
+            if (s.take(Flag::Bfo)) Transmit(BfoLine(s.bfoshift()));
+            next = 8;
+            break;
+        case 10:
+            if (s.take(Flag::Att)) Transmit(AttLine(s.att()));
+            if (s.take(Flag::Anl)) Transmit(AnlLine(s.anl()));
+            next = 12;
+            break;
+        case 12:
+            if (s.take(Flag::Bpf)) Transmit(BpfLine(s.bpftune()));
+            next = 14;
+            break;
+        case 14:
+            if (s.take(Flag::Plug) || s.take(Flag::Level)) {
+                Guard guard(commandMutex_);
+                Transmit(LevelLine(s.extOutLevel()));
+                Transmit(PlugLine(s.extPlug()));
+            }
+            next = 16;
+            break;
+        case 16:
+            if (s.take(Flag::DspUnit)) Transmit(DspUnitLine());
+            if (s.take(Flag::DspOn)) Transmit(DspOnLine(s.dspOn()));
+            if (s.take(Flag::Nr)) Transmit(NrLine(s.dspNr()));
+            if (s.take(Flag::An)) Transmit(AnLine(s.dspAn()));
+            next = 0;
+            break;
+        default:
+            next = 0;
+            break;
+    }
+    sendStep_.set(next);
+}
+
+void ReceiverController::NotifyScan() {
+    const int32_t window = notifyWindow_.get();
+    if (window == 0 || !state_.takeScanStatFlag()) return;
+    // Retried while the window exists and the sender runs; a window that is gone, or a sender
+    // being stopped, ends it.
+    do {
+        if (platform::sendMessageTimeout(window, kScanNotifyMessage, kScanNotifyWParam,
+                                         kScanNotifyLParam, kScanNotifyTimeoutMs)) {
+            return;
+        }
+        if (!platform::isWindow(window)) return;
+    } while (IsRunning());
+}
+
+void ReceiverController::CountDownMute() {
+    const uint32_t now = platform::tickCount();
+    if (!haveLastTick_) {
+        lastTick_ = now;
+        haveLastTick_ = true;
+    }
+    const uint32_t elapsed = now > lastTick_ ? now - lastTick_ : 0;
+    lastTick_ = now;
+    uint32_t remaining = muteRemaining_.get();
+    if (remaining > elapsed) {
+        muteRemaining_.compareExchange(remaining, remaining - elapsed);
+    } else if (remaining != 0 && muteRemaining_.compareExchange(remaining, 0)) {
+        Transmit(CurrentAfLine());
+    }
+}
+
+void ReceiverController::SendFreq() {
+    Transmit(CurrentFrequencyLine());
+}
+
+void ReceiverController::SendScan(int32_t code) {
+    Guard guard(commandMutex_);
+    Transmit(ScanLine(code));
+    state_.setScanStat((code & 0x7F) != 0 ? 2 : 0);
+}
+
+void ReceiverController::SetScanRxData(int32_t hz, int32_t mode, int32_t filter, int32_t att,
+                                       int32_t ctcss, int32_t pllref) {
+    Guard guard(commandMutex_);
+    state_.setFrequency(hz);
+    state_.setMode(mode);
+    state_.setFilter(filter);
+    state_.setPllRefFrequency(pllref);
+    state_.setAtt(att);
+    state_.setCtcss(ctcss);
+    Transmit(CurrentFrequencyLine());
+    state_.relay().SetFrequency(state_.frequency());
+    if (state_.take(Flag::Att)) Transmit(AttLine(state_.att()));
+    if (state_.take(Flag::Ctcss)) Transmit(CtcssLine(state_.ctcss()));
+    for (Flag f : {Flag::Frequency, Flag::Mode, Flag::Filter, Flag::Att, Flag::Ctcss}) {
+        state_.clear(f);
+    }
+}
+
+void ReceiverController::SendScope(int32_t mode, int32_t span, int32_t speed, int32_t step) {
+    Transmit(ScopeLine(mode, span, speed, step));
+}
+
+void ReceiverController::SendOneShotAfMute(int32_t ms) {
+    Guard guard(commandMutex_);
+    if (ms != 0) {
+        Transmit(FixedLine("J4000"));
+        muteRemaining_.set(static_cast<uint32_t>(ms));
+    } else {
+        Transmit(CurrentAfLine());
+    }
+}
+
+}  // namespace quillon

@@ -1,0 +1,118 @@
+#include "link/serial_port.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "platform/message_box.h"
+#include "platform/tick_count.h"
+
+namespace quillon {
+namespace {
+
+constexpr size_t kMaxNameLength = 64;
+
+}  // namespace
+
+SerialPort::SerialPort() = default;
+
+SerialPort::~SerialPort() {
+    Close();
+    Stop();
+}
+
+void SerialPort::Open(const char* name, int32_t speed) {
+    if (IsOpen()) return;
+    name_.assign(name ? name : "", 0, kMaxNameLength);
+    speed_.set(speed);
+    dsr_.set(0);
+    cts_.set(0);
+    if (!device_.open(name_, speed)) {
+        OnError(" COM Error ", device_.lastError());
+        return;
+    }
+    Start();
+}
+
+void SerialPort::SetSpeed(int32_t speed) {
+    if (!IsOpen()) return;
+    platform::sleepMs(200);
+    speed_.set(speed);
+    if (!device_.drain()) {
+        Close();
+        return;
+    }
+    if (!device_.setSpeed(speed)) {
+        OnError("SetCommState", device_.lastError());
+        Close();
+    }
+}
+
+void SerialPort::Close() {
+    if (!IsOpen()) return;
+    Stop();  // the reader is woken and joined before its device goes away
+    device_.close();
+}
+
+int32_t SerialPort::Write(const void* bytes, int32_t count) {
+    if (!IsOpen() || count < 0) return 0;
+    const long written = device_.write(bytes, static_cast<size_t>(count));
+    if (written == count) return 1;
+    device_.clearErrors();
+    return 0;
+}
+
+int32_t SerialPort::SendLine(const char* text) {
+    const auto count = static_cast<int32_t>(std::strlen(text));
+    int32_t result = Write(text, count);
+    if (result == 0) {
+        result = Write(text, count);
+        platform::sleepMs(20);
+        if (result == 0) {
+            result = Write(text, count);
+            platform::sleepMs(40);
+        }
+    }
+    return result;
+}
+
+void SerialPort::Wake() {
+    device_.wake();
+    LinkThread::Wake();
+}
+
+void SerialPort::Turn() {
+    const platform::SerialEvent event = device_.waitEvent();
+    if (event.woken) return;  // a close: the running flag is already clear
+    if (event.failed) {
+        Pause(10);  // a failing wait is retried, but never in a tight loop
+        return;
+    }
+    if (event.dsrChanged) dsr_.set(event.lines.dsr ? 1 : 0);
+    if (event.ctsChanged) cts_.set(event.lines.cts ? 1 : 0);
+    if (event.data) {
+        int queued = device_.clearErrors();
+        if (queued > kReadChunk) queued = kReadChunk;
+        if (queued <= 0) return;
+        uint8_t buffer[kReadChunk];
+        const long got = device_.read(buffer, static_cast<size_t>(queued));
+        if (got > 0) OnData(buffer, static_cast<int32_t>(got));
+    }
+    // A hang-up needs nothing here: the device then waits only for the close.
+}
+
+void SerialPort::OnData(const uint8_t*, int32_t) {}
+
+void SerialPort::OnError(const char* context, const std::string& reason) {
+    std::string what = context ? context : "";
+    while (!what.empty() && what.front() == ' ') what.erase(what.begin());
+    while (!what.empty() && what.back() == ' ') what.pop_back();
+    std::fprintf(stderr, "Quillon: %s %s: %s\n", name_.c_str(), what.c_str(), reason.c_str());
+    platform::MessageRequest box;
+    box.text = " COM Port Error    ";
+    box.title = "Corvell";
+    box.icon = platform::MessageIcon::Warning;
+    box.buttons = platform::MessageButtons::Ok;
+    platform::showMessage(box);
+}
+
+}  // namespace quillon

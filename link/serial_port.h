@@ -1,0 +1,58 @@
+// One serial port of the link: opened and configured by name, speed changed in place, command
+// text written with retries, and a reader thread that hands received bytes to OnData() and
+// follows the CTS and DSR lines.
+// Thread contract: Open/SetSpeed/Close and writes come from threads that serialise them (the
+// command mutex); OnData() runs on the reader thread only; IsDsrOn/IsCtsOn from any thread.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "link/link_thread.h"
+#include "link/relaxed.h"
+#include "platform/serial_device.h"
+
+namespace quillon {
+
+class SerialPort : public LinkThread {
+  public:
+    static constexpr int kReadChunk = 64;
+
+    SerialPort();
+    ~SerialPort() override;
+
+    // Nothing when open. A failure is reported by OnError() and leaves the port closed.
+    void Open(const char* name, int32_t speed);
+    // Nothing when closed. A failure closes the port.
+    void SetSpeed(int32_t speed);
+    // Nothing when closed. Stops the reader before the device is closed.
+    void Close();
+
+    // 1 when every byte went out within the write time-out, else 0 (at once when closed).
+    int32_t Write(const void* bytes, int32_t count);
+    // Up to three Write() attempts of the text up to its NUL; the result of the last one.
+    int32_t SendLine(const char* text);
+
+    int32_t IsDsrOn() const { return IsOpen() ? dsr_.get() : 0; }
+    int32_t IsCtsOn() const { return IsOpen() ? cts_.get() : 0; }
+    bool IsOpen() const { return device_.isOpen(); }
+    const std::string& Name() const { return name_; }
+    int32_t Speed() const { return speed_.get(); }
+
+  protected:
+    // The reader: waits for the device, then passes bytes on and follows the modem lines.
+    void Turn() override;
+    void Wake() override;
+    virtual void OnData(const uint8_t* bytes, int32_t count);
+    // Shows the port message box; the reason goes to stderr.
+    virtual void OnError(const char* context, const std::string& reason);
+
+  private:
+    platform::SerialDevice device_;
+    std::string name_ = "COM1:";
+    Relaxed<int32_t> speed_{9600};
+    Relaxed<int32_t> dsr_{0};
+    Relaxed<int32_t> cts_{0};
+};
+
+}  // namespace quillon

@@ -1,0 +1,133 @@
+#include "link/serial_port.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <mutex>
+#include <string>
+
+#include "platform/scripted_presenter.h"
+#include "tests/link/link_fixture.h"
+#include "tests/platform/pty_pair.h"
+
+namespace {
+
+using link_test::waitFor;
+
+// A port that records what it receives and counts the reader's turns.
+class RecordingPort : public quillon::SerialPort {
+  public:
+    ~RecordingPort() override { Close(); }
+    std::atomic<int> turns{0};
+    std::string received() {
+        std::lock_guard guard(lock_);
+        return received_;
+    }
+
+  protected:
+    void Turn() override {
+        turns.fetch_add(1);
+        SerialPort::Turn();
+    }
+    void OnData(const uint8_t* bytes, int32_t count) override {
+        std::lock_guard guard(lock_);
+        received_.append(reinterpret_cast<const char*>(bytes), static_cast<size_t>(count));
+    }
+
+  private:
+    std::mutex lock_;
+    std::string received_;
+};
+
+class SerialPortTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(pty_.ok());
+        ::setenv("QUILLON_COM6", pty_.slavePath().c_str(), 1);
+    }
+    void TearDown() override { ::unsetenv("QUILLON_COM6"); }
+    testing_pty::PtyPair pty_;
+    RecordingPort port_;
+};
+
+TEST_F(SerialPortTest, OpenSendsLinesAndHandsReceivedBytesOn) {
+    port_.Open("COM6:", 9600);
+    ASSERT_TRUE(port_.IsOpen());
+    EXPECT_TRUE(port_.HasThread());
+    port_.Open("COM6:", 9600);  // open already: nothing
+    EXPECT_EQ(port_.SendLine("H101\n"), 1);
+    EXPECT_EQ(pty_.readMaster(5), "H101\n");
+
+    // More than one read's worth arrives in pieces, in order.
+    std::string reply;
+    for (int i = 0; i < 50; ++i) reply += "I1" + std::to_string(10 + i) + "\n";
+    ASSERT_TRUE(pty_.writeMaster(reply));
+    EXPECT_TRUE(waitFor([&] { return port_.received() == reply; }));
+
+    port_.SetSpeed(38400);
+    EXPECT_TRUE(port_.IsOpen());
+    EXPECT_EQ(port_.Speed(), 38400);
+    EXPECT_EQ(port_.SendLine("G2?\n"), 1);
+    EXPECT_EQ(pty_.readMaster(4), "G2?\n");
+
+    port_.Close();
+    EXPECT_FALSE(port_.IsOpen());
+    EXPECT_FALSE(port_.HasThread());
+    port_.Close();  // closed already: nothing
+}
+
+TEST_F(SerialPortTest, AClosedPortFailsEveryWriteAndIgnoresSpeedChanges) {
+    EXPECT_EQ(port_.Write("x", 1), 0);
+    EXPECT_EQ(port_.SendLine("H100\n"), 0);  // three attempts, then gives up
+    port_.SetSpeed(38400);
+    EXPECT_FALSE(port_.IsOpen());
+    EXPECT_EQ(port_.IsCtsOn(), 0);
+    EXPECT_EQ(port_.IsDsrOn(), 0);
+}
+
+TEST_F(SerialPortTest, APortThatCannotBeOpenedShowsTheBoxAndSaysWhyOnStderr) {
+    platform::ScriptedPresenter presenter;
+    ::setenv("QUILLON_COM6", "/nonexistent/tty", 1);
+    testing::internal::CaptureStderr();
+    port_.Open("COM6:", 9600);
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(port_.IsOpen());
+    EXPECT_FALSE(port_.HasThread());
+    const auto shown = presenter.shown();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, " COM Port Error    ");
+    EXPECT_EQ(shown[0].title, "Corvell");
+    EXPECT_EQ(shown[0].icon, platform::MessageIcon::Warning);
+    EXPECT_EQ(shown[0].buttons, platform::MessageButtons::Ok);
+    EXPECT_NE(err.find("/nonexistent/tty"), std::string::npos) << err;
+}
+
+TEST_F(SerialPortTest, ModemLinesAPseudoTerminalCannotReportReadAsOff) {
+    port_.Open("COM6:", 9600);
+    ASSERT_TRUE(port_.IsOpen());
+    EXPECT_EQ(port_.IsCtsOn(), 0);
+    EXPECT_EQ(port_.IsDsrOn(), 0);
+}
+
+TEST_F(SerialPortTest, AFarEndThatVanishesLeavesAQuietReaderAndQuickFailingWrites) {
+    port_.Open("COM6:", 38400);
+    ASSERT_TRUE(port_.IsOpen());
+    pty_.closeMaster();
+    ASSERT_TRUE(waitFor([&] { return port_.turns.load() >= 1; }));
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    const int settled = port_.turns.load();
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_LE(port_.turns.load() - settled, 1) << "the reader spins on the hang-up";
+    EXPECT_EQ(port_.SendLine("H100\n"), 0);
+    port_.Close();
+    EXPECT_FALSE(port_.HasThread());
+
+    testing_pty::PtyPair again;  // a later open of a new device works
+    ::setenv("QUILLON_COM6", again.slavePath().c_str(), 1);
+    port_.Open("COM6:", 9600);
+    ASSERT_TRUE(port_.IsOpen());
+    EXPECT_EQ(port_.SendLine("H101\n"), 1);
+    EXPECT_EQ(again.readMaster(5), "H101\n");
+}
+
+}  // namespace
