@@ -15,6 +15,7 @@
 namespace corvell {
 
 class ScanReceiver;
+class frmTesselbase;
 class clsMEMORY;
 class clsMchDATA;
 
@@ -24,7 +25,10 @@ class frmSCANctrl {
     static constexpr int16_t kStatusSignal = 16;
     static constexpr int32_t kNoNewsMs = 2000;
 
-    // The engine works on this receiver and this memory; both outlive the controller.
+    // The engine works on the program's receiver object and this memory; both outlive the
+    // controller.
+    frmSCANctrl(frmTesselbase& rx, clsMEMORY& memory);
+    // The same on any receiver that offers the engine's calls (the engine's own tests).
     frmSCANctrl(ScanReceiver& rx, clsMEMORY& memory);
     ~frmSCANctrl();
     frmSCANctrl(const frmSCANctrl&) = delete;
@@ -124,6 +128,7 @@ class frmSCANctrl {
     bool autoMemoryWrite();
     int16_t autoBankIndex() const { return static_cast<int16_t>(autobank_ - 1); }
 
+    std::unique_ptr<ScanReceiver> ownRx_;  // set when made on the receiver object
     ScanReceiver& rx_;
     clsMEMORY& memory_;
 

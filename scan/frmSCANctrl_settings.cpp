@@ -4,6 +4,7 @@
 #include "core/ChannelRowText.h"
 #include "memory/clsMchDATA.h"
 #include "scan/ScanReceiver.h"
+#include "scan/TesselbaseScanReceiver.h"
 #include "scan/frmSCANctrl.h"
 
 namespace corvell {
@@ -15,6 +16,9 @@ int16_t clampTo(int16_t lo, int16_t hi, int16_t v) {
 }
 
 }  // namespace
+
+frmSCANctrl::frmSCANctrl(frmTesselbase& rx, clsMEMORY& memory)
+    : ownRx_(std::make_unique<TesselbaseScanReceiver>(rx)), rx_(*ownRx_), memory_(memory) {}
 
 frmSCANctrl::frmSCANctrl(ScanReceiver& rx, clsMEMORY& memory) : rx_(rx), memory_(memory) {}
 
