@@ -34,7 +34,7 @@ TEST_F(AutoWrite, ASignalIsWrittenWhenItEndsAndTheScanMovesOn) {
     scan.setDelaytype(0);
     setRow(1, 118000000, 137000000, "AM", "6k", "25kHz", 1);
     ASSERT_TRUE(scan.scan_start(2, -1));
-    rx.ctcss_ = 12;
+    rx.setCtcss(12);
     feed(16);
     ASSERT_EQ(scan.busyStop(), 1);
     feed(1);
@@ -48,7 +48,7 @@ TEST_F(AutoWrite, ASignalIsWrittenWhenItEndsAndTheScanMovesOn) {
     EXPECT_EQ(rec.intTag(), 0);
     EXPECT_EQ(rec.intSkip(), 0);
     EXPECT_TRUE(memory.MemoryChanged());
-    EXPECT_EQ(rx.freq, 118025000);
+    EXPECT_EQ(rx.Frequency(), 118025000);
     EXPECT_EQ(scan.scanning(), 1);
 }
 
@@ -84,7 +84,7 @@ TEST_F(AutoWrite, AFrequencyInTheSame100HzBlockCountsAsStored) {
         ASSERT_TRUE(scan.scan_start(2, -1));
         feed(16);
         EXPECT_EQ(scan.busyStop() == 1, c.stops);
-        EXPECT_EQ(rx.freq != c.tuned, !c.stops);
+        EXPECT_EQ(rx.Frequency() != c.tuned, !c.stops);
     }
 }
 
@@ -93,11 +93,11 @@ TEST_F(AutoWrite, StatusThreeMovesOnOnlyOverAStoredFrequency) {
     setRow(1, 118000000, 137000000);
     ASSERT_TRUE(scan.scan_start(2, -1));
     feed(3);
-    EXPECT_EQ(rx.freq, 118000000);  // not stored: wait
+    EXPECT_EQ(rx.Frequency(), 118000000);  // not stored: wait
     feed(1);
-    EXPECT_EQ(rx.freq, 118020000);
+    EXPECT_EQ(rx.Frequency(), 118020000);
     feed(3);
-    EXPECT_EQ(rx.freq, 118040000);  // stored: move on
+    EXPECT_EQ(rx.Frequency(), 118040000);  // stored: move on
 }
 
 TEST_F(AutoWrite, AFullBankRefusesTheStart) {
@@ -119,8 +119,8 @@ TEST_F(AutoWrite, TheScanStopsWhenTheLastBlankChannelHasBeenWritten) {
     feed(1);
     EXPECT_EQ(memory.chData(kBank, 49).lngFreq(), 118000000);
     EXPECT_EQ(scan.scanning(), 0);
-    EXPECT_EQ(rx.freq, 118000000);
-    EXPECT_THAT(rx.only({"H8", "ScanRx"}), ElementsAre("H800"));
+    EXPECT_EQ(rx.Frequency(), 118000000);
+    EXPECT_THAT(sends({"H8", "ScanRx"}), ElementsAre("H800"));
     for (int16_t ch = 0; ch < 49; ++ch) {
         EXPECT_EQ(memory.chData(kBank, ch).lngFreq(), 400000000 + ch * 100000);
     }

@@ -18,12 +18,13 @@ class FoundSignal : public ScanTest {
         scan.setDelaytime(delaytime);
         setRow(1, 118000000, 137000000);
         ASSERT_TRUE(scan.scan_start(1, -1));
-        rx.busy_ = 1;
+        rx.setAfgain(128);
+        signal(true);
         feed(16);
         ASSERT_EQ(scan.busyStop(), 1);
         clearLog();
     }
-    bool movedOn() const { return rx.freq != 118000000; }
+    bool movedOn() { return rx.Frequency() != 118000000; }
 };
 
 TEST_F(FoundSignal, DelayTimeIsWorkedOutIn32Bits) {
@@ -51,7 +52,7 @@ TEST_F(FoundSignal, DelayTypeOneStopsForTheDelayTimeEvenWhileTheSignalStays) {
     EXPECT_EQ(scan.busyStop(), 0);
     EXPECT_EQ(scan.condition(0), "");
     // Moving on past a signal mutes the audio around the slow restart sweep.
-    EXPECT_THAT(rx.only({"afgain", "H8"}), ElementsAre("afgain 0", "H8E4", "afgain 128"));
+    EXPECT_THAT(sends({"afgain", "H8"}), ElementsAre("afgain 0", "H8E4", "afgain 128"));
 }
 
 TEST_F(FoundSignal, AChangedDelayTimeRearmsTheDelayTimer) {
@@ -73,14 +74,13 @@ TEST_F(FoundSignal, DelayTypeZeroWaitsForTheSignalToGoThenTheRestartDelay) {
         SCOPED_TRACE(c.restartdelay);
         scan.scan_stop();
         scan.continus_reset();
-        rx.freq = 0;
         stopOnSignal(0, c.restartdelay);
         for (int i = 0; i < 100; ++i) {  // a long signal never moves the scan on
             advance(100);
             tick();
         }
         ASSERT_FALSE(movedOn());
-        rx.busy_ = 0;  // last seen at the tick before
+        signal(false);  // last seen at the tick before
         advance(c.after - 1);
         tick();
         EXPECT_FALSE(movedOn());
@@ -92,11 +92,11 @@ TEST_F(FoundSignal, DelayTypeZeroWaitsForTheSignalToGoThenTheRestartDelay) {
 
 TEST_F(FoundSignal, WithVoiceSquelchOnlyAnOpenAudioCountsAsASignal) {
     stopOnSignal(0, 2);
-    rx.vsc_ = 1;
-    rx.afout_ = 1;
+    rs.setValue("Vsc", 1);
+    rs.setValue("Afopen", 1);
     advance(1500);
     tick();  // still present: the restart delay starts again
-    rx.afout_ = 0;
+    rs.setValue("Afopen", 0);
     advance(1999);
     tick();
     EXPECT_FALSE(movedOn());
@@ -119,8 +119,8 @@ TEST_F(FoundSignal, DelayTypeTwoStopsTheScan) {
     clearLog();
     feed(16);
     EXPECT_EQ(scan.scanning(), 0);
-    EXPECT_EQ(rx.freq, 118000000);
-    EXPECT_THAT(rx.only({"H8"}), ElementsAre("H800"));
+    EXPECT_EQ(rx.Frequency(), 118000000);
+    EXPECT_THAT(sends({"H8"}), ElementsAre("H800"));
 }
 
 TEST_F(FoundSignal, StatusWritesWhileStoppedOnASignalWaitForTheHeartbeat) {

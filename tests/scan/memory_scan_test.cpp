@@ -2,6 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "core/clsAUTOMODE.h"
 #include "tests/scan/ScanFixture.h"
 
 namespace corvell {
@@ -69,11 +70,15 @@ TEST_F(MemoryScan, EachChannelIsSentWithItsOwnSettings) {
     rec.setIntAtt(1);
     rec.setIntTsql(7);
     rec.setTsname("9kHz");
-    rx.freq = 100000000;
+    rx.setFrequency(100000000);
+    rx.AutoMode().setMode(1);
+    clearLog();
     ASSERT_TRUE(scan.scan_start(3, -1));
-    EXPECT_THAT(rx.only({"AutoOff", "ScanRx", "SendFreq", "H8"}),
-                ElementsAre("AutoOff", "ScanRx 145000000 AM 6k 1 7 9kHz", "H8E4",
-                            "SendFreq 145000000", "H8CB"));
+    EXPECT_THAT(sends({"ScanRx", "SendFreq", "H8"}),
+                ElementsAre("ScanRx 145000000 2 1 1 7 9000", "H8E4", "SendFreq", "H8CB"));
+    EXPECT_FALSE(rx.AutoMode().mode());  // automatic mode selection is switched off
+    EXPECT_EQ(rx.Frequency(), 145000000);
+    EXPECT_EQ(step(), "9kHz");
     EXPECT_EQ(scan.condition(1), "Memory SCAN");
 }
 

@@ -26,9 +26,10 @@ TEST_F(SharedScanStop, StopsTheScanAndForgetsWhereItWas) {
     ScanStop();
     EXPECT_EQ(scan.scanning(), 0);
     EXPECT_EQ(scan.continueFlag(), 0);
-    EXPECT_THAT(rx.log, ElementsAre("H800", "SendFreq 118020000", "DispReq"));
+    EXPECT_THAT(sends({"H8", "SendFreq"}), ElementsAre("H800", "SendFreq"));
+    EXPECT_TRUE(rx.DispReq());
     ASSERT_TRUE(scan.scan_start(1, -1));
-    EXPECT_EQ(rx.freq, 118000000);  // a fresh start from the low edge
+    EXPECT_EQ(rx.Frequency(), 118000000);  // a fresh start from the low edge
 }
 
 }  // namespace

@@ -90,7 +90,7 @@ TEST_F(ScanSettings, TheProgramBaseServesRunningProgramScansOnly) {
     ASSERT_TRUE(scan.scan_start(1, -1));
     EXPECT_EQ(scan.speedbase(), 10);
     feed(1);
-    EXPECT_EQ(rx.scanBytes.back(), 128 + 50 + 10);
+    EXPECT_EQ(scanBytes().back(), 128 + 50 + 10);
 }
 
 TEST_F(ScanSettings, ProgramChannelRowsAreReadFromTheirText) {
@@ -145,8 +145,7 @@ TEST_F(ScanSettings, WhatIsSavedComesBack) {
     EXPECT_EQ(get("PCH07"), ",,144.5,146,FM,15k,OFF,20kHz");
     EXPECT_EQ(get("PCH08"), ",,,,,,,");
 
-    FakeReceiver rx2;
-    frmSCANctrl again(rx2, memory);
+    frmSCANctrl again(rx, memory);
     again.Init();
     EXPECT_EQ(again.programno(), 7);
     EXPECT_EQ(again.memotag(), 1);
@@ -198,7 +197,7 @@ TEST_F(ScanSettings, ConditionTexts) {
     scan.pchData(1).setLngFreq(118000000);
     scan.pchData(1).setLngFreqHigh(137000000);
     ASSERT_TRUE(scan.scan_start(1, -1));
-    rx.busy_ = 1;
+    signal(true);
     feed(16);
     scan.setPause(1);
     EXPECT_EQ(scan.condition(0), "Pause");  // pause wins over the busy stop
