@@ -1,9 +1,17 @@
 // Cost of the scan engine's steps: one heartbeat with a program scan moving on, and one memory
-// scan step that walks past a whole bank of skipped channels.
+// scan step that walks past a whole bank of skipped channels; each on the engine alone and on
+// the program's receiver object over a link library that answers at once.
 #include <benchmark/benchmark.h>
+#include <stdlib.h>
 
+#include <filesystem>
+#include <type_traits>
+
+#include "core/QuillonApi.h"
+#include "core/frmTesselbase.h"
 #include "memory/clsMEMORY.h"
 #include "memory/clsMchDATA.h"
+#include "platform/scripted_presenter.h"
 #include "scan/ScanReceiver.h"
 #include "scan/frmSCANctrl.h"
 
@@ -48,10 +56,88 @@ class QuietReceiver : public ScanReceiver {
     void automodeOff() override {}
 };
 
-void BM_ProgramScanStep(benchmark::State& state) {
-    QuietReceiver rx;
+// Link exports that do nothing; the link reports itself established.
+int32_t none0() {
+    return 0;
+}
+int32_t none1(int32_t) {
+    return 0;
+}
+int32_t none4(int32_t, int32_t, int32_t, int32_t) {
+    return 0;
+}
+int32_t none6(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t) {
+    return 0;
+}
+int32_t linked() {
+    return 1;
+}
+
+QuillonApi quietLink() {
+    QuillonApi api;
+#define QUIET0(n) api.n = &none0;
+#define QUIET1(n) api.n = &none1;
+#define QUIET4(n) api.n = &none4;
+#define QUIET6(n) api.n = &none6;
+    CORVELL_QUILLON_EXPORTS(QUIET0, QUIET1, QUIET4, QUIET6)
+#undef QUIET0
+#undef QUIET1
+#undef QUIET4
+#undef QUIET6
+    api.RsGetPowerOnStat = &linked;
+    return api;
+}
+
+// One program directory for the whole run, so no settings file lands beside the benchmark.
+class BenchHome {
+  public:
+    BenchHome() {
+        char dir[] = "/tmp/corvell-scan-bench-XXXXXX";
+        if (mkdtemp(dir) != nullptr) dir_ = dir;
+        setenv("CORVELL_HOME", dir_.c_str(), 1);
+    }
+    ~BenchHome() {
+        std::error_code ignored;
+        std::filesystem::remove_all(dir_, ignored);
+    }
+
+  private:
+    std::string dir_;
+};
+
+void useBenchHome() {
+    static BenchHome home;
+}
+
+// The receiver object loaded, switched on and linked.
+class LinkedReceiver {
+  public:
+    LinkedReceiver() : api_(quietLink()) {
+        BindQuillon(&api_);
+        SetProgramReceiver(&rx);
+        rx.Load();
+        rx.PowerOn();
+    }
+    ~LinkedReceiver() {
+        rx.setScanObj(nullptr);
+        rx.Unload();
+        SetProgramReceiver(nullptr);
+        BindQuillon(nullptr);
+    }
+    frmTesselbase rx;
+
+  private:
+    platform::ScriptedPresenter quiet_;  // a start without a memory file is told here
+    QuillonApi api_;
+};
+
+template <class Rig>
+void programScanStep(benchmark::State& state, Rig& rx) {
+    useBenchHome();
     clsMEMORY memory;
     frmSCANctrl scan(rx, memory);
+    scan.Init();
+    if constexpr (std::is_same_v<Rig, frmTesselbase>) rx.setScanObj(&scan);
     clsMchDATA& row = scan.pchData(1);
     row.setLngFreq(118000000);
     row.setLngFreqHigh(137000000);
@@ -61,14 +147,17 @@ void BM_ProgramScanStep(benchmark::State& state) {
         scan.pass();
         scan.Task_exec();
     }
-    benchmark::DoNotOptimize(rx.freq);
+    if (scan.scanning() == 0) state.SkipWithError("the scan did not run");
+    if constexpr (std::is_same_v<Rig, frmTesselbase>) rx.setScanObj(nullptr);
 }
-BENCHMARK(BM_ProgramScanStep);
 
-void BM_MemoryScanWalksASkippedBank(benchmark::State& state) {
-    QuietReceiver rx;
+template <class Rig>
+void memoryScanStep(benchmark::State& state, Rig& rx) {
+    useBenchHome();
     clsMEMORY memory;
     frmSCANctrl scan(rx, memory);
+    scan.Init();
+    if constexpr (std::is_same_v<Rig, frmTesselbase>) rx.setScanObj(&scan);
     memory.setActiveBank(3);
     for (int16_t ch = 0; ch < 50; ++ch) {
         clsMchDATA& rec = memory.chData(3, ch);
@@ -85,8 +174,34 @@ void BM_MemoryScanWalksASkippedBank(benchmark::State& state) {
         scan.Task_exec();
     }
     if (memory.ActiveCh() != 0) state.SkipWithError("the walk did not reach channel 0");
+    if constexpr (std::is_same_v<Rig, frmTesselbase>) rx.setScanObj(nullptr);
 }
-BENCHMARK(BM_MemoryScanWalksASkippedBank);
+
+void BM_ProgramScanStep_Engine(benchmark::State& state) {
+    QuietReceiver rx;
+    programScanStep(state, rx);
+}
+BENCHMARK(BM_ProgramScanStep_Engine);
+
+void BM_ProgramScanStep_ReceiverObject(benchmark::State& state) {
+    useBenchHome();
+    LinkedReceiver linked;
+    programScanStep(state, linked.rx);
+}
+BENCHMARK(BM_ProgramScanStep_ReceiverObject);
+
+void BM_MemoryScanWalksASkippedBank_Engine(benchmark::State& state) {
+    QuietReceiver rx;
+    memoryScanStep(state, rx);
+}
+BENCHMARK(BM_MemoryScanWalksASkippedBank_Engine);
+
+void BM_MemoryScanWalksASkippedBank_ReceiverObject(benchmark::State& state) {
+    useBenchHome();
+    LinkedReceiver linked;
+    memoryScanStep(state, linked.rx);
+}
+BENCHMARK(BM_MemoryScanWalksASkippedBank_ReceiverObject);
 
 }  // namespace
 }  // namespace corvell
