@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "core/clsTick.h"
 
@@ -146,7 +145,6 @@ class frmSCANctrl {
     int16_t speedbaseP_ = 25;
     int16_t speedbaseM_ = 25;
     std::array<std::unique_ptr<clsMchDATA>, kPchCount> pch_;
-    std::vector<std::string> onOff_;
 
     // run-time state
     int16_t status_ = 0;

@@ -25,7 +25,6 @@ frmSCANctrl::frmSCANctrl(ScanReceiver& rx, clsMEMORY& memory) : rx_(rx), memory_
 frmSCANctrl::~frmSCANctrl() = default;
 
 void frmSCANctrl::Init() {
-    onOff_ = {"OFF", "ON"};
     scanningFlag_ = 0;
     pass_ = 0;
     dir_ = 0;
