@@ -207,8 +207,6 @@ bool frmSCANctrl::restartCheck() {
             rscstop();
         }
     }
-    // A full auto-write bank has ended the scan: nothing more to do on this step.
-    if (scanningFlag_ == 0) return false;
     if (pass_ != 0) {
         busyStop_ = 0;
         return true;
@@ -233,10 +231,7 @@ bool frmSCANctrl::restartCheck() {
     if (delaytype_ == 1 && delayTimer_.counter() == 0) wait = false;
     if (wait) return false;
 
-    if (!autoMemoryWrite()) {
-        rscstop();
-        return false;
-    }
+    if (!autoMemoryWrite()) rscstop();
     pass_ = 1;
     return true;
 }

@@ -126,6 +126,21 @@ TEST_F(AutoWrite, TheScanStopsWhenTheLastBlankChannelHasBeenWritten) {
     }
 }
 
+TEST_F(AutoWrite, ABankFilledWhileStoppedOnASignalEndsTheScanOnce) {
+    fill(49);
+    scan.setDelaytype(0);
+    setRow(1, 118000000, 137000000);
+    ASSERT_TRUE(scan.scan_start(2, -1));
+    feed(16);
+    setChannel(kBank, 49, 433000000);  // the last blank channel is taken meanwhile
+    advance(2000);                     // and the restart delay is over
+    clearLog();
+    feed(1);
+    EXPECT_EQ(scan.scanning(), 0);
+    EXPECT_THAT(sends({"H8", "SendFreq", "ScanRx"}), ElementsAre("H800", "SendFreq"));
+    EXPECT_EQ(memory.chData(kBank, 49).lngFreq(), 433000000);
+}
+
 TEST_F(AutoWrite, OnlyBanksThatExistCanBeChosen) {
     scan.setAutobank(0);
     EXPECT_EQ(scan.autobank(), 1);
