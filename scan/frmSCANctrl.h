@@ -27,7 +27,7 @@ class frmSCANctrl {
     // The engine works on the program's receiver object and this memory; both outlive the
     // controller.
     frmSCANctrl(frmTesselbase& rx, clsMEMORY& memory);
-    // The same on any receiver that offers the engine's calls (the engine's own tests).
+    // The same on any receiver that offers the engine's calls (the engine measured alone).
     frmSCANctrl(ScanReceiver& rx, clsMEMORY& memory);
     ~frmSCANctrl();
     frmSCANctrl(const frmSCANctrl&) = delete;
@@ -36,6 +36,8 @@ class frmSCANctrl {
     // ---- life and persistence ----
     void Init();
     void loadData();
+    // Writes the section in one go; a write that fails is told on stderr, and the settings
+    // stay as they are in memory.
     void saveData();
     // The window's unload: writes the section as saveData does.
     void Unload();

@@ -78,6 +78,7 @@ void frmSCANctrl::saveData() {
     profile.saveData("AUTOMEBANK", autobank_);
     profile.saveData("SPEEDBASE_P", speedbaseP_);
     profile.saveData("SPEEDBASE_M", speedbaseM_);
+    if (!batch.commit()) std::fprintf(stderr, "Corvell: the scan settings were not saved\n");
 }
 
 }  // namespace corvell

@@ -2,6 +2,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "core/ProgramObjects.h"
 #include "tests/scan/ScanFixture.h"
 
@@ -160,6 +162,17 @@ TEST_F(ScanSettings, WhatIsSavedComesBack) {
     EXPECT_EQ(again.pchData(7).lngFreq(), 144500000);
     EXPECT_EQ(again.pchData(1).ModeText(), "AM");
     EXPECT_EQ(get("SPEEDBASE_P"), "25");
+}
+
+TEST_F(ScanSettings, ASaveThatCannotReachTheFileIsTold) {
+    scan.setSpeed(70);
+    std::filesystem::remove(home.path("Corvell.ini"));
+    std::filesystem::create_directory(home.path("Corvell.ini"));  // nothing can replace it
+    ::testing::internal::CaptureStderr();
+    scan.Unload();
+    const std::string told = ::testing::internal::GetCapturedStderr();
+    EXPECT_THAT(told, ::testing::HasSubstr("the scan settings were not saved"));
+    EXPECT_EQ(scan.speed(), 70);
 }
 
 TEST_F(ScanSettings, AccessorsKeepTheirRanges) {
