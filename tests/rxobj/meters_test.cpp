@@ -45,7 +45,7 @@ TEST_F(MetersTest, SmoothingFollowsASteadySignal) {
     }
     for (int i = 0; i < 50; ++i) rx->UpdateSmeter();
     EXPECT_NEAR(rx->SmeterVirtual(), 100, 1);  // the damping settles within one step
-    rs.setValue("PowerOnStat", 0);  // no reply: the meter sinks to 0
+    rs.setValue("PowerOnStat", 0);             // no reply: the meter sinks to 0
     for (int i = 0; i < 50; ++i) rx->UpdateSmeter();
     EXPECT_EQ(rx->SmeterVirtual(), 0);
 }
