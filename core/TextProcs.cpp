@@ -56,7 +56,9 @@ int16_t SplitCommaList(std::string_view text, std::vector<std::string>& pieces) 
     pieces[n] = std::move(piece);
     // The spare element holds nothing left over from an earlier list.
     for (std::size_t i = n + 1; i < pieces.size(); ++i) pieces[i].clear();
-    return static_cast<int16_t>(n + 1);
+    // A count beyond 16 bits is held at the limit: wrapping round could make a damaged line
+    // look like one with the expected number of fields.
+    return static_cast<int16_t>(std::min<std::size_t>(n + 1, INT16_MAX));
 }
 
 int16_t FindStringIndex(const std::vector<std::string>& list, std::string_view key,

@@ -23,8 +23,9 @@ int32_t InStrNoCase(int32_t start, std::string_view text, std::string_view find,
 int32_t InStrNoCase(std::string_view text, std::string_view find);
 
 // Splits at every "," into `pieces` (pieces untrimmed, "a,b," gives a, b and an empty one)
-// and returns their count. An empty text returns 0 and leaves `pieces` as it was. The list
-// is sized as it always was: one spare element after the pieces unless the text ends in ",".
+// and returns their count (held at 32767 for a longer list). An empty text returns 0 and
+// leaves `pieces` as it was. The list is sized as it always was: one spare element after the
+// pieces unless the text ends in ",".
 int16_t SplitCommaList(std::string_view text, std::vector<std::string>& pieces);
 
 // The first index whose element equals `key` exactly, else `fallback`.

@@ -1,5 +1,6 @@
 #include "core/ValueProcs.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -46,7 +47,12 @@ double outOfRange(const std::string& number) {
             seenDigit = true;
         }
     }
-    if (i < number.size()) order += std::strtol(number.c_str() + i + 1, nullptr, 10);
+    if (i < number.size()) {
+        // strtol holds an absurd exponent at its limit; halving keeps the sum from overflowing
+        // while leaving its sign, which is all that matters here.
+        constexpr long kLimit = std::numeric_limits<long>::max() / 2;
+        order += std::clamp(std::strtol(number.c_str() + i + 1, nullptr, 10), -kLimit, kLimit);
+    }
     const double magnitude = order > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     return number[0] == '-' ? -magnitude : magnitude;
 }

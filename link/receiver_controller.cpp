@@ -94,7 +94,9 @@ void ReceiverController::PowerOff() {
 }
 
 void ReceiverController::SendTurn() {
-    Pause(kTurnPauseMs);
+    // A sender told to stop during its pause sends nothing more: what is still flagged waits
+    // for the next power-on, and power-off's own line is the last one out.
+    if (!Pause(kTurnPauseMs)) return;
     ServeStep();
     NotifyScan();
     CountDownMute();

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <optional>
-#include <string_view>
 
 #include "core/ChannelRowText.h"
 #include "core/IniProcs.h"
@@ -160,13 +159,26 @@ std::string clsMemoryDATA::ChannelLine(const clsMchDATA& record) const {
     return line;
 }
 
+bool clsMemoryDATA::WriteChannel(int bank, int channel) const {
+    const clsMchDATA* record =
+        channels_[static_cast<size_t>(bank)][static_cast<size_t>(channel)].get();
+    // A channel never read keeps its line; in a new memory it is blank and loses it.
+    if (!record && fromFile_) return true;
+    const std::string section = bankSection(bank);
+    const std::string key = twoDigits(channel);
+    bool written = WriteIniString(fullPath_, section, key, std::nullopt) == 1;
+    if (record && record->lngFreq() > 0) {
+        written = WriteIniString(fullPath_, section, key, ChannelLine(*record)) == 1 && written;
+    }
+    return written;
+}
+
 int16_t clsMemoryDATA::WriteMemoryFile(const std::string& name) {
-    const std::string oldName = givenName_;
+    const std::array<std::string, 4> oldNames{givenName_, fullPath_, directory_, fileName_};
     SetFileName(name);
     const std::string& file = fullPath_;
     bool written = true;
-    auto put = [&](const std::string& section, const std::string& key,
-                   std::optional<std::string_view> value) {
+    auto put = [&](const std::string& section, const std::string& key, const std::string& value) {
         written = WriteIniString(file, section, key, value) == 1 && written;
     };
     {
@@ -179,12 +191,7 @@ int16_t clsMemoryDATA::WriteMemoryFile(const std::string& name) {
             const auto b = static_cast<size_t>(bank);
             const std::string section = bankSection(bank);
             for (int channel = 0; channel < kChannels; ++channel) {
-                const clsMchDATA* record = channels_[b][static_cast<size_t>(channel)].get();
-                // A channel never read keeps its line; in a new memory it is blank and loses it.
-                if (!record && fromFile_) continue;
-                const std::string key = twoDigits(channel);
-                put(section, key, std::nullopt);
-                if (record && record->lngFreq() > 0) put(section, key, ChannelLine(*record));
+                written = WriteChannel(bank, channel) && written;
             }
             put(section, "BANKNAME", protectQuotes(bankNames_[b]));
             put(section, "ACTIVECH", std::to_string(remembered_[b]));
@@ -194,7 +201,11 @@ int16_t clsMemoryDATA::WriteMemoryFile(const std::string& name) {
     }
     if (!written) {
         showFileMessage(" FILE Not Saved. ", fullPath_);
-        SetFileName(oldName);
+        // The memory still belongs to the file it came from.
+        givenName_ = oldNames[0];
+        fullPath_ = oldNames[1];
+        directory_ = oldNames[2];
+        fileName_ = oldNames[3];
         return 0;
     }
     fromFile_ = true;
@@ -286,12 +297,13 @@ void clsMemoryDATA::Copy(const clsMchDATA& source, clsMchDATA& destination) cons
 
 clsMchDATA& clsMemoryDATA::myChData(int bank, int channel) {
     // Callers pass positions in range; clamping only keeps a stray one inside the table.
-    auto& slot =
-        channels_[static_cast<size_t>(clampBank(bank))][static_cast<size_t>(clampChannel(channel))];
+    const int16_t b = clampBank(bank);
+    const int16_t c = clampChannel(channel);
+    auto& slot = channels_[static_cast<size_t>(b)][static_cast<size_t>(c)];
     if (!slot) {
         slot = std::make_unique<clsMchDATA>();
         if (fromFile_) {
-            ReadChannel(fullPath_, bank, channel, *slot);
+            ReadChannel(fullPath_, b, c, *slot);
         } else {
             DefaultBlank(*slot);
         }

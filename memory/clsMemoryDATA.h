@@ -83,6 +83,7 @@ class clsMemoryDATA {
     void SetFileName(const std::string& name);
     std::string MakeNewFileName() const;
     int16_t WriteMemoryFile(const std::string& name);
+    bool WriteChannel(int bank, int channel) const;
     void ReadChannel(const std::string& file, int bank, int channel, clsMchDATA& record) const;
     std::string ChannelLine(const clsMchDATA& record) const;
     void dropChannels();

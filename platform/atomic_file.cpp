@@ -46,12 +46,17 @@ bool replaceFileAtomically(const std::string& path, std::string_view bytes, std:
     static std::atomic<unsigned> serial{0};
     const std::string target = targetOf(path);
     const auto slash = target.rfind('/');
-    const std::string dir = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+    const std::string dir = slash == std::string::npos ? "./" : target.substr(0, slash + 1);
     const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
 
     struct stat old {};
     const bool existed = ::stat(target.c_str(), &old) == 0;
     if (existed && S_ISDIR(old.st_mode)) return fail(error, target, EISDIR);
+    // A file marked read-only stays as it is, even where the directory would allow the rename
+    // (and even for a user whom permissions do not stop).
+    if (existed && ((old.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)) {
+        return fail(error, target, EACCES);
+    }
 
     std::string temp;
     int fd = -1;

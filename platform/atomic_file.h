@@ -10,7 +10,8 @@ namespace platform {
 
 // Writes `bytes` as the new content of `path`. A symbolic link is followed, so the file it
 // names is replaced and the link stays. An existing file keeps its permission bits; a new one
-// gets 0666 less the umask. On failure nothing is left behind, the old file is untouched,
+// gets 0666 less the umask. A read-only file (no write permission bit, or one this process may
+// not write) is not replaced. On failure nothing is left behind, the old file is untouched,
 // `error` (when given) holds the reason and the result is false.
 bool replaceFileAtomically(const std::string& path, std::string_view bytes,
                            std::string* error = nullptr);

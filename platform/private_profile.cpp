@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <limits>
@@ -19,6 +20,9 @@ namespace {
 // A settings file is a few kilobytes and a full memory file about a hundred; anything far
 // beyond that is not ours to hold in memory (nor to overwrite: see `readable`).
 constexpr off_t kMaxFileBytes = 64 * 1024 * 1024;
+// A full memory file has about 1100 lines. Each line held costs about a hundred bytes beside
+// its text, so a file of millions of (empty) lines would take gigabytes: it is no INI file.
+constexpr std::size_t kMaxLines = 1024 * 1024;
 
 struct Stamp {
     bool exists = false;
@@ -60,7 +64,8 @@ void readFromDisk(const std::string& path, CachedFile& file) {
     file.doc = IniDocument();
     file.readable = true;
     file.loaded = true;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a FIFO standing where the file should be cannot hang the caller.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         file.readable = errno == ENOENT || errno == ENOTDIR;
         file.stamp = stampOf(path);
@@ -68,7 +73,8 @@ void readFromDisk(const std::string& path, CachedFile& file) {
     }
     struct stat st {};
     std::string bytes;
-    bool ok = ::fstat(fd, &st) == 0 && st.st_size <= kMaxFileBytes;
+    // Only a regular file is read (and so ever replaced); a directory, FIFO or device is not.
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= kMaxFileBytes;
     if (ok) {
         file.stamp = stampFrom(st);
         bytes.resize(static_cast<std::size_t>(st.st_size));
@@ -85,6 +91,9 @@ void readFromDisk(const std::string& path, CachedFile& file) {
         bytes.resize(got);
     }
     ::close(fd);
+    if (ok && static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) >= kMaxLines) {
+        ok = false;
+    }
     if (!ok) {
         file.readable = false;
         file.stamp = stampOf(path);

@@ -2,7 +2,9 @@
 // the matching rules settings files have always had (names without regard to case, blanks
 // around names and values dropped, one pair of enclosing double quotes dropped on reading, a
 // missing file or key giving the default). Each file is held in memory once; every write
-// replaces the file atomically, and a ProfileBatch gathers many writes into one.
+// replaces the file atomically, and a ProfileBatch gathers many writes into one. What cannot
+// be an INI file (a directory, FIFO or device, more than 64 MiB or a million lines) reads as
+// empty; it and a read-only file are never replaced: writes to them fail.
 // Thread contract: every function may be called from any thread; calls are serialised by one
 // internal lock. A ProfileBatch belongs to the thread that made it.
 #pragma once

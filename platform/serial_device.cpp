@@ -152,6 +152,7 @@ bool SerialDevice::open(std::string_view portName, int32_t baud) {
     ::ioctl(fd, TIOCEXCL);
     if (!configure(fd, baud)) {
         lastError_ = path + ": " + lastError_;
+        ::ioctl(fd, TIOCNXCL);
         ::close(fd);
         return false;
     }
@@ -182,6 +183,9 @@ void SerialDevice::close() {
     if (fd < 0) return;
     setLine(fd, TIOCM_RTS, false);
     setLine(fd, TIOCM_DTR, false);
+    // Exclusive use outlives the descriptor while anyone else keeps the line open (the far end
+    // of a pseudo-terminal always does), and would refuse our own next open.
+    ::ioctl(fd, TIOCNXCL);
     ::close(fd);
 }
 

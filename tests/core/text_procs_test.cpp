@@ -70,6 +70,12 @@ TEST(TextProcs, SplitCommaList) {
     EXPECT_EQ(SplitCommaList("NONAME,,145.5,FM,15k,OFF,20kHz,OFF,OFF,OFF", many), 10);
     EXPECT_EQ(many[2], "145.5");
     EXPECT_EQ(many[9], "OFF");
+
+    // 65545 commas must not wrap round to a count of 10.
+    std::vector<std::string> huge;
+    EXPECT_EQ(SplitCommaList("1,2,3,4,5,6,7,8,9,10" + std::string(65536, ','), huge), INT16_MAX);
+    EXPECT_EQ(huge.size(), 65546u);
+    EXPECT_EQ(huge[9], "10");
 }
 
 TEST(TextProcs, FindStringIndex) {

@@ -41,6 +41,11 @@ TEST(ValueProcs, LeadingNumber) {
     EXPECT_EQ(LeadingNumber("1e400"), std::numeric_limits<double>::infinity());
     EXPECT_EQ(LeadingNumber("-1e400"), -std::numeric_limits<double>::infinity());
     EXPECT_EQ(LeadingNumber(std::string(400, '9')), std::numeric_limits<double>::infinity());
+    // Exponents far beyond any range keep their sign, however many digits they have.
+    EXPECT_EQ(LeadingNumber("1e99999999999999999999"), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(LeadingNumber("-1e+9223372036854775807"), -std::numeric_limits<double>::infinity());
+    EXPECT_EQ(LeadingNumber("0.01e-9223372036854775808"), 0.0);
+    EXPECT_EQ(LeadingNumber("5e-99999999999999999999"), 0.0);
 }
 
 TEST(ValueProcs, RoundingHalfToEven) {

@@ -210,6 +210,32 @@ TEST_F(PrivateProfile, FailedWritesAreReportedAndChangeNothing) {
     EXPECT_FALSE(writeProfileString(dirPath, "S", "a", "1"));
     EXPECT_TRUE(fs::is_directory(dirPath));
 
+    // Neither is a FIFO, which must not hang the reader either.
+    const std::string fifo = (dir_ / "fifo.ini").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(readProfileString(fifo, "S", "a", "fb"), "fb");
+    EXPECT_FALSE(writeProfileString(fifo, "S", "a", "1"));
+    struct stat st {};
+    ASSERT_EQ(::stat(fifo.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+
+    // A read-only file is left alone, though its directory would allow replacing it.
+    const std::string locked = (dir_ / "locked.ini").string();
+    put("[S]\na=1\n", locked);
+    ASSERT_EQ(::chmod(locked.c_str(), 0444), 0);
+    EXPECT_FALSE(writeProfileString(locked, "S", "a", "2"));
+    EXPECT_FALSE(deleteProfileKey(locked, "S", "a"));
+    EXPECT_EQ(bytes(locked), "[S]\na=1\n");
+    EXPECT_EQ(readProfileString(locked, "S", "a", ""), "1");
+
+    // A file of a million lines or more is read as empty and never overwritten: held in
+    // memory it would take far more than its size.
+    const std::string lines = (dir_ / "lines.ini").string();
+    put("[S]\na=1\n" + std::string(1024 * 1024, '\n'), lines);
+    EXPECT_EQ(readProfileString(lines, "S", "a", "fb"), "fb");
+    EXPECT_FALSE(writeProfileString(lines, "S", "a", "2"));
+    EXPECT_EQ(fs::file_size(lines), 8u + 1024 * 1024);
+
     // A file far too large to be a settings file is read as empty and never overwritten.
     put("[S]\na=1\n");
     ASSERT_EQ(::truncate(path_.c_str(), 65 * 1024 * 1024), 0);

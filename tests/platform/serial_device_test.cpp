@@ -1,12 +1,15 @@
 #include "platform/serial_device.h"
 
 #include <gtest/gtest.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <termios.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <future>
 #include <string>
 #include <thread>
@@ -108,13 +111,23 @@ TEST_F(SerialDeviceTest, OpenFailuresSayWhy) {
     EXPECT_EQ(device_.write("x", 1), -1);
 }
 
-TEST_F(SerialDeviceTest, ASecondOpenOfAPortInUseFails) {
+TEST_F(SerialDeviceTest, ASecondOpenOfAPortInUseFailsAndAClosedPortIsFreeAgain) {
     ASSERT_TRUE(device_.open("COM7:", 9600));
     SerialDevice other;
     EXPECT_FALSE(other.open("COM7:", 9600));
     EXPECT_NE(other.lastError().find("in use"), std::string::npos);
     device_.close();
     EXPECT_TRUE(other.open("COM7:", 9600)) << other.lastError();
+    other.close();
+
+    // Closed, the line must not stay exclusive while the far end keeps it open: a user without
+    // privileges could never open it again.
+    const int probe = ::open(pty_.slavePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(probe, 0) << std::strerror(errno);
+    int exclusive = -1;
+    EXPECT_EQ(::ioctl(probe, TIOCGEXCL, &exclusive), 0);
+    EXPECT_EQ(exclusive, 0);
+    ::close(probe);
 }
 
 TEST_F(SerialDeviceTest, WaitReportsDataAndWakesOnRequest) {
