@@ -56,7 +56,6 @@ int16_t clsAUTOMODE::check(int32_t f) const {
 
 void clsAUTOMODE::Default(clsMchDATA& record) const {
     record.setName1("");
-    record.setName2("");
     record.setLngFreq(144000000);
     record.setLngFreqHigh(146000000);
     record.setIntMode(5);

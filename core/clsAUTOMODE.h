@@ -51,7 +51,8 @@ class clsAUTOMODE {
     clsMchDATA& chData(int16_t i);
     const clsMchDATA& chData(int16_t i) const;
 
-    // The default row: 144 to 146 MHz, FM, 15k, 20 kHz step, no names, ATT off.
+    // The default row: 144 to 146 MHz, FM, 15k, 20 kHz step, no name, ATT off; the remark and
+    // the SEL, SKIP and tone fields are left as they are.
     void Default(clsMchDATA& record) const;
     // The default row with both edges 0.
     void DefaultBlank(clsMchDATA& record) const;

@@ -104,6 +104,29 @@ TEST(AutoMode, RowsAreWrittenAtTheEndAndReadBackWhole) {
     EXPECT_EQ(table.chData(1).lngFreq(), 0);
 }
 
+TEST(AutoMode, DefaultRowSetsTheRangeAndLeavesTheRemark) {
+    test::MemoryHome home;
+    clsAUTOMODE table;
+    clsMchDATA row;
+    setRow(row, 50000000, 54000000, "USB", "3k", "1k");
+    row.setName1("Six metres");
+    row.setName2("kept");
+    row.setIntAtt(1);
+    table.Default(row);
+    EXPECT_EQ(row.name1(), std::string(16, ' '));
+    EXPECT_EQ(row.name2(), "kept" + std::string(28, ' '));
+    EXPECT_EQ(row.lngFreq(), 144000000);
+    EXPECT_EQ(row.lngFreqHigh(), 146000000);
+    EXPECT_EQ(row.intMode(), 5);
+    EXPECT_EQ(row.intFilter(), 2);
+    EXPECT_EQ(row.tsfrq(), 20000);
+    EXPECT_EQ(row.intAtt(), 0);
+    table.DefaultBlank(row);
+    EXPECT_EQ(row.lngFreq(), 0);
+    EXPECT_EQ(row.lngFreqHigh(), 0);
+    EXPECT_EQ(row.intMode(), 5);
+}
+
 TEST(AutoMode, AnythingButARowReadsBlank) {
     test::MemoryHome home;
     home.write("Corvell.ini",

@@ -287,6 +287,20 @@ TEST(MchFile, NewMemoryReadsNothingFromAFileOfItsName) {
     EXPECT_TRUE(store.chk_blank(0, 0));
 }
 
+TEST(MchFile, OpeningNoNameGivesAnEmptyMemoryNamedNonameInTheCurrentDirectory) {
+    test::MemoryHome home;
+    clsMEMORY& memory = ProgramMemory();
+    memory.setMemoryRedraw(false);
+    EXPECT_EQ(memory.LoadMemory(""), 1);
+    EXPECT_TRUE(home.messages().empty());
+    EXPECT_EQ(memory.filepath(), home.path("NONAME.MCH"));
+    EXPECT_FALSE(memory.MemoryChanged());
+    EXPECT_TRUE(memory.MemoryRedraw());
+    EXPECT_EQ(memory.ActiveBank(), 0);
+    EXPECT_TRUE(memory.chk_blank(0, 0));
+    EXPECT_FALSE(fs::exists(home.path("NONAME.MCH")));
+}
+
 TEST(MchFile, OpeningWhatCannotBeOpenedTellsAndKeepsTheMemory) {
     test::MemoryHome home;
     const std::string good = copyFixture(home, "good.MCH");

@@ -11,27 +11,11 @@
 #include "core/frmTesselbase.h"
 #include "memory/clsMEMORY.h"
 #include "platform/scripted_presenter.h"
-#include "platform/tick_count.h"
 #include "tests/core/temp_home.h"
 #include "tests/rxobj/fake_quillon.h"
+#include "tests/rxobj/manual_clock.h"
 
 namespace corvell::test {
-
-class ManualClock {
-  public:
-    ManualClock() { platform::setTickSource(&ManualClock::read); }
-    ~ManualClock() { platform::setTickSource(nullptr); }
-    ManualClock(const ManualClock&) = delete;
-    ManualClock& operator=(const ManualClock&) = delete;
-    void advance(uint32_t ms) { now() += ms; }
-
-  private:
-    static uint32_t& now() {
-        static uint32_t t = 1000000;
-        return t;
-    }
-    static uint32_t read() { return now(); }
-};
 
 class RxTest : public ::testing::Test {
   protected:
