@@ -1,0 +1,91 @@
+// The DTMF remote-action settings and section "DTMF".
+#include <gmock/gmock.h>
+
+#include "panels/clsDtmfOption.h"
+#include "tests/rxobj/rx_fixture.h"
+
+namespace corvell::test {
+namespace {
+
+using ::testing::HasSubstr;
+
+class DtmfOptionTest : public RxTest {
+  protected:
+    void withSection(const std::string& body) {
+        home.write("Corvell.ini", "[DTMF]\r\n" + body);
+        platform::clearProfileCache();
+    }
+    clsDtmfOption option;
+};
+
+TEST_F(DtmfOptionTest, WithoutTheSectionEverythingIsBlankAndSavesSo) {
+    option.remo_param_load();
+    EXPECT_FALSE(option.DtmfOn());
+    EXPECT_FALSE(option.RemoteOn());
+    for (int n = 0; n < clsDtmfOption::kEntries; ++n) {
+        EXPECT_EQ(option.GetRecieveCode(n), "");
+        EXPECT_EQ(option.GetActionType(n), 0);
+        EXPECT_EQ(option.GetActionFile(n), "");
+    }
+    option.remo_param_save();
+    const std::string file = ini();
+    for (int n = 0; n < clsDtmfOption::kEntries; ++n) {
+        EXPECT_THAT(file, HasSubstr("REMOTE" + std::to_string(n) + "=\",0,\""));
+    }
+    EXPECT_THAT(file, HasSubstr("DTMFON=0"));
+    EXPECT_THAT(file, HasSubstr("REMOTEON=0"));
+}
+
+TEST_F(DtmfOptionTest, EntriesOfThreeFieldsLoadAndOthersBlank) {
+    withSection(
+        "DTMFON=1\r\nREMOTEON=-1\r\nREMOTE0=9,0,Hello\r\nREMOTE3=123,1,C:\\TOOLS\\RUN.EXE\r\n"
+        "REMOTE1=123,1\r\nREMOTE2=55,2.5,ring.wav\r\nREMOTE4=66,x,a.wav\r\n"
+        "REMOTE5=1,0,a,b\r\n");
+    option.SetActionType(4, 2);  // a type that does not convert leaves the one held
+    option.remo_param_load();
+    EXPECT_TRUE(option.DtmfOn());
+    EXPECT_TRUE(option.RemoteOn());
+    EXPECT_EQ(option.GetRecieveCode(0), "9");
+    EXPECT_EQ(option.GetActionFile(0), "Hello");
+    EXPECT_EQ(option.GetRecieveCode(3), "123");
+    EXPECT_EQ(option.GetActionType(3), 1);
+    EXPECT_EQ(option.GetActionFile(3), "C:\\TOOLS\\RUN.EXE");
+    EXPECT_EQ(option.GetRecieveCode(1), "");
+    EXPECT_EQ(option.GetActionType(1), 0);
+    EXPECT_EQ(option.GetActionType(2), 2);  // 2.5 rounds half to even
+    EXPECT_EQ(option.GetActionFile(2), "ring.wav");
+    EXPECT_EQ(option.GetActionType(4), 2);
+    EXPECT_EQ(option.GetRecieveCode(4), "66");
+    EXPECT_EQ(option.GetRecieveCode(5), "");  // a comma in the text blanks the entry
+}
+
+TEST_F(DtmfOptionTest, SaveAndLoadRoundTrip) {
+    option.setDtmfOn(true);
+    option.SetRecieveCode(4, "*1#");
+    option.SetActionType(4, 2);
+    option.SetActionFile(4, "/home/user/bell.wav");
+    option.remo_param_save();
+    EXPECT_THAT(ini(), HasSubstr("REMOTE4=\"*1#,2,/home/user/bell.wav\""));
+    platform::clearProfileCache();
+    clsDtmfOption again;
+    again.remo_param_load();
+    EXPECT_TRUE(again.DtmfOn());
+    EXPECT_FALSE(again.RemoteOn());
+    EXPECT_EQ(again.GetRecieveCode(4), "*1#");
+    EXPECT_EQ(again.GetActionType(4), 2);
+    EXPECT_EQ(again.GetActionFile(4), "/home/user/bell.wav");
+}
+
+TEST_F(DtmfOptionTest, EntriesOutsideTheSixAreIgnored) {
+    for (int n : {-1, 6, 100}) {
+        option.SetRecieveCode(n, "1");
+        option.SetActionType(n, 1);
+        option.SetActionFile(n, "x");
+        EXPECT_EQ(option.GetRecieveCode(n), "");
+        EXPECT_EQ(option.GetActionType(n), 0);
+        EXPECT_EQ(option.GetActionFile(n), "");
+    }
+}
+
+}  // namespace
+}  // namespace corvell::test

@@ -1,0 +1,60 @@
+// The receiver object on the fake link library, in a temporary program directory, with a
+// hand-driven clock and a recording message presenter.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "core/ProgramObjects.h"
+#include "core/frmTesselbase.h"
+#include "memory/clsMEMORY.h"
+#include "platform/scripted_presenter.h"
+#include "tests/core/temp_home.h"
+#include "tests/rxobj/fake_quillon.h"
+#include "tests/rxobj/manual_clock.h"
+
+namespace corvell::test {
+
+class RxTest : public ::testing::Test {
+  protected:
+    RxTest() {
+        ResetProgramObjects();
+        ResetProgramMemory();
+    }
+    ~RxTest() override {
+        if (rx) SetProgramReceiver(nullptr);
+        rx.reset();
+        ResetProgramMemory();
+        ResetProgramObjects();
+    }
+
+    // A receiver object made and loaded as start-up does.
+    frmTesselbase& load() {
+        rx = std::make_unique<frmTesselbase>();
+        SetProgramReceiver(rx.get());
+        rx->Init();
+        rx->Load();
+        return *rx;
+    }
+    // Unloads and forgets the receiver object and the program-wide objects, as the end of the
+    // program does, so the next load starts from the settings file alone.
+    void restart() {
+        rx->Unload();
+        SetProgramReceiver(nullptr);
+        rx.reset();
+        ResetProgramMemory();
+        ResetProgramObjects();
+        platform::clearProfileCache();
+    }
+    std::string ini() const { return home.read("Corvell.ini"); }
+
+    TempHome home;
+    platform::ScriptedPresenter presenter;
+    ManualClock clock;
+    FakeQuillon rs;
+    std::unique_ptr<frmTesselbase> rx;
+};
+
+}  // namespace corvell::test

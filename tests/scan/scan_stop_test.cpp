@@ -1,0 +1,36 @@
+// The shared stop procedure the panels call when the user tunes by hand.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "scan/ScanStop.h"
+#include "tests/scan/ScanFixture.h"
+
+namespace corvell {
+namespace {
+
+using ::testing::ElementsAre;
+
+class SharedScanStop : public ScanTest {
+  protected:
+    ~SharedScanStop() override { setScanCtrl(nullptr); }
+};
+
+TEST_F(SharedScanStop, StopsTheScanAndForgetsWhereItWas) {
+    ScanStop();  // no controller yet: nothing happens
+    setScanCtrl(&scan);
+    EXPECT_EQ(ScanCtrl(), &scan);
+    setRow(1, 118000000, 137000000);
+    ASSERT_TRUE(scan.scan_start(1, -1));
+    feed(1);
+    clearLog();
+    ScanStop();
+    EXPECT_EQ(scan.scanning(), 0);
+    EXPECT_EQ(scan.continueFlag(), 0);
+    EXPECT_THAT(sends({"H8", "SendFreq"}), ElementsAre("H800", "SendFreq"));
+    EXPECT_TRUE(rx.DispReq());
+    ASSERT_TRUE(scan.scan_start(1, -1));
+    EXPECT_EQ(rx.Frequency(), 118000000);  // a fresh start from the low edge
+}
+
+}  // namespace
+}  // namespace corvell
