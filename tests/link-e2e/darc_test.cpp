@@ -62,6 +62,10 @@ TEST(DataBroadcast, FramesReachASecondProcessThatOpensTheBufferByName) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(12);
     while ((done = ::waitpid(child, &status, WNOHANG)) == 0 &&
            std::chrono::steady_clock::now() < deadline) {
+        // Another process that loads the library or switches it on resets the buffer; sending
+        // the frequency again this way gives it back to the buffer (and changes nothing else).
+        rs("RsSetScanRxData", 82500000, rs("RsGetMode"), rs("RsGetFilter"), rs("RsGetAtt"),
+           rs("RsGetCtcss"), rs("RsGetPllRefFrequency"));
         s.rx().sendDarc(frame);
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }

@@ -4,6 +4,7 @@
 #include <stdlib.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <future>
 #include <thread>
 
@@ -13,6 +14,19 @@ namespace {
 bool g_used = false;
 
 }  // namespace
+
+PrivateLockDirectory::PrivateLockDirectory() {
+    char pattern[] = "/tmp/corvell-e2e-locks-XXXXXX";
+    if (::mkdtemp(pattern)) {
+        path_ = pattern;
+        ::setenv("XDG_RUNTIME_DIR", path_.c_str(), 1);
+    }
+}
+
+PrivateLockDirectory::~PrivateLockDirectory() {
+    std::error_code ignored;
+    if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
+}
 
 rxemu::EmulatorOptions fastOptions() {
     rxemu::EmulatorOptions options;

@@ -16,6 +16,21 @@
 
 namespace e2e {
 
+// The link's named mutexes are system-wide: lock files in $XDG_RUNTIME_DIR. While this object
+// lives, they go to a private directory instead, so other programs that use the library on
+// this machine cannot hold up a test (its second process inherits the directory). The named
+// shared memory stays shared.
+class PrivateLockDirectory {
+  public:
+    PrivateLockDirectory();
+    ~PrivateLockDirectory();
+    PrivateLockDirectory(const PrivateLockDirectory&) = delete;
+    PrivateLockDirectory& operator=(const PrivateLockDirectory&) = delete;
+
+  private:
+    std::string path_;
+};
+
 // Options of an emulator that reports quickly, so tests do not wait long for replies.
 rxemu::EmulatorOptions fastOptions();
 

@@ -54,6 +54,8 @@ bool RxEmulator::start() {
     }
     stopping_ = false;
     farEndGone_ = false;
+    partial_.clear();
+    tracker_ = FrameTracker();
     thread_ = std::thread([this] { run(); });
     return true;
 }

@@ -1,6 +1,7 @@
 // A receiver on a pseudo-terminal: it reads the command lines a program sends to the slave
 // side, records each with a time stamp, answers them as the receiver does, reports its status
-// at a steady pace while switched on, sweeps the band scope when asked, and on request sends
+// at a steady pace while switched on (from "G301" on, which every power-on sends), sweeps the
+// band scope while asked to, and on request sends
 // data-broadcast frames, DTMF codes, scan status, raw bytes or noise, or falls silent.
 // Thread contract: every public operation may be called from any thread; the receiver runs on
 // a thread of its own between start() and stop(). Replies leave in the order they are made.
