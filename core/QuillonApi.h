@@ -10,29 +10,35 @@
 #include <string>
 
 // Every export, by the number of its 32-bit arguments.
-#define CORVELL_QUILLON_EXPORTS(X0, X1, X4, X6)                                                    \
-    X1(RsSetFrequency)                                                                             \
-    X0(RsGetFrequency) X1(RsSetPllRefFrequency) X0(RsGetPllRefFrequency) X1(RsSetMode) X0(         \
-        RsGetMode) X1(RsSetFilter) X0(RsGetFilter) X1(RsSetAfgain) X0(RsGetAfgain) X1(RsSetAfmute) \
-        X0(RsGetAfmute) X1(RsSetSql) X0(RsGetSql) X1(RsSetMoni) X0(RsGetMoni) X1(RsSetIfshift) X0( \
-            RsGetIfshift) X1(RsSetAgc) X0(RsGetAgc) X1(RsSetNb) X0(RsGetNb) X1(RsSetAtt)           \
-            X0(RsGetAtt) X1(RsSetAfc) X0(RsGetAfc) X1(RsSetAnl) X0(RsGetAnl) X1(RsSetBfoshift) X0( \
-                RsGetBfoshift) X1(RsSetVsc) X0(RsGetVsc) X1(RsSetCtcss) X0(RsGetCtcss)             \
-                X1(RsSetBpftune) X0(RsGetBpftune) X1(RsSetExtPlug) X0(RsGetExtPlug) X1(            \
-                    RsSetExtOutLevel) X0(RsGetExtOutLevel) X1(RsSetDspUnitOn) X0(RsGetDspUnitOn)   \
-                    X1(RsSetDspOn) X0(RsGetDspOn) X1(RsSetDspNr) X0(RsGetDspNr) X1(RsSetDspAn)     \
-                        X0(RsGetDspAn) X0(RsGetBusy) X0(RsGetAfopen) X0(RsGetVscbusy)              \
-                            X0(RsGetStereoDet) X0(RsGetExtspJackIn) X0(RsGetRxerr) X0(RsGetSmeter) \
-                                X0(RsGetCmeter) X0(RsGetDtmfr) X1(RsSetDtmfr) X0(RsGetCmdStat)     \
-                                    X0(RsGetVerSCI) X0(RsGetVerCPU) X0(RsGetUnitOption) X0(        \
-                                        RsGetMatrixVersion) X0(RsGetScanStat) X0(RsGetPowerOnStat) \
-                                        X1(RsGetScopeBuff) X1(RsSetComportNum) X0(RsGetComportNum) \
-                                            X0(RsGetComportDSRstat) X0(RsGetComportCTSstat)        \
-                                                X0(RsPowerOn) X0(RsPowerOff)                       \
-                                                    X1(RsSetHwndScanNotify) X0(RsSendFreq)         \
-                                                        X1(RsSendScan) X6(RsSetScanRxData)         \
-                                                            X4(RsSendScope)                        \
-                                                                X1(RsSendOneShotAfMute)
+// clang-format off
+#define CORVELL_QUILLON_EXPORTS(X0, X1, X4, X6) \
+    X1(RsSetFrequency) X0(RsGetFrequency) X1(RsSetPllRefFrequency)   \
+    X0(RsGetPllRefFrequency) X1(RsSetMode) X0(RsGetMode)             \
+    X1(RsSetFilter) X0(RsGetFilter) X1(RsSetAfgain)                  \
+    X0(RsGetAfgain) X1(RsSetAfmute) X0(RsGetAfmute)                  \
+    X1(RsSetSql) X0(RsGetSql) X1(RsSetMoni)                          \
+    X0(RsGetMoni) X1(RsSetIfshift) X0(RsGetIfshift)                  \
+    X1(RsSetAgc) X0(RsGetAgc) X1(RsSetNb)                            \
+    X0(RsGetNb) X1(RsSetAtt) X0(RsGetAtt)                            \
+    X1(RsSetAfc) X0(RsGetAfc) X1(RsSetAnl)                           \
+    X0(RsGetAnl) X1(RsSetBfoshift) X0(RsGetBfoshift)                 \
+    X1(RsSetVsc) X0(RsGetVsc) X1(RsSetCtcss)                         \
+    X0(RsGetCtcss) X1(RsSetBpftune) X0(RsGetBpftune)                 \
+    X1(RsSetExtPlug) X0(RsGetExtPlug) X1(RsSetExtOutLevel)           \
+    X0(RsGetExtOutLevel) X1(RsSetDspUnitOn) X0(RsGetDspUnitOn)       \
+    X1(RsSetDspOn) X0(RsGetDspOn) X1(RsSetDspNr)                     \
+    X0(RsGetDspNr) X1(RsSetDspAn) X0(RsGetDspAn)                     \
+    X0(RsGetBusy) X0(RsGetAfopen) X0(RsGetVscbusy)                   \
+    X0(RsGetStereoDet) X0(RsGetExtspJackIn) X0(RsGetRxerr)           \
+    X0(RsGetSmeter) X0(RsGetCmeter) X0(RsGetDtmfr)                   \
+    X1(RsSetDtmfr) X0(RsGetCmdStat) X0(RsGetVerSCI)                  \
+    X0(RsGetVerCPU) X0(RsGetUnitOption) X0(RsGetMatrixVersion)       \
+    X0(RsGetScanStat) X0(RsGetPowerOnStat) X1(RsGetScopeBuff)        \
+    X1(RsSetComportNum) X0(RsGetComportNum) X0(RsGetComportDSRstat)  \
+    X0(RsGetComportCTSstat) X0(RsPowerOn) X0(RsPowerOff)             \
+    X1(RsSetHwndScanNotify) X0(RsSendFreq) X1(RsSendScan)            \
+    X6(RsSetScanRxData) X4(RsSendScope) X1(RsSendOneShotAfMute)
+// clang-format on
 
 namespace corvell {
 
