@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <concepts>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -48,8 +49,13 @@ class frmSCANctrl {
     void setStatus(int16_t code);
     void SCAN_exec();
     void DelayStart();
-    // `program` is -1 (True) for the stored programno, else a program channel number.
+    // `program` is kProgramTrue (-1) for the stored programno, else a program channel number.
+    static constexpr int16_t kProgramTrue = -1;
     bool scan_start(int16_t kind, int16_t program);
+    // A C++ `true` would arrive as 1 and scan program channel 1, not the stored one.
+    template <class B>
+    requires std::same_as<B, bool>
+    bool scan_start(int16_t kind, B program) = delete;
     bool scan_stop();
     bool rscstop() { return scan_stop(); }
     bool scan_stopb() { return scan_stop(); }

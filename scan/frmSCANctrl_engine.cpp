@@ -12,7 +12,6 @@ namespace corvell {
 namespace {
 
 constexpr int32_t kLinkUp = 6;
-constexpr int16_t kProgramTrue = -1;
 
 }  // namespace
 

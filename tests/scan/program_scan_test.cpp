@@ -85,6 +85,15 @@ TEST_F(ProgramScan, NoStartWithoutAnEstablishedLink) {
     EXPECT_TRUE(rs.sends().empty());
 }
 
+// A start is asked with a program channel number or kProgramTrue; a C++ bool would silently
+// mean channel 1, so it does not compile.
+template <class P>
+concept StartsWith = requires(frmSCANctrl& c, P p) {
+    c.scan_start(int16_t{1}, p);
+};
+static_assert(StartsWith<int16_t> && StartsWith<int>);
+static_assert(!StartsWith<bool>);
+
 TEST_F(ProgramScan, ProgramNumberIsKeptOnAChannelThatExists) {
     setRow(20, 118000000, 137000000);
     EXPECT_TRUE(scan.scan_start(1, 25));  // beyond the table: the last row
