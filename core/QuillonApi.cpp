@@ -92,8 +92,9 @@ void report(const std::string& text) {
     platform::showMessage(request);
 }
 
-// Called with the mutex held.
-void loadLibrary(Binding& b) {
+// Called with the mutex held; what is to be reported goes into `message`, shown once the mutex
+// is free.
+void loadLibrary(Binding& b, std::string& message) {
     if (b.loadTried) return;
     b.loadTried = true;
     std::string error;
@@ -113,29 +114,35 @@ void loadLibrary(Binding& b) {
         attempt("libquillon.so");
     }
     if (!b.handle) {
-        report("The receiver link library libquillon.so could not be loaded.\r\n" + error +
-               "\r\nThe receiver cannot be reached.");
+        message = "The receiver link library libquillon.so could not be loaded.\r\n" + error +
+                  "\r\nThe receiver cannot be reached.";
     }
 }
 
+// The message box is shown after the mutex is released: while it is open the program's timers
+// go on and call exports, which must neither wait for the box nor lock the mutex a second time.
 void* resolve(int id, void* fallback) {
     Binding& b = binding();
     void* fn = b.bound[id].load(std::memory_order_acquire);
     if (fn) return fn;
-    std::lock_guard<std::mutex> lock(b.mutex);
-    fn = b.bound[id].load(std::memory_order_relaxed);
-    if (fn) return fn;
-    loadLibrary(b);
-    if (b.handle) fn = ::dlsym(b.handle, kNames[id]);
-    if (!fn) {
-        if (b.handle && !b.reported[id]) {
-            b.reported[id] = true;
-            report(std::string("The receiver link library has no function ") + kNames[id] +
-                   ".\r\nThe call is answered with 0.");
+    std::string message;
+    {
+        std::lock_guard<std::mutex> lock(b.mutex);
+        fn = b.bound[id].load(std::memory_order_relaxed);
+        if (fn) return fn;
+        loadLibrary(b, message);
+        if (b.handle) fn = ::dlsym(b.handle, kNames[id]);
+        if (!fn) {
+            if (b.handle && !b.reported[id]) {
+                b.reported[id] = true;
+                message = std::string("The receiver link library has no function ") + kNames[id] +
+                          ".\r\nThe call is answered with 0.";
+            }
+            fn = fallback;
         }
-        fn = fallback;
+        b.bound[id].store(fn, std::memory_order_release);
     }
-    b.bound[id].store(fn, std::memory_order_release);
+    if (!message.empty()) report(message);
     return fn;
 }
 

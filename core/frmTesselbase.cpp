@@ -1,6 +1,8 @@
 #include "core/frmTesselbase.h"
 
 #include <QCoreApplication>
+#include <filesystem>
+#include <system_error>
 
 #include "core/BandEdgeTables.h"
 #include "core/ProgramObjects.h"
@@ -237,7 +239,12 @@ void frmTesselbase::saveData() {
     p.saveData("DSPNR", dsp.nrSetting());
     p.saveData("DSPNRLEVEL", dsp.nrlevel());
     clsMEMORY& memory = ProgramMemory();
-    const std::string path = memory.filepath();
+    // A new memory that was never saved names a file that does not exist; kept, that name
+    // would greet every later start with "FILE Not Open.". It is stored as no file instead,
+    // so the next start opens a new memory as the first start did.
+    std::string path = memory.filepath();
+    std::error_code missing;
+    if (!path.empty() && !std::filesystem::exists(path, missing)) path.clear();
     const int16_t bank = memory.ActiveBank();
     const int16_t ch = memory.ActiveCh();
     p.setSection("DATA");

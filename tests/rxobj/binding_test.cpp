@@ -54,6 +54,31 @@ TEST_F(BindingTest, ALibraryWithoutTheExportNamesItOnce) {
     EXPECT_THAT(shown[1].text, HasSubstr("RsPowerOn"));
 }
 
+// While the box is open the program's timers go on and call exports of their own.
+class CallingPresenter : public platform::MessagePresenter {
+  public:
+    CallingPresenter() { platform::setMessagePresenter(this); }
+    ~CallingPresenter() override { platform::setMessagePresenter(nullptr); }
+    platform::MessageResult present(const platform::MessageRequest& request) override {
+        texts.push_back(request.text);
+        answers.push_back(Quillon().RsGetPowerOnStat());
+        answers.push_back(Quillon().RsGetScanStat());
+        return platform::MessageResult::Ok;
+    }
+    std::vector<std::string> texts;
+    std::vector<int32_t> answers;
+};
+
+TEST_F(BindingTest, ExportsCalledWhileTheReportIsOpenAnswerZero) {
+    SetQuillonLibraryPath("/nonexistent/libquillon.so");
+    ResetQuillonLibrary();
+    CallingPresenter box;
+    EXPECT_EQ(Quillon().RsGetMode(), 0);
+    ASSERT_EQ(box.texts.size(), 1u);
+    EXPECT_THAT(box.texts[0], HasSubstr("libquillon.so"));
+    EXPECT_EQ(box.answers, (std::vector<int32_t>{0, 0}));
+}
+
 TEST_F(BindingTest, ABoundTableIsUsedUntilItGoes) {
     {
         FakeQuillon fake;

@@ -202,6 +202,25 @@ TEST_F(RxTest, ActiveBankAndChannelApplyOnlyWhenTheMemoryFileOpened) {
     EXPECT_FALSE(presenter.shown().empty());
 }
 
+TEST_F(RxTest, ANewMemoryNeverSavedIsNotNamedForTheNextStart) {
+    load();
+    restart();
+    EXPECT_THAT(ini(), HasSubstr("MEMFILEPATH=\"\""));
+    load();
+    EXPECT_TRUE(presenter.shown().empty());
+
+    // Once saved, the file is named and opens at the next start.
+    const std::string kept = home.path("kept.MCH");
+    ASSERT_EQ(ProgramMemory().SaveAsMemory(kept), 1);
+    ProgramMemory().setActiveBank(4);
+    restart();
+    EXPECT_THAT(ini(), HasSubstr("MEMFILEPATH=\"" + kept + "\""));
+    load();
+    EXPECT_TRUE(presenter.shown().empty());
+    EXPECT_EQ(ProgramMemory().filepath(), kept);
+    EXPECT_EQ(ProgramMemory().ActiveBank(), 4);
+}
+
 TEST_F(RxTest, UnloadSavesSwitchesOffAndWritesTheScopeKeys) {
     frmTesselbase& r = load();
     r.PowerOn();
