@@ -18,6 +18,7 @@
 #include "scan/clsScopeDATA.h"
 #include "tests/core/temp_home.h"
 #include "tests/rxobj/manual_clock.h"
+#include "tests/rxobj/receiver_lifecycle.h"
 #include "tools/rx-emulator/rx_emulator.h"
 
 namespace corvell::test {
@@ -58,21 +59,8 @@ class ReceiverE2e : public ::testing::Test {
         emu.stop();
     }
 
-    frmTesselbase& load() {
-        rx = std::make_unique<frmTesselbase>();
-        SetProgramReceiver(rx.get());
-        rx->Init();
-        rx->Load();
-        return *rx;
-    }
-    void restart() {
-        rx->Unload();
-        SetProgramReceiver(nullptr);
-        rx.reset();
-        ResetProgramMemory();
-        ResetProgramObjects();
-        platform::clearProfileCache();
-    }
+    frmTesselbase& load() { return loadReceiver(rx); }
+    void restart() { restartReceiver(rx); }
     void powerOn() {
         rx->setComPortNum(1);
         rx->PowerOn();

@@ -14,6 +14,7 @@
 #include "tests/core/temp_home.h"
 #include "tests/rxobj/fake_quillon.h"
 #include "tests/rxobj/manual_clock.h"
+#include "tests/rxobj/receiver_lifecycle.h"
 
 namespace corvell::test {
 
@@ -30,24 +31,8 @@ class RxTest : public ::testing::Test {
         ResetProgramObjects();
     }
 
-    // A receiver object made and loaded as start-up does.
-    frmTesselbase& load() {
-        rx = std::make_unique<frmTesselbase>();
-        SetProgramReceiver(rx.get());
-        rx->Init();
-        rx->Load();
-        return *rx;
-    }
-    // Unloads and forgets the receiver object and the program-wide objects, as the end of the
-    // program does, so the next load starts from the settings file alone.
-    void restart() {
-        rx->Unload();
-        SetProgramReceiver(nullptr);
-        rx.reset();
-        ResetProgramMemory();
-        ResetProgramObjects();
-        platform::clearProfileCache();
-    }
+    frmTesselbase& load() { return loadReceiver(rx); }
+    void restart() { restartReceiver(rx); }
     std::string ini() const { return home.read("Corvell.ini"); }
 
     TempHome home;
