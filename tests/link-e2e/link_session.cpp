@@ -145,4 +145,10 @@ std::vector<std::string> powerOnSequence() {
     return {"H101", "G105", "J4000", "J41FF", "H1?", "G2?", "G4?", "GE?", "GD?", "G301"};
 }
 
+void expectPowerOnSequenceFirst(const std::vector<std::string>& lines) {
+    const std::vector<std::string> sequence = powerOnSequence();
+    ASSERT_GE(lines.size(), sequence.size());
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + sequence.size()), sequence);
+}
+
 }  // namespace e2e

@@ -85,5 +85,9 @@ class LinkSession {
 std::vector<std::string> defaultPowerOnFlagLines();
 // The fixed lines of the power-on sequence.
 std::vector<std::string> powerOnSequence();
+// Checks that `lines` open with the fixed lines of the power-on sequence. Fewer lines than the
+// sequence is a fatal failure (wrap the call in ASSERT_NO_FATAL_FAILURE to stop the test there);
+// other lines than the sequence's are not.
+void expectPowerOnSequenceFirst(const std::vector<std::string>& lines);
 
 }  // namespace e2e
