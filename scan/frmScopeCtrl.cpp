@@ -17,21 +17,16 @@ void frmScopeCtrl::Load() {
     clsScopeSTAT& stat = rx_.ScopeSTAT();
     clsProfileIO& p = ProgramProfile();
     p.setSection("SCOPE");
-    int16_t v = 0;
-    p.loadData("SCOPEMODE", v, int16_t{0});
-    data.setMode(v);
-    v = 3;
-    p.loadData("SCOPESPAN", v, int16_t{3});
-    stat.setRangeSelectNo(v);
-    v = 0;
-    p.loadData("SCOPESLIMIT", v, int16_t{0});
-    stat.setTsLimit(v);
-    v = 0;
-    p.loadData("SCOPEHALF", v, int16_t{0});
-    stat.setTsHalf(v);
-    v = 0;
-    p.loadData("SCOPEWFM", v, int16_t{0});
-    stat.setWFMmoni(v);
+    auto load = [&](const char* key, int16_t fallback) {
+        int16_t v = fallback;
+        p.loadData(key, v, fallback);
+        return v;
+    };
+    data.setMode(load("SCOPEMODE", 0));
+    stat.setRangeSelectNo(load("SCOPESPAN", 3));
+    stat.setTsLimit(load("SCOPESLIMIT", 0));
+    stat.setTsHalf(load("SCOPEHALF", 0));
+    stat.setWFMmoni(load("SCOPEWFM", 0));
 }
 
 void frmScopeCtrl::Unload() {
