@@ -1,5 +1,6 @@
 #include "scan/ScanStop.h"
 
+#include "core/frmTesselbase.h"
 #include "scan/frmSCANctrl.h"
 
 namespace corvell {
@@ -19,7 +20,11 @@ void setScanCtrl(frmSCANctrl* ctl) {
 }
 
 void ScanStop() {
-    if (g_scanCtrl == nullptr) return;
+    if (g_scanCtrl == nullptr) {
+        // The caller tuned by hand: the panels must redraw even before a controller exists.
+        if (frmTesselbase* receiver = ProgramReceiver()) receiver->SetDispReq();
+        return;
+    }
     g_scanCtrl->scan_stop();
     g_scanCtrl->continus_reset();
 }

@@ -16,7 +16,10 @@ class SharedScanStop : public ScanTest {
 };
 
 TEST_F(SharedScanStop, StopsTheScanAndForgetsWhereItWas) {
-    ScanStop();  // no controller yet: nothing happens
+    rx.setDispReq(false);
+    ScanStop();  // no controller yet: only the redraw request
+    EXPECT_TRUE(rx.DispReq());
+    EXPECT_TRUE(sends({"H8", "SendFreq"}).empty());
     setScanCtrl(&scan);
     EXPECT_EQ(ScanCtrl(), &scan);
     setRow(1, 118000000, 137000000);
