@@ -4,7 +4,7 @@
 
 #include "core/TextProcs.h"
 #include "core/ValueProcs.h"
-#include "memory/clsMchDATA.h"
+#include "core/clsMchDATA.h"
 
 namespace corvell {
 

@@ -9,8 +9,8 @@
 #include <memory>
 #include <string>
 
+#include "core/clsMchDATA.h"
 #include "core/clsTSbase.h"
-#include "memory/clsMchDATA.h"
 
 namespace corvell {
 

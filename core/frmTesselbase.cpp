@@ -7,15 +7,15 @@
 #include "core/BandEdgeTables.h"
 #include "core/ProgramObjects.h"
 #include "core/QuillonApi.h"
+#include "core/ReceiverSettingsPart.h"
 #include "core/clsAFCctrl.h"
 #include "core/clsAUTOMODE.h"
 #include "core/clsDSPdata.h"
+#include "core/clsDtmfOption.h"
+#include "core/clsScopeDATA.h"
+#include "core/clsScopeSTAT.h"
 #include "core/clsTSbase.h"
-#include "memory/clsMEMORY.h"
-#include "panels/clsDtmfOption.h"
-#include "scan/clsScopeDATA.h"
-#include "scan/clsScopeSTAT.h"
-#include "scan/frmScopeCtrl.h"
+#include "core/frmScopeCtrl.h"
 
 namespace corvell {
 namespace {
@@ -191,20 +191,7 @@ void frmTesselbase::loadData() {
     int32_t nrlevel = level("DSPNRLEVEL", 0);
     dsp.setNrlevel(nrlevel);
 
-    clsMEMORY& memory = ProgramMemory();
-    memory.NewMemory();
-    std::string path;
-    p.setSection("DATA");
-    p.loadData("MEMFILEPATH", path, "");
-    if (memory.LoadMemory(path) != 0) {
-        p.setSection("DATA");
-        int16_t bank = 0;
-        p.loadData("ACTIVEBANK", bank, int16_t{0});
-        memory.setActiveBank(bank);
-        int16_t ch = 0;
-        p.loadData("ACTIVECH", ch, int16_t{0});
-        memory.setActiveCh(ch);
-    }
+    if (settingsPart_) settingsPart_->loadSettings(p);
 }
 
 void frmTesselbase::saveData() {
@@ -238,19 +225,7 @@ void frmTesselbase::saveData() {
     p.saveData("DSPANF", dsp.anfSetting());
     p.saveData("DSPNR", dsp.nrSetting());
     p.saveData("DSPNRLEVEL", dsp.nrlevel());
-    clsMEMORY& memory = ProgramMemory();
-    // A new memory that was never saved names a file that does not exist; kept, that name
-    // would greet every later start with "FILE Not Open.". It is stored as no file instead,
-    // so the next start opens a new memory as the first start did.
-    std::string path = memory.filepath();
-    std::error_code missing;
-    if (!path.empty() && !std::filesystem::exists(path, missing)) path.clear();
-    const int16_t bank = memory.ActiveBank();
-    const int16_t ch = memory.ActiveCh();
-    p.setSection("DATA");
-    p.saveData("MEMFILEPATH", path);
-    p.saveData("ACTIVEBANK", bank);
-    p.saveData("ACTIVECH", ch);
+    if (settingsPart_) settingsPart_->saveSettings(p);
 }
 
 void frmTesselbase::Task_exec() {

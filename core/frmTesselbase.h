@@ -27,6 +27,7 @@ class clsScopeDATA;
 class clsScopeSTAT;
 class frmScopeCtrl;
 class clsDtmfOption;
+class ReceiverSettingsPart;
 
 class frmTesselbase : public QObject {
     Q_OBJECT
@@ -56,6 +57,9 @@ class frmTesselbase : public QObject {
     bool loaded() const { return loaded_; }
     void loadData();
     void saveData();
+    // The share of section "DATA" a higher layer keeps (the memory file); read after and saved
+    // with the receiver's own keys. Not owned; none by default.
+    void setSettingsPart(ReceiverSettingsPart* part) { settingsPart_ = part; }
     // One heartbeat tick: scope controller, S-meter smoothing, AFC.
     void Task_exec();
     // The link watch, run by each tick of Timer1.
@@ -218,6 +222,7 @@ class frmTesselbase : public QObject {
     std::unique_ptr<clsDSPdata> dspData_;
     std::unique_ptr<clsAFCctrl> afcCtrl_;
     std::unique_ptr<clsDtmfOption> dtmfOption_;
+    ReceiverSettingsPart* settingsPart_ = nullptr;
     std::unique_ptr<ScanCtrlRef> scanObj_;
 
     // life and link watch

@@ -7,9 +7,9 @@
 #include "core/LocaleProcs.h"
 #include "core/QuillonApi.h"
 #include "core/ValueProcs.h"
+#include "core/clsScopeDATA.h"
+#include "core/clsScopeSTAT.h"
 #include "core/frmTesselbase.h"
-#include "scan/clsScopeDATA.h"
-#include "scan/clsScopeSTAT.h"
 
 namespace corvell {
 namespace {

@@ -47,6 +47,10 @@ int16_t clsMEMORY::SaveAsMemory(const std::string& path) {
     return store().FileSaveAs(path);
 }
 
+bool clsMEMORY::hasFile() {
+    return store().hasFile();
+}
+
 std::string clsMEMORY::filepath() {
     return store().filename();
 }

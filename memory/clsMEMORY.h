@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "memory/clsMchDATA.h"
+#include "core/clsMchDATA.h"
 #include "memory/clsMemoryDATA.h"
 
 namespace corvell {
@@ -28,6 +28,8 @@ class clsMEMORY {
     int16_t SaveAsMemory(const std::string& path);
     // The file name as last given.
     std::string filepath();
+    // False for a new memory that was never saved.
+    bool hasFile();
 
     // Moves the cursor (bank clamped to 0..19, channel to 0..49).
     clsMEMORY& ch(int bank, int channel);

@@ -119,7 +119,8 @@ int16_t clsMemoryDATA::FileOpen(const std::string& name) {
     }
     NewMemory("");
     SetFileName(name);
-    fromFile_ = true;
+    // No name opens a new memory: nothing was read, and it has no file until it is saved.
+    fromFile_ = !name.empty();
     setActiveBank(std::stoi(ReadIniInt(fullPath_, "COMMON", "ACTIVEBANK")));
     for (int bank = 0; bank < kBanks; ++bank) {
         const std::string section = bankSection(bank);

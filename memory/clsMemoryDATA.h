@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "memory/clsMchDATA.h"
+#include "core/clsMchDATA.h"
 
 namespace corvell {
 
@@ -47,6 +47,8 @@ class clsMemoryDATA {
     // Empties the memory and takes the name. Its channels start blank and are never read from
     // a file that happens to carry the name.
     void NewMemory(const std::string& name);
+    // False for a new memory until it is first saved.
+    bool hasFile() const { return fromFile_; }
 
     void DefaultBlank(clsMchDATA& record) const;
     void Default(clsMchDATA& record) const;

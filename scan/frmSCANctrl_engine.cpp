@@ -2,8 +2,8 @@
 // action and the restart check.
 #include <utility>
 
+#include "core/clsMchDATA.h"
 #include "memory/clsMEMORY.h"
-#include "memory/clsMchDATA.h"
 #include "scan/ScanReceiver.h"
 #include "scan/frmSCANctrl.h"
 

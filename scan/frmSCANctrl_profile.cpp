@@ -3,8 +3,8 @@
 
 #include "core/ChannelRowText.h"
 #include "core/ProgramObjects.h"
+#include "core/clsMchDATA.h"
 #include "core/clsProfileIO.h"
-#include "memory/clsMchDATA.h"
 #include "platform/private_profile.h"
 #include "scan/frmSCANctrl.h"
 

@@ -2,7 +2,7 @@
 #include <algorithm>
 
 #include "core/ChannelRowText.h"
-#include "memory/clsMchDATA.h"
+#include "core/clsMchDATA.h"
 #include "scan/ScanReceiver.h"
 #include "scan/TesselbaseScanReceiver.h"
 #include "scan/frmSCANctrl.h"

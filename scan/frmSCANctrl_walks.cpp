@@ -1,7 +1,7 @@
 // The scan engine's moves: the next step with the memory and program walks, the auto-write bank
 // check, the duplicate check and the automatic memory write.
+#include "core/clsMchDATA.h"
 #include "memory/clsMEMORY.h"
-#include "memory/clsMchDATA.h"
 #include "scan/ScanReceiver.h"
 #include "scan/frmSCANctrl.h"
 

@@ -4,7 +4,7 @@
 // Thread contract: call from the benchmark thread.
 #pragma once
 
-#include "tools/link-demo/quillon_library.h"
+#include "tests/support/quillon_library.h"
 
 namespace linkbench {
 

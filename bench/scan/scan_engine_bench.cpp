@@ -8,12 +8,12 @@
 #include <type_traits>
 
 #include "core/QuillonApi.h"
+#include "core/clsMchDATA.h"
 #include "core/frmTesselbase.h"
 #include "memory/clsMEMORY.h"
-#include "memory/clsMchDATA.h"
-#include "platform/scripted_presenter.h"
 #include "scan/ScanReceiver.h"
 #include "scan/frmSCANctrl.h"
+#include "tests/support/scripted_presenter.h"
 
 namespace corvell {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "core/IniProcs.h"
 #include "core/LocaleProcs.h"
-#include "tests/core/temp_home.h"
+#include "tests/support/temp_home.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "core/PathProcs.h"
-#include "tests/core/temp_home.h"
+#include "tests/support/temp_home.h"
 
 namespace {
 

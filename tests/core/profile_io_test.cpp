@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/clsProfileIO.h"
-#include "tests/core/temp_home.h"
+#include "tests/support/temp_home.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "core/BandEdgeTables.h"
 #include "core/ProgramObjects.h"
-#include "tests/core/temp_home.h"
+#include "tests/support/temp_home.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "core/clsProfileIO.h"
 #include "core/clsSettingTessel.h"
-#include "tests/core/temp_home.h"
+#include "tests/support/temp_home.h"
 
 namespace {
 

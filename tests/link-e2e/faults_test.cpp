@@ -8,8 +8,8 @@
 #include <thread>
 #include <vector>
 
-#include "platform/scripted_presenter.h"
 #include "tests/link-e2e/link_session.h"
+#include "tests/support/scripted_presenter.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/link-demo/quillon_library.h"
+#include "tests/support/quillon_library.h"
 #include "tools/rx-emulator/rx_emulator.h"
 
 namespace e2e {

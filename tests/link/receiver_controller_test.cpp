@@ -9,11 +9,11 @@
 #include <thread>
 #include <vector>
 
-#include "platform/scripted_presenter.h"
 #include "platform/tick_count.h"
 #include "platform/window_messages.h"
 #include "tests/link/link_fixture.h"
 #include "tests/platform/pty_pair.h"
+#include "tests/support/scripted_presenter.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <mutex>
 #include <string>
 
-#include "platform/scripted_presenter.h"
 #include "tests/link/link_fixture.h"
 #include "tests/platform/pty_pair.h"
+#include "tests/support/scripted_presenter.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "memory/clsMchDATA.h"
+#include "core/clsMchDATA.h"
 
 namespace {
 

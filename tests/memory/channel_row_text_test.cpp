@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/ChannelRowText.h"
-#include "memory/clsMchDATA.h"
+#include "core/clsMchDATA.h"
 
 namespace {
 

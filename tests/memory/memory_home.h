@@ -7,8 +7,8 @@
 
 #include "core/ProgramObjects.h"
 #include "memory/clsMEMORY.h"
-#include "platform/scripted_presenter.h"
-#include "tests/core/temp_home.h"
+#include "tests/support/scripted_presenter.h"
+#include "tests/support/temp_home.h"
 
 namespace corvell::test {
 
@@ -38,8 +38,7 @@ class MemoryHome : public TempHome {
 
 // The file of the fixtures folder.
 inline std::string fixture(const std::string& name) {
-    return (std::filesystem::path(__FILE__).parent_path().parent_path() / "fixtures" / name)
-        .string();
+    return (std::filesystem::path(CORVELL_SOURCE_DIR) / "tests" / "fixtures" / name).string();
 }
 
 }  // namespace corvell::test

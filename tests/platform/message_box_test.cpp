@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/scripted_presenter.h"
+#include "tests/support/scripted_presenter.h"
 
 namespace {
 

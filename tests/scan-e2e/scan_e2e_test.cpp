@@ -16,10 +16,10 @@
 #include "core/QuillonApi.h"
 #include "core/frmTesselbase.h"
 #include "memory/clsMEMORY.h"
-#include "platform/scripted_presenter.h"
 #include "platform/window_messages.h"
 #include "scan/frmSCANctrl.h"
-#include "tests/core/temp_home.h"
+#include "tests/support/scripted_presenter.h"
+#include "tests/support/temp_home.h"
 #include "tools/rx-emulator/rx_emulator.h"
 
 namespace corvell {

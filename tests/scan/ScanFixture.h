@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "core/clsMchDATA.h"
 #include "core/frmTesselbase.h"
 #include "memory/clsMEMORY.h"
-#include "memory/clsMchDATA.h"
-#include "platform/scripted_presenter.h"
 #include "scan/frmSCANctrl.h"
-#include "tests/core/temp_home.h"
-#include "tests/rxobj/fake_quillon.h"
-#include "tests/rxobj/rx_fixture.h"
+#include "tests/support/fake_quillon.h"
+#include "tests/support/rx_fixture.h"
+#include "tests/support/scripted_presenter.h"
+#include "tests/support/temp_home.h"
 
 namespace corvell {
 

@@ -1,8 +1,8 @@
 // The controller handed to the receiver object: the scope sweep controller follows its state.
 #include <gtest/gtest.h>
 
-#include "scan/clsScopeDATA.h"
-#include "scan/frmScopeCtrl.h"
+#include "core/clsScopeDATA.h"
+#include "core/frmScopeCtrl.h"
 #include "tests/scan/ScanFixture.h"
 
 namespace corvell {

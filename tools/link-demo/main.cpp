@@ -7,7 +7,7 @@
 #include <string>
 #include <thread>
 
-#include "tools/link-demo/quillon_library.h"
+#include "tests/support/quillon_library.h"
 
 namespace {
 

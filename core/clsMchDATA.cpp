@@ -1,4 +1,4 @@
-#include "memory/clsMchDATA.h"
+#include "core/clsMchDATA.h"
 
 #include "core/clsTSbase.h"
 

@@ -2,7 +2,7 @@
 #include "core/clsAFCctrl.h"
 #include "core/clsDSPdata.h"
 #include "core/clsTSbase.h"
-#include "tests/rxobj/rx_fixture.h"
+#include "tests/support/rx_fixture.h"
 
 namespace corvell::test {
 namespace {

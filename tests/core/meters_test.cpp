@@ -2,10 +2,10 @@
 // the receive-error settling, versions and band edges, the scan command, option units.
 #include <stdlib.h>
 
+#include "core/clsScopeDATA.h"
+#include "core/clsScopeSTAT.h"
 #include "core/objEDGES.h"
-#include "scan/clsScopeDATA.h"
-#include "scan/clsScopeSTAT.h"
-#include "tests/rxobj/rx_fixture.h"
+#include "tests/support/rx_fixture.h"
 
 namespace corvell::test {
 namespace {

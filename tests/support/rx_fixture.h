@@ -10,11 +10,11 @@
 #include "core/ProgramObjects.h"
 #include "core/frmTesselbase.h"
 #include "memory/clsMEMORY.h"
-#include "platform/scripted_presenter.h"
-#include "tests/core/temp_home.h"
-#include "tests/rxobj/fake_quillon.h"
-#include "tests/rxobj/manual_clock.h"
-#include "tests/rxobj/receiver_lifecycle.h"
+#include "tests/support/fake_quillon.h"
+#include "tests/support/manual_clock.h"
+#include "tests/support/receiver_lifecycle.h"
+#include "tests/support/scripted_presenter.h"
+#include "tests/support/temp_home.h"
 
 namespace corvell::test {
 

@@ -1,4 +1,4 @@
-#include "scan/clsScopeDATA.h"
+#include "core/clsScopeDATA.h"
 
 namespace corvell {
 

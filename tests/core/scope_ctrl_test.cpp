@@ -1,10 +1,10 @@
 // The scope sweep controller: states, sends, the sweep timer and the level polling.
 #include <set>
 
-#include "scan/clsScopeDATA.h"
-#include "scan/clsScopeSTAT.h"
-#include "scan/frmScopeCtrl.h"
-#include "tests/rxobj/rx_fixture.h"
+#include "core/clsScopeDATA.h"
+#include "core/clsScopeSTAT.h"
+#include "core/frmScopeCtrl.h"
+#include "tests/support/rx_fixture.h"
 
 namespace corvell::test {
 namespace {

@@ -12,13 +12,13 @@
 
 #include "core/ProgramObjects.h"
 #include "core/QuillonApi.h"
+#include "core/clsScopeDATA.h"
 #include "core/frmTesselbase.h"
 #include "memory/clsMEMORY.h"
-#include "platform/scripted_presenter.h"
-#include "scan/clsScopeDATA.h"
-#include "tests/core/temp_home.h"
-#include "tests/rxobj/manual_clock.h"
-#include "tests/rxobj/receiver_lifecycle.h"
+#include "tests/support/manual_clock.h"
+#include "tests/support/receiver_lifecycle.h"
+#include "tests/support/scripted_presenter.h"
+#include "tests/support/temp_home.h"
 #include "tools/rx-emulator/rx_emulator.h"
 
 namespace corvell::test {

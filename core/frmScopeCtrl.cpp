@@ -1,12 +1,12 @@
-#include "scan/frmScopeCtrl.h"
+#include "core/frmScopeCtrl.h"
 
 #include <cmath>
 
 #include "core/ProgramObjects.h"
 #include "core/QuillonApi.h"
+#include "core/clsScopeDATA.h"
+#include "core/clsScopeSTAT.h"
 #include "core/frmTesselbase.h"
-#include "scan/clsScopeDATA.h"
-#include "scan/clsScopeSTAT.h"
 
 namespace corvell {
 

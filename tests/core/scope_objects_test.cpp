@@ -1,8 +1,8 @@
 // The scope level buffer and the scope geometry.
+#include "core/clsScopeDATA.h"
+#include "core/clsScopeSTAT.h"
 #include "core/clsTSbase.h"
-#include "scan/clsScopeDATA.h"
-#include "scan/clsScopeSTAT.h"
-#include "tests/rxobj/rx_fixture.h"
+#include "tests/support/rx_fixture.h"
 
 namespace corvell::test {
 namespace {

@@ -2,7 +2,7 @@
 // corrected to the mode, and the one-to-one level setters.
 #include <functional>
 
-#include "tests/rxobj/rx_fixture.h"
+#include "tests/support/rx_fixture.h"
 
 namespace corvell::test {
 namespace {

@@ -3,8 +3,8 @@
 #include <unistd.h>
 
 #include "core/QuillonApi.h"
-#include "platform/scripted_presenter.h"
-#include "tests/rxobj/fake_quillon.h"
+#include "tests/support/fake_quillon.h"
+#include "tests/support/scripted_presenter.h"
 
 namespace corvell::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "panels/clsDtmfOption.h"
+#include "core/clsDtmfOption.h"
 
 #include <vector>
 

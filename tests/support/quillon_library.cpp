@@ -1,4 +1,4 @@
-#include "tools/link-demo/quillon_library.h"
+#include "tests/support/quillon_library.h"
 
 #include <dlfcn.h>
 #include <unistd.h>

@@ -1,6 +1,6 @@
 // Timer1 and the link watch: the first tick after power-on, the connection and line watches.
 #include "core/objEDGES.h"
-#include "tests/rxobj/rx_fixture.h"
+#include "tests/support/rx_fixture.h"
 
 namespace corvell::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "scan/clsScopeSTAT.h"
+#include "core/clsScopeSTAT.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 // The DTMF remote-action settings and section "DTMF".
 #include <gmock/gmock.h>
 
-#include "panels/clsDtmfOption.h"
-#include "tests/rxobj/rx_fixture.h"
+#include "core/clsDtmfOption.h"
+#include "tests/support/rx_fixture.h"
 
 namespace corvell::test {
 namespace {

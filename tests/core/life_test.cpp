@@ -1,15 +1,17 @@
 // Load order, the "DATA" keys and unload of the receiver object.
 #include <gmock/gmock.h>
 
+#include <filesystem>
+
 #include "core/clsAUTOMODE.h"
 #include "core/clsDSPdata.h"
+#include "core/clsDtmfOption.h"
+#include "core/clsScopeDATA.h"
+#include "core/clsScopeSTAT.h"
 #include "core/clsTSbase.h"
+#include "core/frmScopeCtrl.h"
 #include "core/objEDGES.h"
-#include "panels/clsDtmfOption.h"
-#include "scan/clsScopeDATA.h"
-#include "scan/clsScopeSTAT.h"
-#include "scan/frmScopeCtrl.h"
-#include "tests/rxobj/rx_fixture.h"
+#include "tests/support/rx_fixture.h"
 
 namespace corvell::test {
 namespace {
@@ -219,6 +221,19 @@ TEST_F(RxTest, ANewMemoryNeverSavedIsNotNamedForTheNextStart) {
     EXPECT_TRUE(presenter.shown().empty());
     EXPECT_EQ(ProgramMemory().filepath(), kept);
     EXPECT_EQ(ProgramMemory().ActiveBank(), 4);
+}
+
+TEST_F(RxTest, AMemoryFileMissingAtExitIsStillNamedForTheNextStart) {
+    load();
+    const std::string kept = home.path("away.MCH");
+    ASSERT_EQ(ProgramMemory().SaveAsMemory(kept), 1);
+    // The drive holding the file is away while the program ends.
+    std::filesystem::remove(kept);
+    restart();
+    EXPECT_THAT(ini(), HasSubstr("MEMFILEPATH=\"" + kept + "\""));
+    load();
+    ASSERT_FALSE(presenter.shown().empty());
+    EXPECT_THAT(presenter.shown().back().text, HasSubstr("FILE Not Open."));
 }
 
 TEST_F(RxTest, UnloadSavesSwitchesOffAndWritesTheScopeKeys) {

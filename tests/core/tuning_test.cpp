@@ -5,7 +5,7 @@
 #include "core/clsAUTOMODE.h"
 #include "core/clsTSbase.h"
 #include "core/objEDGES.h"
-#include "tests/rxobj/rx_fixture.h"
+#include "tests/support/rx_fixture.h"
 
 namespace corvell::test {
 namespace {

@@ -7,6 +7,7 @@
 
 #include "core/ProgramObjects.h"
 #include "core/frmTesselbase.h"
+#include "memory/MemoryFileSetting.h"
 #include "memory/clsMEMORY.h"
 #include "platform/private_profile.h"
 
@@ -14,7 +15,9 @@ namespace corvell::test {
 
 // A receiver object made and loaded as start-up does, kept in `rx`.
 inline frmTesselbase& loadReceiver(std::unique_ptr<frmTesselbase>& rx) {
+    static MemoryFileSetting memoryFile;
     rx = std::make_unique<frmTesselbase>();
+    rx->setSettingsPart(&memoryFile);
     SetProgramReceiver(rx.get());
     rx->Init();
     rx->Load();

@@ -12,11 +12,11 @@
 
 #include "core/ProgramObjects.h"
 #include "core/QuillonApi.h"
+#include "core/clsScopeDATA.h"
+#include "core/frmScopeCtrl.h"
 #include "core/frmTesselbase.h"
 #include "memory/clsMEMORY.h"
 #include "platform/private_profile.h"
-#include "scan/clsScopeDATA.h"
-#include "scan/frmScopeCtrl.h"
 
 namespace {
 
