@@ -217,6 +217,7 @@ int main(int argc, char** argv) {
         } else if (got == 0 || (errno != EAGAIN && errno != EINTR)) {
             // The input has ended (or cannot be read): the receiver carries on without it.
             input.finish();
+            if (!input.quitRequested()) say(stdout, "control input ended; quit with a signal");
             if (control.ownsFd) ::close(control.fd);
             control.fd = -1;
         }
