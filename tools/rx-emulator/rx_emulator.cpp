@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <optional>
 
 #include "tools/rx-emulator/monotonic_clock.h"
 #include "tools/rx-emulator/reply_frames.h"
@@ -22,10 +23,18 @@ constexpr int kWriteWaitMs = 20;
 // Longest command line kept; the rest of a longer one is dropped until its line feed.
 constexpr size_t kMaxLine = 1024;
 
+// An I3 report of one DTMF code, as the receiver sends it.
+std::string dtmfReport(int code) {
+    return statusFrame('I', '3', code) + "\n";
+}
+
 }  // namespace
 
 RxEmulator::RxEmulator(EmulatorOptions options)
-    : options_(std::move(options)), model_(options_.receiver), noiseSource_(options_.noiseSeed) {
+    : options_(std::move(options)),
+      model_(options_.receiver),
+      dtmfKeys_(int64_t{options_.dtmfPeriodMs} * 1000),
+      noiseSource_(options_.noiseSeed) {
     model_.setSignalModel(options_.signalModel);
     wakeFd_ = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
 }
@@ -135,6 +144,16 @@ void RxEmulator::setSmeter(int value) {
     model_.setSmeter(value);
 }
 
+void RxEmulator::setSignalModel(bool on) {
+    std::lock_guard lock(mutex_);
+    model_.setSignalModel(on);
+}
+
+int RxEmulator::reportedSmeter() const {
+    std::lock_guard lock(mutex_);
+    return model_.smeter();
+}
+
 void RxEmulator::setCmeter(int value) {
     std::lock_guard lock(mutex_);
     model_.setCmeter(value);
@@ -162,6 +181,16 @@ void RxEmulator::setSilent(bool on) {
     wake();
 }
 
+bool RxEmulator::silent() const {
+    std::lock_guard lock(mutex_);
+    return silent_;
+}
+
+bool RxEmulator::noise() const {
+    std::lock_guard lock(mutex_);
+    return noise_;
+}
+
 void RxEmulator::setNoise(bool on) {
     {
         std::lock_guard lock(mutex_);
@@ -180,7 +209,21 @@ void RxEmulator::queue(std::string bytes) {
 }
 
 void RxEmulator::sendDtmf(int code) {
-    queue(statusFrame('I', '3', code) + "\n");
+    queue(dtmfReport(code));
+}
+
+bool RxEmulator::sendDtmfKeys(std::string_view keys) {
+    {
+        std::lock_guard lock(mutex_);
+        if (!dtmfKeys_.append(keys)) return false;
+    }
+    wake();
+    return true;
+}
+
+size_t RxEmulator::dtmfKeysWaiting() const {
+    std::lock_guard lock(mutex_);
+    return dtmfKeys_.waiting();
 }
 
 void RxEmulator::sendDarc(const std::array<uint8_t, 24>& bytes, int head) {
@@ -237,6 +280,7 @@ int RxEmulator::nextTimeoutMs(int64_t nowUs) {
     if (model_.reporting() && statusReports_ && !silent_) due = std::min(due, nextStatusUs_);
     if (model_.sweeping() && !silent_) due = std::min(due, nextSweepUs_);
     if (noise_) due = std::min(due, nextNoiseUs_);
+    if (const std::optional<int64_t> key = dtmfKeys_.nextDueUs()) due = std::min(due, *key);
     if (due == INT64_MAX) return -1;
     if (due <= nowUs) return 0;
     return static_cast<int>(std::min<int64_t>((due - nowUs + 999) / 1000, INT_MAX));
@@ -254,6 +298,9 @@ void RxEmulator::runDueWork(int64_t nowUs) {
         if (model_.sweeping() && !silent_ && nowUs >= nextSweepUs_) {
             out += model_.sweep();
             nextSweepUs_ = nowUs + int64_t{options_.sweepPeriodMs} * 1000;
+        }
+        if (const std::optional<int> key = dtmfKeys_.takeDue(nowUs); key && !silent_) {
+            out += dtmfReport(*key);
         }
         if (noise_ && nowUs >= nextNoiseUs_) {
             noiseDue = true;

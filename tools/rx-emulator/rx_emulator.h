@@ -1,8 +1,8 @@
 // A receiver on a pseudo-terminal: it reads the command lines a program sends to the slave
 // side, records each with a time stamp, answers them as the receiver does, reports its status
 // at a steady pace while switched on (from "G301" on, which every power-on sends), sweeps the
-// band scope while asked to, and on request sends
-// data-broadcast frames, DTMF codes, scan status, raw bytes or noise, or falls silent.
+// band scope while asked to, and on request sends data-broadcast frames, DTMF codes (one at a
+// time or as a paced sequence of keys), scan status, raw bytes or noise, or falls silent.
 // Thread contract: every public operation may be called from any thread; the receiver runs on
 // a thread of its own between start() and stop(). Replies leave in the order they are made.
 #pragma once
@@ -13,8 +13,10 @@
 #include <deque>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <thread>
 
+#include "tools/rx-emulator/dtmf_sequence.h"
 #include "tools/rx-emulator/frame_tracker.h"
 #include "tools/rx-emulator/line_log.h"
 #include "tools/rx-emulator/noise_source.h"
@@ -29,6 +31,7 @@ struct EmulatorOptions {
     int sweepPeriodMs = 200;   // a fresh sweep while the band scope runs
     int noisePeriodMs = 20;    // one burst of noise while noise is on
     int noiseBurstBytes = 64;
+    int dtmfPeriodMs = 200;  // between two keys of one DTMF sequence
     uint32_t noiseSeed = 1;
     bool signalModel = false;  // S-meter and busy follow the tuned frequency
     std::string logFile;       // every received line also goes here, when given
@@ -66,17 +69,29 @@ class RxEmulator {
     // Status reported from the next report on.
     void setStatusBits(int bits);
     void setSmeter(int value);
+    // On: S-meter and busy follow the tuned frequency; off: the values set above are reported.
+    void setSignalModel(bool on);
     void setCmeter(int value);
     void setScopeLevels(const std::array<uint8_t, ReceiverModel::kScopePoints>& levels);
     // Periodic status reports on or off (on by default; they run only while switched on).
     void setStatusReports(bool on);
     // A silent receiver still records what it hears but answers and reports nothing.
     void setSilent(bool on);
+    bool silent() const;
     void setNoise(bool on);
+    bool noise() const;
+    // The S-meter the next status report carries.
+    int reportedSmeter() const;
     uint64_t noiseBytesSent() const { return noiseBytes_.load(); }
 
     // Sent at once, whatever the power state and even when silent.
     void sendDtmf(int code);
+    // Reports `keys` (each one of "0123456789ABCD*#") one by one, the first at once and the
+    // rest a DTMF period apart, behind any still waiting; whatever the power state. Keys that
+    // fall due while the receiver is silent are lost. False, and nothing queued, for a key
+    // that is no DTMF key.
+    bool sendDtmfKeys(std::string_view keys);
+    size_t dtmfKeysWaiting() const;
     void sendDarc(const std::array<uint8_t, 24>& bytes, int head = 0);
     void sendScanStatus(int code);
     void sendRaw(std::string bytes);
@@ -107,6 +122,7 @@ class RxEmulator {
     int64_t nextStatusUs_ = 0;
     int64_t nextSweepUs_ = 0;
     int64_t nextNoiseUs_ = 0;
+    DtmfSequence dtmfKeys_;
     std::string lastError_;
 
     // Emulator thread only.
