@@ -78,18 +78,25 @@ void drawSkin(QPainter& p, const QRectF& r, const SkinLayout& layout) {
 void drawToolButton(QPainter& p, const QRectF& r, const QString& word, Face face, bool withLamp) {
     const bool pressed = face == Face::Pressed;
     const bool dark = face == Face::Dark || face == Face::DarkLit;
-    QRectF legend = r;
+    // The word's box is no taller than a line of the strip, so short and long words read as
+    // one family of legends.
+    constexpr qreal kWordBox = 13;
+    QRectF legend = r.adjusted(1, 1, -1, -1);
     QRectF lamp;
     if (withLamp) {
         if (r.height() >= 30) {
             // Tall tools: a lamp bar across the top, the word beneath.
-            lamp = QRectF(r.left() + 7, r.top() + 4, r.width() - 14, 6);
-            legend = r.adjusted(1, 10, -1, -1);
+            lamp = QRectF(r.left() + 6, r.top() + 4, r.width() - 12, 7);
+            legend = r.adjusted(1, 11, -1, -1);
         } else {
             // Short tools: a lamp at the left, the word beside it.
-            lamp = QRectF(r.left() + 4, r.top() + 5, 6, r.height() - 10);
-            legend = r.adjusted(10, 1, -1, -1);
+            lamp = QRectF(r.left() + 4, r.top() + 4, 7, r.height() - 8);
+            legend = r.adjusted(11, 1, -1, -1);
         }
+    }
+    if (legend.height() > kWordBox) {
+        legend =
+            QRectF(legend.left(), legend.center().y() - kWordBox / 2, legend.width(), kWordBox);
     }
     drawKey(p, r, QString(), pressed);
     const QColor ink = QColor::fromRgb(palette::kLegendOnDark);

@@ -303,7 +303,13 @@ void drawDisplayLamp(QPainter& p, const QRectF& r, const QString& caption, bool 
 
 void drawDisplayText(QPainter& p, const QRectF& r, const QString& text, Qt::Alignment align) {
     p.fillRect(r, QColor::fromRgb(palette::kDisplayGround));
-    drawLegend(p, r, text, QColor::fromRgb(palette::kDisplayText), true, align);
+    // Display lettering keeps one height in a tall window, as an LCD's characters do.
+    constexpr qreal kMostHeight = 14;
+    QRectF box = r;
+    if (box.height() > kMostHeight) {
+        box = QRectF(r.left(), r.center().y() - kMostHeight / 2, r.width(), kMostHeight);
+    }
+    drawLegend(p, box, text, QColor::fromRgb(palette::kDisplayText), true, align);
 }
 
 void drawSevenSegment(QPainter& p, const QRectF& r, QChar c, bool ground) {
@@ -311,7 +317,7 @@ void drawSevenSegment(QPainter& p, const QRectF& r, QChar c, bool ground) {
     if (ground) p.fillRect(r, QColor::fromRgb(palette::kDisplayGround));
     // The glyph box: 90 % of the height, width 60 % of the height, centred, room for the slant.
     const qreal h = r.height() * 0.86;
-    const qreal w = std::min(h * 0.56, r.width() - h * kSlant - 1);
+    const qreal w = std::min(h * 0.6, r.width() - h * kSlant - 1);
     const qreal t = std::max(1.2, h * 0.13);
     const qreal gap = t * 0.18;
     const qreal left = r.center().x() - w / 2;
