@@ -8,7 +8,7 @@
 
 #include "resources/ArtCatalog.h"
 #include "resources/Artwork.h"
-#include "tests/resources/gui_app.h"
+#include "tests/support/offscreen_gui_app.h"
 
 namespace corvell::art {
 namespace {

@@ -13,7 +13,7 @@ inline void ensureGuiApp() {
     if (QGuiApplication::instance()) return;
     if (!std::getenv("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
-    static char name[] = "test_resources";
+    static char name[] = "corvell-test";
     static char* argv[] = {name, nullptr};
     static QGuiApplication app(argc, argv);
 }
