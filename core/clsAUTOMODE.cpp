@@ -5,6 +5,7 @@
 
 #include "core/ChannelRowText.h"
 #include "core/ProgramObjects.h"
+#include "core/ReceiverCodes.h"
 #include "platform/private_profile.h"
 
 namespace corvell {
@@ -59,7 +60,7 @@ void clsAUTOMODE::Default(clsMchDATA& record) const {
     record.setLngFreq(144000000);
     record.setLngFreqHigh(146000000);
     record.setIntMode(5);
-    record.setIntFilter(2);
+    record.setIntFilter(kFilter15k);
     record.setTsname("20kHz");
     record.setIntAtt(0);
 }

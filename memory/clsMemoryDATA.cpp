@@ -7,6 +7,7 @@
 #include "core/ChannelRowText.h"
 #include "core/IniProcs.h"
 #include "core/PathProcs.h"
+#include "core/ReceiverCodes.h"
 #include "core/TextProcs.h"
 #include "core/ToneList.h"
 #include "memory/MchFileNames.h"
@@ -243,7 +244,7 @@ void clsMemoryDATA::Default(clsMchDATA& record) const {
     record.setName2("");
     record.setLngFreq(10000);
     record.setIntMode(5);
-    record.setIntFilter(2);
+    record.setIntFilter(kFilter15k);
     record.setIntAtt(0);
     record.setTsname("20kHz");
     record.setIntTag(0);
