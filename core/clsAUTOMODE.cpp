@@ -6,6 +6,7 @@
 #include "core/ChannelRowText.h"
 #include "core/ProgramObjects.h"
 #include "core/ReceiverCodes.h"
+#include "platform/message_box.h"
 #include "platform/private_profile.h"
 
 namespace corvell {
@@ -31,7 +32,7 @@ clsAUTOMODE::clsAUTOMODE() {
 }
 
 clsAUTOMODE::~clsAUTOMODE() {
-    if (!WriteRows()) std::fprintf(stderr, "Corvell: the automatic mode rows were not saved\n");
+    if (!WriteRows()) platform::logLine("Corvell", "the automatic mode rows were not saved");
 }
 
 size_t clsAUTOMODE::index(int16_t i) {

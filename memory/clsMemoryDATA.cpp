@@ -51,12 +51,7 @@ std::string protectQuotes(const std::string& value) {
 }
 
 void showFileMessage(const char* what, const std::string& name) {
-    platform::MessageRequest request;
-    request.text = std::string(what) + "\r\n" + name;
-    request.title = "Corvell";
-    request.buttons = platform::MessageButtons::Ok;
-    request.icon = platform::MessageIcon::Warning;
-    platform::showMessage(request);
+    platform::tellUser(std::string(what) + "\r\n" + name, platform::MessageIcon::Warning);
 }
 
 }  // namespace

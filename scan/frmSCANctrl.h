@@ -116,6 +116,16 @@ class frmSCANctrl {
     static int32_t DelayMs(int16_t delaytime) { return int32_t{delaytime} * 290 + 1000; }
 
   private:
+    // One number of section "SCAN": its key, where it lives, its default and its limits.
+    struct SettingKey {
+        const char* key;
+        int16_t& (*field)(frmSCANctrl&);
+        int16_t def;
+        int16_t lo;
+        int16_t hi;
+    };
+    static const SettingKey kSettingKeys[];
+
     // engine (frmSCANctrl_engine.cpp)
     void stepDispatch();
     void statusCheck();
