@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <condition_variable>
+#include <mutex>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "link/hex_pair.h"
@@ -186,6 +189,45 @@ TEST(ReplyAssemblerUnmapped, WithoutTheSharedBufferDataFramesAreDroppedAndTheRes
                    static_cast<int32_t>(bytes.size()));
     EXPECT_EQ(state.powerOnStat(), 1);
     EXPECT_EQ(state.smeter(), 0xFE);
+}
+
+// A decoder program that keeps the buffer's mutex must not hold up the replies: the frame that
+// cannot get into the buffer is dropped and the next reply is read at once.
+TEST_F(ReplyAssemblerTest, ABufferHeldByAnotherUserDropsTheFrameInsteadOfStallingTheReplies) {
+    using W = quillon::DarcRelay::Word;
+    link_test::RelayView view(names_);
+    std::mutex m;
+    std::condition_variable changed;
+    bool held = false;
+    bool done = false;
+    std::thread holder([&] {
+        platform::NamedMutex buffer(names_.relayMutex);
+        std::unique_lock lock(m);
+        buffer.lock();
+        held = true;
+        changed.notify_all();
+        // Released when the feed came back, or after a generous while so that a stalled
+        // feed ends too (and then shows as a written frame).
+        changed.wait_for(lock, std::chrono::seconds(5), [&] { return done; });
+        buffer.unlock();
+    });
+    {
+        std::unique_lock lock(m);
+        changed.wait(lock, [&] { return held; });
+    }
+    feed("OE300" + std::string(48, 'A') + "I1FE");
+    {
+        std::lock_guard lock(m);
+        done = true;
+    }
+    changed.notify_all();
+    holder.join();
+    EXPECT_EQ(state_.smeter(), 0xFE);
+    EXPECT_EQ(view.word(W::Fill), 0u) << "the frame waited for the buffer";
+
+    feed("OE300" + std::string(48, 'B'));  // free again: frames flow as before
+    EXPECT_EQ(view.word(W::Fill), 24u);
+    EXPECT_EQ(view.ring(0), 0xBB);
 }
 
 }  // namespace
