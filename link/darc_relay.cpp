@@ -170,10 +170,10 @@ void DarcRelay::Batch::Write(const uint8_t* bytes) {
     }
     relay_.idleTicks_.set(0);
     if (!relay_.IsMapped() || !acquire()) return;
-    if (pending_.size() + kFrameBytes > kRingSize) flushRing();
-    if (pending_.empty()) pendingStart_ = index_;
+    if (pendingSize_ + kFrameBytes > kPendingBytes) flushRing();
+    if (pendingSize_ == 0) pendingStart_ = index_;
     for (int i = 0; i < kFrameBytes; ++i) {
-        pending_.push_back(bytes[i]);
+        pending_[pendingSize_++] = bytes[i];
         if (++counter_ > kCounterLimit) counter_ = 0;
         if (++index_ == kRingSize) {
             index_ = 0;
@@ -184,13 +184,14 @@ void DarcRelay::Batch::Write(const uint8_t* bytes) {
 }
 
 void DarcRelay::Batch::flushRing() {
-    // pending_ holds at most one ring's worth, so its wrapped part ends by pendingStart_.
-    const size_t first = std::min<size_t>(pending_.size(), kRingSize - pendingStart_);
-    relay_.memory_.writeAt(kHeaderSize + pendingStart_, pending_.data(), first);
-    if (first < pending_.size()) {
-        relay_.memory_.writeAt(kHeaderSize, pending_.data() + first, pending_.size() - first);
+    // The pending bytes are fewer than the ring holds, so their wrapped part ends before
+    // pendingStart_.
+    const uint32_t first = std::min(pendingSize_, kRingSize - pendingStart_);
+    relay_.memory_.writeAt(kHeaderSize + pendingStart_, pending_, first);
+    if (first < pendingSize_) {
+        relay_.memory_.writeAt(kHeaderSize, pending_ + first, pendingSize_ - first);
     }
-    pending_.clear();
+    pendingSize_ = 0;
     pendingStart_ = index_;
 }
 

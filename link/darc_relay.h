@@ -12,7 +12,6 @@
 #include <chrono>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "link/link_thread.h"
 #include "link/relaxed.h"
@@ -76,7 +75,9 @@ class DarcRelay : public LinkThread {
         uint32_t counter_ = 0;
         uint32_t fill_ = 0;
         uint32_t counterAtWrap_ = 0;
-        std::vector<uint8_t> pending_;  // ring bytes not yet written, from pendingStart_ on
+        static constexpr uint32_t kPendingBytes = 200 * kFrameBytes;  // less than the ring
+        uint8_t pending_[kPendingBytes];  // ring bytes not yet written, from pendingStart_ on
+        uint32_t pendingSize_ = 0;
         uint32_t pendingStart_ = 0;
     };
 

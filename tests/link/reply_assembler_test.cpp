@@ -142,6 +142,39 @@ TEST_F(ReplyAssemblerTest, DataFramesWithBlockZeroReachTheRelay) {
     EXPECT_EQ(view.word(quillon::DarcRelay::ByteCounter), 24u);
 }
 
+// Frames of one chunk are written under one hold of the buffer; the result must be the same as
+// frame by frame, also when the chunk wraps the ring and holds more than one ring's worth.
+TEST_F(ReplyAssemblerTest, ManyDataFramesInOneChunkLandAsIfWrittenOneByOne) {
+    using quillon::DarcRelay;
+    link_test::TestNames refNames;
+    DarcRelay reference(refNames.relayMapping, refNames.relayMutex);
+    link_test::RelayView view(names_);
+    link_test::RelayView refView(refNames);
+    state_.relay().Reset();
+    reference.Reset();
+    view.setWord(DarcRelay::WriteIndex, 239990);  // the first frame already wraps
+    refView.setWord(DarcRelay::WriteIndex, 239990);
+    std::string chunk;
+    for (int f = 0; f < 10500; ++f) {
+        uint8_t bytes[24];
+        std::string frame = "OE300";
+        for (int i = 0; i < 24; ++i) {
+            bytes[i] = static_cast<uint8_t>(f * 7 + i);
+            char pair[3];
+            std::snprintf(pair, sizeof pair, "%02X", bytes[i]);
+            frame += pair;
+        }
+        chunk += frame + "\n";
+        reference.Write(bytes);
+    }
+    feed(chunk);
+    for (auto w : {DarcRelay::TotalSize, DarcRelay::WriteIndex, DarcRelay::ByteCounter,
+                   DarcRelay::CounterAtWrap, DarcRelay::Fill, DarcRelay::DataValid}) {
+        EXPECT_EQ(view.word(w), refView.word(w)) << "word " << w;
+    }
+    EXPECT_TRUE(view.wholeRing() == refView.wholeRing());
+}
+
 TEST_F(ReplyAssemblerTest, LongDigitRunsStayInsideTheBufferAndLaterFramesStillWork) {
     feed("I1" + std::string(5000, '7'));  // the first two digits complete a frame, no more
     EXPECT_EQ(state_.smeter(), 0x77);
