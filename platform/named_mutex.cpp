@@ -16,7 +16,7 @@ namespace platform {
 // One per name and process: the recursive lock orders the threads of this process, the lock
 // file the processes. The file lock is held while the depth is above 0.
 struct NamedMutex::Shared {
-    std::recursive_timed_mutex inProcess;
+    std::recursive_mutex inProcess;
     int depth = 0;  // guarded by inProcess
     int fd = -1;
     pid_t pid = 0;  // the process that opened fd: a forked child must not share its lock
@@ -102,21 +102,13 @@ bool NamedMutex::try_lock() {
 }
 
 bool NamedMutex::try_lock_for(std::chrono::milliseconds wait) {
+    // Neither flock() nor every thread checker knows a timed wait, so a taken mutex is looked
+    // at again now and then until the time is up; holds are rare and short.
     const auto deadline = std::chrono::steady_clock::now() + wait;
-    if (!shared_->inProcess.try_lock_until(deadline)) return false;
-    if (shared_->depth == 0) {
-        if (shared_->pid != ::getpid()) shared_->openFile();
-        // flock() has no time-out of its own; a hold by another process is rare and short.
-        while (shared_->fd >= 0 && ::flock(shared_->fd, LOCK_EX | LOCK_NB) != 0) {
-            if ((errno != EWOULDBLOCK && errno != EINTR) ||
-                std::chrono::steady_clock::now() >= deadline) {
-                shared_->inProcess.unlock();
-                return false;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
+    while (!try_lock()) {
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
     }
-    ++shared_->depth;
     return true;
 }
 

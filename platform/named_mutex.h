@@ -28,7 +28,7 @@ class NamedMutex {
     void lock();
     bool try_lock();
     // Waits at most `wait` for the mutex (its owner gets it at once); false when it stayed
-    // taken. Another process's hold is looked at again every millisecond.
+    // taken. A hold is looked at again every fraction of a millisecond.
     bool try_lock_for(std::chrono::milliseconds wait);
     void unlock();
 

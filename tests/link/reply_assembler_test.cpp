@@ -235,13 +235,15 @@ TEST_F(ReplyAssemblerTest, ABufferHeldByAnotherUserDropsTheFrameInsteadOfStallin
     bool done = false;
     std::thread holder([&] {
         platform::NamedMutex buffer(names_.relayMutex);
-        std::unique_lock lock(m);
         buffer.lock();
-        held = true;
-        changed.notify_all();
-        // Released when the feed came back, or after a generous while so that a stalled
-        // feed ends too (and then shows as a written frame).
-        changed.wait_for(lock, std::chrono::seconds(5), [&] { return done; });
+        {
+            std::unique_lock lock(m);
+            held = true;
+            changed.notify_all();
+            // Released when the feed came back, or after a generous while so that a stalled
+            // feed ends too (and then shows as a written frame).
+            changed.wait_for(lock, std::chrono::seconds(5), [&] { return done; });
+        }
         buffer.unlock();
     });
     {
