@@ -78,11 +78,7 @@ void DarcRelay::Reset() {
 }
 
 void DarcRelay::Write(const uint8_t* bytes) {
-    if (t_currentBatch) {
-        t_currentBatch->Write(bytes);  // passes it on when that batch is another relay's
-        return;
-    }
-    Batch batch(*this);
+    Batch batch(*this);  // joins a batch of this relay that the thread already has
     batch.Write(bytes);
 }
 

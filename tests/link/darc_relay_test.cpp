@@ -177,6 +177,28 @@ TEST_F(DarcRelayTest, AnObjectShrunkByAnotherProgramRelaysNothingAndCannotCrashU
     EXPECT_EQ(view_.ring(0), 5);
 }
 
+TEST_F(DarcRelayTest, ABatchHoldsItsFramesUntilItEndsAndOnlyForItsOwnRelay) {
+    link_test::TestNames otherNames;
+    DarcRelay other(otherNames.relayMapping, otherNames.relayMutex);
+    link_test::RelayView otherView(otherNames);
+    relay_.Reset();
+    other.Reset();
+    {
+        DarcRelay::Batch batch(relay_);
+        relay_.Write(frame(1).data());
+        {
+            DarcRelay::Batch inner(relay_);  // nested: still one hold
+            inner.Write(frame(2).data());
+        }
+        other.Write(frame(7).data());  // another relay is not part of this batch
+        EXPECT_EQ(otherView.word(W::Fill), 24u);
+        EXPECT_EQ(otherView.ring(0), 7);
+    }
+    EXPECT_EQ(view_.word(W::Fill), 48u);
+    EXPECT_EQ(view_.ring(0), 1);
+    EXPECT_EQ(view_.ring(24), 2);
+}
+
 TEST(DarcRelayUnmapped, WithoutTheMappingNothingIsWrittenAndNothingBreaks) {
     DarcRelay relay("no/such/name", "corvell_test_unmapped_mt");
     EXPECT_FALSE(relay.IsMapped());
