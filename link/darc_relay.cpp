@@ -4,6 +4,9 @@
 #include <cstdio>
 #include <cstring>
 #include <mutex>
+#include <string>
+
+#include "platform/message_box.h"
 
 namespace quillon {
 namespace {
@@ -25,8 +28,7 @@ DarcRelay::DarcRelay(const std::string& mappingName, const std::string& mutexNam
     std::lock_guard guard(mutex_);
     // A new object comes zero-filled from its sizing.
     if (!memory_.openUnmapped(mappingName, kTotalSize)) {
-        std::fprintf(stderr, "Quillon: data-broadcast relay off: %s\n",
-                     memory_.lastError().c_str());
+        platform::logLine("Quillon", "data-broadcast relay off: " + memory_.lastError());
     }
 }
 
@@ -44,10 +46,9 @@ bool DarcRelay::usable() {
         return true;
     }
     if (!shrunkReported_.exchange(true, std::memory_order_relaxed)) {
-        std::fprintf(stderr,
-                     "Quillon: data-broadcast buffer too small (%zu of %u bytes); nothing is "
-                     "relayed until it has its size again\n",
-                     size, kTotalSize);
+        platform::logLine("Quillon", "data-broadcast buffer too small (" + std::to_string(size) +
+                                         " of " + std::to_string(kTotalSize) +
+                                         " bytes); nothing is relayed until it has its size again");
     }
     return false;
 }

@@ -104,13 +104,8 @@ void SerialPort::OnError(const char* context, const std::string& reason) {
     std::string what = context ? context : "";
     while (!what.empty() && what.front() == ' ') what.erase(what.begin());
     while (!what.empty() && what.back() == ' ') what.pop_back();
-    std::fprintf(stderr, "Quillon: %s %s: %s\n", name_.c_str(), what.c_str(), reason.c_str());
-    platform::MessageRequest box;
-    box.text = " COM Port Error    ";
-    box.title = "Corvell";
-    box.icon = platform::MessageIcon::Warning;
-    box.buttons = platform::MessageButtons::Ok;
-    platform::showMessage(box);
+    platform::logLine("Quillon", name_ + " " + what + ": " + reason);
+    platform::tellUser(" COM Port Error    ", platform::MessageIcon::Warning);
 }
 
 }  // namespace quillon
