@@ -82,6 +82,8 @@ frmMch::frmMch(MemoryListOps& ops, QWidget* parent)
     cboBankName_->setEditable(true);
     cboBankName_->setInsertPolicy(QComboBox::NoInsert);
     cboBankName_->setEditText(QStringLiteral("Bank Name"));
+    // Keys reach the box's text through the combo box or straight through its line edit.
+    cboBankName_->installEventFilter(this);
     cboBankName_->lineEdit()->installEventFilter(this);
     picBank_->setAccessibleName(QStringLiteral("BANK"));
     picBankNum2_->setAccessibleName(QStringLiteral("Bank number"));
@@ -315,7 +317,7 @@ void frmMch::CellKeyDown(int keyCode) {
 }
 
 bool frmMch::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == cboBankName_->lineEdit()) {
+    if (watched == cboBankName_ || watched == cboBankName_->lineEdit()) {
         if (event->type() == QEvent::KeyPress) return BankNameKey(*static_cast<QKeyEvent*>(event));
         if (event->type() == QEvent::FocusOut) {
             // An unconfirmed name is dropped.
