@@ -31,7 +31,7 @@ namespace corvell {
 namespace {
 
 constexpr int kLocaleFontId = 10100;
-constexpr double kFontSize = 9.0;
+constexpr double kFontSize = 8.0;
 constexpr int kWidthKeys = 12;
 
 ui::LocaleFont listLocale() {
@@ -180,6 +180,9 @@ void frmMch::onLoad() {
     bankDown_->setFixedSize(barHeight, barHeight / 2);
     for (QPushButton* b : {cmdINSERT_, cmdDELETE_, cmdENTRY_}) b->setFixedHeight(barHeight);
     ui::PrintFittedText(*picBank_, QStringLiteral("BANK"), locale);
+    // The word is fitted to the bar's height; its box is as wide as the word then is.
+    picBank_->setFixedWidth(
+        QFontMetrics(picBank_->font()).horizontalAdvance(QStringLiteral("BANK")) + 4);
     grid_->setCurrentCell(0, 0);
 
     // Column n - 1 takes key n, the key it is saved under; the field columns keep 800 twips.
