@@ -408,6 +408,51 @@ TEST_F(TunerPanelTest, AnIdleHeartbeatRedrawsNothing) {
     EXPECT_GT(tuner->DispAll(), 0);
 }
 
+TEST(TunerKeyTable, ImagesGiveTheirPressedBitmapsActionsAndFirings) {
+    using A = TunerAction;
+    using F = panels::Firing;
+    struct Row {
+        int index;
+        int16_t pressed;
+        A action;
+        F firing;
+        int16_t code;
+    };
+    const Row rows[] = {
+        {2, 1322, A::ChannelDown, F::Each, 0},
+        {3, 1321, A::ChannelUp, F::Each, 0},
+        {4, 1303, A::BankLabelMode, F::Each, 0},
+        {5, 1321, A::BankUp, F::Each, 0},
+        {6, 1322, A::BankDown, F::Each, 0},
+        {7, 1321, A::StepUp, F::Each, 0},
+        {8, 1322, A::StepDown, F::Each, 0},
+        {9, 1304, A::Tenkey, F::First, 1},
+        {17, 1312, A::Tenkey, F::First, 9},
+        {18, 1314, A::Tenkey, F::First, 0},
+        {19, 1313, A::Tenkey, F::First, 10},
+        {20, 1315, A::Tenkey, F::First, 11},
+        {21, 1316, A::Mch, F::First, 0},
+        {22, 1317, A::Tenkey, F::First, 12},
+        {23, 1318, A::StepUp, F::Each, 0},
+        {24, 1319, A::StepDown, F::Each, 0},
+        {25, 1320, A::MemoryWrite, F::HoldConfirm, 0},
+        {26, 1320, A::MemoryClear, F::HoldConfirm, 0},
+        {39, 0, A::Dial, F::Each, 0},
+    };
+    for (const Row& r : rows) {
+        const panels::TunerImage* image = panels::FindTunerImage(r.index);
+        ASSERT_NE(image, nullptr) << r.index;
+        EXPECT_EQ(image->pressedId, r.pressed) << r.index;
+        EXPECT_EQ(image->action, r.action) << r.index;
+        EXPECT_EQ(image->firing, r.firing) << r.index;
+        if (r.action == A::Tenkey) {
+            EXPECT_EQ(image->tenkeyCode, r.code) << r.index;
+        }
+    }
+    EXPECT_EQ(panels::FindTunerImage(1), nullptr);
+    EXPECT_EQ(panels::FindTunerImage(27), nullptr);
+}
+
 // The key table and the skin are drawn from two tables; they must put every key in one place.
 TEST(TunerSkin, EveryKeyHotZoneHasAKeyWithItsLegendOnTheSkin) {
     const art::ArtRow* skin = art::findArtRow(panels::kTunerSkinId);
