@@ -9,9 +9,9 @@
 #include "core/clsTSbase.h"
 #include "core/frmTesselbase.h"
 #include "core/objEDGES.h"
+#include "memory/MemoryListOps.h"
 #include "memory/clsMEMORY.h"
 #include "panels/common/DialTiming.h"
-#include "panels/common/MemoryOps.h"
 #include "panels/common/PcKeyMap.h"
 #include "panels/common/TenkeyRules.h"
 #include "panels/tuner/TunerKeys.h"
@@ -26,7 +26,7 @@ TunerLogic::TunerLogic(const Neighbours& n, ui::clsImgRepeat& repeater, PanelIma
                        TunerView& view)
     : rx_(n.rx),
       memory_(n.memory),
-      ops_(n.memoryOps),
+      ops_(n.memoryList),
       settings_(n.settings),
       repeater_(repeater),
       images_(images),

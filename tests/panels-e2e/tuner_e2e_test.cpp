@@ -13,10 +13,10 @@
 #include "core/ProgramObjects.h"
 #include "core/clsTSbase.h"
 #include "core/frmTesselbase.h"
+#include "memory/MemoryListOps.h"
 #include "memory/clsMEMORY.h"
 #include "panels/tuner/frmTuner.h"
 #include "tests/support/ManualHoldEnvironment.h"
-#include "tests/support/memory_ops_recorder.h"
 #include "tests/support/receiver_lifecycle.h"
 #include "tests/support/scripted_presenter.h"
 #include "tests/support/temp_home.h"
@@ -45,8 +45,9 @@ class TunerE2e : public ::testing::Test {
         rx->setComPortNum(1);
         rx->PowerOn();
         tuner = std::make_unique<panels::frmTuner>(
-            panels::TunerLogic::Neighbours{*rx, ProgramMemory(), ops, ProgramSettings()}, nullptr,
-            &hold);
+            panels::TunerLogic::Neighbours{*rx, ProgramMemory(), ProgramMemoryList(),
+                                           ProgramSettings()},
+            nullptr, &hold);
         tuner->Load();
         tuner->show();
     }
@@ -90,7 +91,6 @@ class TunerE2e : public ::testing::Test {
     rxemu::RxEmulator emu;
     std::unique_ptr<frmTesselbase> rx;
     ManualHoldEnvironment hold;
-    MemoryOpsRecorder ops;
     std::unique_ptr<panels::frmTuner> tuner;
 };
 

@@ -26,8 +26,9 @@ class PanelScanTest : public PanelTest {
         rx->setScanObj(&scan);
         setScanCtrl(&scan);
         tuner = std::make_unique<panels::frmTuner>(
-            panels::TunerLogic::Neighbours{*rx, ProgramMemory(), ops, ProgramSettings()}, nullptr,
-            &hold);
+            panels::TunerLogic::Neighbours{*rx, ProgramMemory(), ProgramMemoryList(),
+                                           ProgramSettings()},
+            nullptr, &hold);
         tuner->Load();
         tuner->show();
     }
