@@ -166,6 +166,21 @@ TEST_F(TunerPanelTest, MemoryWriteAndClearActOnlyPastTheThirdRepeatAndLightTheir
     EXPECT_EQ(shownId(40), 0);
 }
 
+// A held key never holds up the program: the press returns at once and the heartbeat keeps
+// redrawing between the repeats.
+TEST_F(TunerPanelTest, TheHeartbeatRedrawsWhileAKeyIsHeld) {
+    press(*tuner, 7);  // step up, held
+    EXPECT_EQ(tuner->repeater().RepeatStat(), 1);
+    rx->setFrequency(433920000);
+    tuner->Task_exec();
+    EXPECT_EQ(shownId(28), 1604);  // " 433.920.000 "
+    EXPECT_EQ(shownId(7), 1321);   // still pressed
+    hold.advance(301);
+    EXPECT_EQ(tuner->repeater().RepeatStat(), 2);
+    release(*tuner, 7);
+    EXPECT_EQ(shownId(7), 0);
+}
+
 TEST_F(TunerPanelTest, HoldingADigitEntersItOnceAndHoldingBankUpRepeats) {
     press(*tuner, 13);  // "5"
     hold.advance(1000);
