@@ -17,6 +17,7 @@
 #include "memory/clsMEMORY.h"
 #include "panels/tuner/frmTuner.h"
 #include "tests/support/ManualHoldEnvironment.h"
+#include "tests/support/program_tuner.h"
 #include "tests/support/receiver_lifecycle.h"
 #include "tests/support/scripted_presenter.h"
 #include "tests/support/temp_home.h"
@@ -36,12 +37,7 @@ class TunerE2e : public ::testing::Test {
         loadReceiver(rx);
         rx->setComPortNum(1);
         rx->PowerOn();
-        tuner = std::make_unique<panels::frmTuner>(
-            panels::TunerLogic::Neighbours{*rx, ProgramMemory(), ProgramMemoryList(),
-                                           ProgramSettings()},
-            nullptr, &hold);
-        tuner->Load();
-        tuner->show();
+        tuner = loadProgramTuner(*rx, &hold);
     }
     ~TunerE2e() override {
         tuner.reset();

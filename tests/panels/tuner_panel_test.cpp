@@ -17,6 +17,7 @@
 #include "panels/tuner/frmTuner.h"
 #include "resources/ArtCatalog.h"
 #include "tests/panels/PanelFixture.h"
+#include "tests/support/program_tuner.h"
 
 namespace corvell::test {
 namespace {
@@ -37,13 +38,7 @@ class TunerPanelTest : public PanelTest {
         rx->setFrequency(145000000);
         ProgramMemory().setActiveBank(0);
         ProgramMemory().setActiveCh(0);
-        tuner = std::make_unique<frmTuner>(
-            panels::TunerLogic::Neighbours{*rx, ProgramMemory(), ProgramMemoryList(),
-                                           ProgramSettings()},
-            nullptr, &hold);
-        tuner->Init(owner);
-        tuner->Load();
-        tuner->show();
+        tuner = loadProgramTuner(*rx, &hold, &owner);
         rs.clear();
     }
     ~TunerPanelTest() override { tuner.reset(); }
