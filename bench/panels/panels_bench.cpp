@@ -15,6 +15,7 @@
 #include "panels/tuner/frmTuner.h"
 #include "resources/Artwork.h"
 #include "tests/support/fake_quillon.h"
+#include "tests/support/program_tuner.h"
 #include "tests/support/receiver_lifecycle.h"
 #include "tests/support/temp_home.h"
 
@@ -40,10 +41,7 @@ class Session {
         test::loadReceiver(rx_);
         rx_->setPower(1);
         rx_->setFrequency(145000000);
-        tuner_ = std::make_unique<panels::frmTuner>(panels::TunerLogic::Neighbours{
-            *rx_, ProgramMemory(), ProgramMemoryList(), ProgramSettings()});
-        tuner_->Load();
-        tuner_->show();
+        tuner_ = test::loadProgramTuner(*rx_, nullptr);
         tuner_->DispAll();
     }
     ~Session() {
