@@ -1,0 +1,29 @@
+// Shows the program's message boxes as Qt dialogs. Installed once at start-up; a box asked for
+// from another thread (the link library's threads) is shown on the user-interface thread while
+// the asking thread waits for the answer. Texts are plain text, never rich text.
+// Thread contract: present() may be called from any thread once a QApplication exists; the
+// asking thread must not be one the user-interface thread is waiting for.
+#pragma once
+
+#include "platform/message_box.h"
+
+namespace corvell::ui {
+
+class QtMessagePresenter : public platform::MessagePresenter {
+  public:
+    platform::MessageResult present(const platform::MessageRequest& request) override;
+};
+
+// Installs the presenter for the life of the object (the program keeps one in main()).
+class ScopedQtMessagePresenter {
+  public:
+    ScopedQtMessagePresenter() { platform::setMessagePresenter(&presenter_); }
+    ~ScopedQtMessagePresenter() { platform::setMessagePresenter(nullptr); }
+    ScopedQtMessagePresenter(const ScopedQtMessagePresenter&) = delete;
+    ScopedQtMessagePresenter& operator=(const ScopedQtMessagePresenter&) = delete;
+
+  private:
+    QtMessagePresenter presenter_;
+};
+
+}  // namespace corvell::ui
