@@ -6,6 +6,7 @@
 #include "resources/Artwork.h"
 #include "scan/ScanPadFaces.h"
 #include "scan/frmSCANctrl.h"
+#include "ui/Geometry.h"
 #include "ui/SkinPicture.h"
 #include "ui/VirtualKeys.h"
 
@@ -77,7 +78,7 @@ void frmScanPad::onLoad() {
     meter_ = new NeedleMeter(this);
     meter_->setGeometry(35, 25, 171, 86);
     LayoutPanel();
-    ui::KeepFormOnScreen(*this);
+    ui::KeepFormOnScreen(this);
 }
 
 void frmScanPad::LayoutPanel() {

@@ -16,6 +16,7 @@
 #include "scan/ScanStop.h"
 #include "scan/ScopeDisplay.h"
 #include "scan/frmSCANctrl.h"
+#include "ui/Geometry.h"
 #include "ui/SkinPicture.h"
 #include "ui/VirtualKeys.h"
 
@@ -105,7 +106,7 @@ void frmScope::onLoad() {
     LayoutScope();
     period_ = 250;
     LayoutPanel();
-    ui::KeepFormOnScreen(*this);
+    ui::KeepFormOnScreen(this);
     redrawNeeded_ = true;
 }
 
