@@ -103,8 +103,11 @@ void ScopeView::fillColumns(QImage& img, int x0, int x1, int y0, int y1, QRgb co
     y0 = std::max(y0, 0);
     y1 = std::min(y1, g_.height - 1);
     if (x0 > x1 || y0 > y1) return;
+    // One detach check for the whole fill, then plain row pointers.
+    uchar* base = img.bits();
+    const qsizetype stride = img.bytesPerLine();
     for (int y = y0; y <= y1; ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        QRgb* line = reinterpret_cast<QRgb*>(base + y * stride);
         std::fill(line + x0, line + x1 + 1, colour);
     }
 }
@@ -193,10 +196,13 @@ void ScopeView::compose(bool blank) {
     if (buffer_.size() != scale_.size() || buffer_.format() != scale_.format()) {
         buffer_ = QImage(scale_.size(), scale_.format());
     }
+    const uchar* sb = scale_.constBits();
+    const uchar* wb = wave_.constBits();
+    uchar* db = buffer_.bits();
     for (int y = 0; y < g_.height; ++y) {
-        const QRgb* s = reinterpret_cast<const QRgb*>(scale_.constScanLine(y));
-        const QRgb* w = reinterpret_cast<const QRgb*>(wave_.constScanLine(y));
-        QRgb* d = reinterpret_cast<QRgb*>(buffer_.scanLine(y));
+        const QRgb* s = reinterpret_cast<const QRgb*>(sb + y * scale_.bytesPerLine());
+        const QRgb* w = reinterpret_cast<const QRgb*>(wb + y * wave_.bytesPerLine());
+        QRgb* d = reinterpret_cast<QRgb*>(db + y * buffer_.bytesPerLine());
         for (int x = 0; x < g_.width; ++x) d[x] = s[x] | w[x];
     }
 }
