@@ -17,6 +17,7 @@
 #include "scan/ScopeDisplay.h"
 #include "scan/frmSCANctrl.h"
 #include "ui/Geometry.h"
+#include "ui/HeldImage.h"
 #include "ui/SkinPicture.h"
 #include "ui/VirtualKeys.h"
 
@@ -77,19 +78,9 @@ void frmScope::onLoad() {
     for (int i = 1; i <= kButtons; ++i) {
         auto* hot = new ui::ImageHotZone(i, this);
         hot->setLegend(kButtonPlaces[i - 1].legend);
-        connect(hot, &ui::ImageHotZone::mouseDown, this, &frmScope::imageDown);
-        connect(hot, &ui::ImageHotZone::mouseMove, this,
-                [this](int i, int b, int s, float x, float y) {
-                    repeater_.MouseMove(static_cast<int16_t>(i), static_cast<int16_t>(b),
-                                        static_cast<int16_t>(s), x, y);
-                });
-        connect(hot, &ui::ImageHotZone::mouseUp, this,
-                [this](int i, int b, int s, float x, float y) {
-                    repeater_.MouseUp(static_cast<int16_t>(i), static_cast<int16_t>(b),
-                                      static_cast<int16_t>(s), x, y);
-                });
-        connect(hot, &ui::ImageHotZone::dblClick, this,
-                [this](int i) { repeater_.DblClick(static_cast<int16_t>(i)); });
+        ui::WireHeldImage(*hot, repeater_, this, [this](int i, int b, int s, float x, float y) {
+            imageDown(i, b, s, x, y);
+        });
         img_[i - 1] = hot;
     }
     err_ = new ui::ImageHotZone(0, this);

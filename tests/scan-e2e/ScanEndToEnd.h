@@ -54,6 +54,15 @@ class ScanEndToEnd : public ::testing::Test {
         unsetenv("QUILLON_COM1");
     }
 
+    // Hands the scan-status messages to the handler, switches the receiver on and waits for
+    // the link.
+    bool linkUp() {
+        if (!started) return false;
+        Quillon().RsSetHwndScanNotify(window.handle());
+        rx.setComPortNum(1);
+        rx.PowerOn();
+        return runUntil([&] { return rx.LinkStat() == frmTesselbase::kLinkStatLinked; });
+    }
     // Runs the main window's work for up to `ms`: the scan-status messages as they come and a
     // heartbeat every 50 ms, until `done` holds.
     bool runUntil(const std::function<bool()>& done, int ms = 5000) {

@@ -12,11 +12,7 @@ namespace {
 
 TEST_F(ScanEndToEnd, TheReceiversReportsWalkTheScanAndASignalStopsIt) {
     ASSERT_TRUE(started) << emulator->lastError();
-    Quillon().RsSetHwndScanNotify(window.handle());
-    rx.setComPortNum(1);
-    rx.PowerOn();
-    ASSERT_TRUE(runUntil([&] { return rx.LinkStat() == frmTesselbase::kLinkStatLinked; }))
-        << "the link did not come up";
+    ASSERT_TRUE(linkUp()) << "the link did not come up";
 
     clsMchDATA& row = scan.pchData(1);
     row.setLngFreq(118000000);

@@ -31,13 +31,6 @@ class ScanWindowsEndToEnd : public ScanEndToEnd {
     }
     ~ScanWindowsEndToEnd() override { setScanCtrl(nullptr); }
 
-    bool linkUp() {
-        if (!started) return false;
-        Quillon().RsSetHwndScanNotify(window.handle());
-        rx.setComPortNum(1);
-        rx.PowerOn();
-        return runUntil([&] { return rx.LinkStat() == frmTesselbase::kLinkStatLinked; });
-    }
     static void beatEvents() { QCoreApplication::processEvents(); }
 };
 
