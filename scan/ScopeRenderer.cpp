@@ -85,12 +85,18 @@ ScopeView::ScopeView(const ScopeGeometry& geometry)
     buffer_.fill(scopecolour::kBlack);
 }
 
-void ScopeView::applyGeometry(clsScopeSTAT& stat, clsScopeDATA& data) const {
+void ScopeView::takeSpacing(const clsScopeSTAT& stat) {
+    spacing_ = {stat.PixPerPoint(), stat.PointsPerSide(), stat.PointsRaw(), stat.UsedPixels(),
+                stat.StepFreq()};
+}
+
+void ScopeView::applyGeometry(clsScopeSTAT& stat, clsScopeDATA& data) {
     stat.setHalfWidthPx(g_.halfWidthPx);
     stat.setMinPixPerPoint(g_.minPixPerPoint);
     stat.setMinPoints(g_.minPoints);
     stat.setStepReq(stat.GetStepFreq());
     stat.ScopeCheckParam2();
+    takeSpacing(stat);
     data.setTs(stat.StepFreq());
     data.setBwidth(2 * int32_t{stat.PointsPerSide()});
     data.setSpeed(data.bwidth() < 20 ? 20 : 5);
@@ -116,7 +122,7 @@ void ScopeView::drawScale(const clsScopeSTAT& stat, bool off) {
     scale_.fill(scopecolour::kBlack);
     const QRgb grid = off ? scopecolour::kGridOff : scopecolour::kGrid;
     const QRgb edge = off ? scopecolour::kGridOff : scopecolour::kEdge;
-    const int p = stat.PixPerPoint();
+    const int p = spacing_.pixPerPoint;
     const int h = g_.height;
     // Level lines: dots that sit on the bars.
     for (int k = 3; k <= 12; k += 3) {
@@ -127,16 +133,16 @@ void ScopeView::drawScale(const clsScopeSTAT& stat, bool off) {
         }
     }
     // Frequency ticks (a line's end point is not drawn).
-    const int points = stat.PointsPerSide();
-    const int t = stat.PointsRaw() <= 20 ? 5 : (stat.PointsRaw() <= 50 ? 10 : 20);
+    const int points = spacing_.pointsPerSide;
+    const int t = spacing_.pointsRaw <= 20 ? 5 : (spacing_.pointsRaw <= 50 ? 10 : 20);
     for (int n = 0; n <= points; n += t) {
         fillColumns(scale_, g_.centreX - p * n, g_.centreX - p * n, g_.tickTop, h - 1, grid);
         fillColumns(scale_, g_.centreX + p * n, g_.centreX + p * n, g_.tickTop, h - 1, grid);
     }
     // Span edges.
-    if (stat.StepFreq() > 0) {
+    if (spacing_.stepHz > 0) {
         const double e = std::nearbyint(static_cast<double>(p) *
-                                        stat.RangeWidth(stat.RangeSelectNo()) / stat.StepFreq());
+                                        stat.RangeWidth(stat.RangeSelectNo()) / spacing_.stepHz);
         if (std::abs(e) <= g_.width) {
             const int ei = static_cast<int>(e);
             fillColumns(scale_, g_.centreX - ei, g_.centreX - ei, 0, h - 2, edge);
@@ -146,9 +152,9 @@ void ScopeView::drawScale(const clsScopeSTAT& stat, bool off) {
     fillColumns(scale_, g_.centreX, g_.centreX, 0, h - 1, scopecolour::kCentre);
 }
 
-void ScopeView::drawPoint(int index, int level, int16_t bufferMode, bool paused, int p) {
+void ScopeView::drawPoint(int index, int level, int16_t bufferMode, bool paused) {
     if (paused) return;
-    const ScopeBar b = scopeBar(g_, index, p);
+    const ScopeBar b = scopeBar(g_, index, spacing_.pixPerPoint);
     const int lv = bufferMode == 0 ? 0 : std::min(level, kMaxLevel);
     fillColumns(wave_, b.x, b.x + b.width - 1, 0, g_.height - 1, scopecolour::kBlack);
     if (lv >= 1) {
@@ -170,7 +176,7 @@ int ScopeView::update(clsScopeDATA& data, const clsScopeSTAT& stat, int32_t freq
             lastFrequency_ = frequency;
             period = 200;
         }
-        const int points = stat.PointsPerSide();
+        const int points = spacing_.pointsPerSide;
         const int first = std::max(kCentreIndex - points, 0);
         const int last = std::min(kCentreIndex + points + 2, clsScopeDATA::kPoints - 1);
         const bool paused = stat.pause() != 0;
@@ -178,8 +184,7 @@ int ScopeView::update(clsScopeDATA& data, const clsScopeSTAT& stat, int32_t freq
             cursor_ = (cursor_ >= last || cursor_ < first) ? first : cursor_ + 1;
             if (data.SCOPE_change(cursor_) > 0) {
                 pictureChanged = true;
-                drawPoint(cursor_, data.SCOPE_buff(cursor_), data.mode(), paused,
-                          stat.PixPerPoint());
+                drawPoint(cursor_, data.SCOPE_buff(cursor_), data.mode(), paused);
             }
         }
     }
@@ -215,8 +220,8 @@ std::optional<int> ScopeView::marker(const clsScopeSTAT& stat, int32_t frequency
     }
     if (frequency != markerFrequency_) {
         markerFrequency_ = frequency;
-        markerColumn_ = scopeMarkerColumn(g_, frequency, stat.CenterFreq(), stat.StepFreq(),
-                                          stat.PixPerPoint(), stat.UsedPixels());
+        markerColumn_ = scopeMarkerColumn(g_, frequency, stat.CenterFreq(), spacing_.stepHz,
+                                          spacing_.pixPerPoint, spacing_.usedPixels);
     }
     return markerColumn_;
 }

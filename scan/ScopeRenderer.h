@@ -83,6 +83,16 @@ QString scopeStepText(int32_t hz);
 // Status icon: 0 none, 1 limited, 2 paused (paused wins).
 int scopeStatusIcon(const clsScopeSTAT& stat, const clsScopeDATA& data);
 
+// The sweep spacing a view worked out with its own geometry, kept by the view: the shared
+// scope settings hold the values of whichever view ran its geometry last.
+struct ScopeSpacing {
+    int pixPerPoint = 0;
+    int pointsPerSide = 0;
+    int pointsRaw = 0;
+    int usedPixels = 0;
+    int32_t stepHz = 0;
+};
+
 class ScopeView {
   public:
     explicit ScopeView(const ScopeGeometry& geometry);
@@ -91,12 +101,15 @@ class ScopeView {
 
     // The geometry run of a set-up: this view's values into the settings, ScopeCheckParam2,
     // then step, point count and speed into the buffer.
-    void applyGeometry(clsScopeSTAT& stat, clsScopeDATA& data) const;
+    void applyGeometry(clsScopeSTAT& stat, clsScopeDATA& data);
+    // Keeps the spacing the settings hold now as this view's own.
+    void takeSpacing(const clsScopeSTAT& stat);
+    const ScopeSpacing& spacing() const { return spacing_; }
 
     // The frequency scale; `off` draws it grey (the scope state is 0).
     void drawScale(const clsScopeSTAT& stat, bool off);
     // One bar into the bar picture (nothing while paused; mode 0 erases it).
-    void drawPoint(int index, int level, int16_t bufferMode, bool paused, int pixPerPoint);
+    void drawPoint(int index, int level, int16_t bufferMode, bool paused);
     // Draws the changed points of the buffer. Returns the new redraw period in ms, or -1 to keep
     // it: 0 while points are drawn, 200 (and nothing drawn) right after a retune.
     int update(clsScopeDATA& data, const clsScopeSTAT& stat, int32_t frequency, bool blank);
@@ -126,6 +139,7 @@ class ScopeView {
     void fillColumns(QImage& img, int x0, int x1, int y0, int y1, QRgb colour);
 
     ScopeGeometry g_;
+    ScopeSpacing spacing_;
     QImage scale_;
     QImage wave_;
     QImage buffer_;

@@ -4,7 +4,6 @@
 #include <QKeyEvent>
 #include <cstdint>
 
-#include "core/ProgramObjects.h"
 #include "core/clsScopeDATA.h"
 #include "core/clsScopeSTAT.h"
 #include "core/clsTSbase.h"
@@ -14,6 +13,7 @@
 #include "resources/ArtTables.h"
 #include "resources/Artwork.h"
 #include "scan/ScanStop.h"
+#include "scan/ScopeActions.h"
 #include "scan/ScopeDisplay.h"
 #include "scan/frmSCANctrl.h"
 #include "ui/Geometry.h"
@@ -38,10 +38,6 @@ constexpr int kSettleWrap = 150;
 constexpr int kSettleAfterWrap = 120;
 constexpr int kSetupTick = 5;
 constexpr int kTickMs = 50;
-
-bool isSideband(int32_t mode) {
-    return mode == 0 || mode == 1 || mode == 3;  // LSB, USB, CW
-}
 
 QLabel* makeLabel(QWidget* parent, int x, int y, int w, int h, int points) {
     auto* label = new QLabel(parent);
@@ -128,36 +124,26 @@ void frmScope::LayoutPanel() {
 }
 
 void frmScope::ScopeSetup() {
-    clsScopeSTAT& stat = rx_.ScopeSTAT();
-    clsScopeDATA& data = rx_.ScopeDATA();
-    view_.applyGeometry(stat, data);
-    if (rx_.ScopeCtrl().SendCheck()) view_.clearWave();
-    view_.clearBuffer();
-    view_.drawScale(stat, rx_.ScopeCtrl().ActMode() == 0);
-    view_.copyScaleToBuffer();
-    const ScopeLabels l = scopeLabels(stat, data);
+    showLabels(corvell::ScopeSetup(rx_, view_));
+}
+
+void frmScope::ScopeReset() {
+    showLabels(corvell::ScopeReset(rx_, view_));
+}
+
+void frmScope::ScopeRefreshDisp() {
+    if (!disp_) return;
+    disp_->showPicture(QImage());
+    showLabels(ScopeRefresh(rx_, view_));
+    ScopePaint();
+}
+
+void frmScope::showLabels(const ScopeLabels& l) {
     err_->setImageId(l.icon == 1 ? art::kScopeLimitIconId : 0);
     lblRangeFrq_[0]->setText(l.left);
     lblRangeFrq_[1]->setText(l.right);
     lblRangeTs_->setText(l.step);
     lblRangeNo_->setText(l.rangeNo);
-}
-
-void frmScope::ScopeReset() {
-    view_.clearWave();
-    ScopeSetup();
-    rx_.ScopeDATA().buff_clear();
-}
-
-void frmScope::ScopeRefreshDisp() {
-    if (!disp_) return;
-    ScopeReset();
-    disp_->showPicture(QImage());
-    view_.clearScale();
-    view_.clearBuffer();
-    view_.drawScale(rx_.ScopeSTAT(), rx_.ScopeCtrl().ActMode() == 0);
-    view_.copyScaleToBuffer();
-    ScopePaint();
 }
 
 void frmScope::ScopeUpdate() {
@@ -241,60 +227,24 @@ void frmScope::imageDown(int index, int button, int shift, float x, float y) {
 
 void frmScope::imgRepeat_exec() {
     if (rx_.Power() == 0 || repeater_.RepeatStat() != 1) return;
-    clsScopeSTAT& stat = rx_.ScopeSTAT();
     switch (repeater_.RepeatIndex()) {
         case 1:
-            if (rx_.ScopeDATA().mode() == 0) ScopeOn();
+            if (rx_.ScopeDATA().mode() == 0) showLabels(ScopeOn(rx_, view_));
             break;
         case 2:
-            ScopeOff();
+            showLabels(ScopeOff(rx_, view_));
             break;
         case 3:
-            ScopePauseToggle();
+            ScopePauseToggle(rx_, view_);
             break;
         case 4:
-            stat.RangeDown();
-            ScopeSetup();
-            rx_.SendSCOPE();
-            break;
         case 5:
-            stat.RangeUp();
-            ScopeSetup();
-            rx_.SendSCOPE();
+            showLabels(ScopeSpanStep(rx_, view_, repeater_.RepeatIndex() == 5));
             break;
         default:
             break;
     }
     DISP();
-}
-
-void frmScope::ScopeOn() {
-    rx_.ScopeSTAT().setPause(0);
-    rx_.ScopeDATA().buff_clear();
-    rx_.ScopeDATA().setMode(isSideband(rx_.mode()) ? 2 : 1);
-    ScopeSetup();
-}
-
-void frmScope::ScopeOff() {
-    rx_.ScopeSTAT().setPause(0);
-    clsScopeDATA& data = rx_.ScopeDATA();
-    if (data.mode() == 0) return;
-    data.buff_clear();
-    data.setMode(0);
-    ScopeSetup();
-    view_.pictureChanged = true;
-    rx_.SendSCOPE();
-}
-
-void frmScope::ScopePauseToggle() {
-    clsScopeSTAT& stat = rx_.ScopeSTAT();
-    if (stat.pause() != 0) {
-        stat.setPause(0);
-        view_.pictureChanged = true;
-    } else if (rx_.ScopeDATA().mode() != 0) {
-        stat.setPause(-1);
-    }
-    rx_.SendSCOPE();
 }
 
 void frmScope::ReadMemoryState() {
@@ -330,18 +280,7 @@ void frmScope::ShowScopeStatus(bool force) {
 }
 
 void frmScope::clickToTune(int button, int x) {
-    if (button != 1 || rx_.Blank() != 0 || rx_.ScopeCtrl().ActMode() == 0) return;
-    const clsScopeSTAT& stat = rx_.ScopeSTAT();
-    const int64_t n = scopeClickOffset(view_.geometry(), x, stat.PixPerPoint());
-    const int64_t base = stat.pause() != 0 ? stat.CenterFreq() : rx_.Frequency();
-    const int64_t f = base + n * stat.StepFreq();
-    const bool fits = f >= INT32_MIN && f <= INT32_MAX;
-    if (fits && ProgramEdges().inside(static_cast<int32_t>(f))) {
-        rx_.EntryFrequency(static_cast<int32_t>(f));
-    }
-    ScopeMarker();
-    rx_.SendSCOPE();
-    ScanStop();
+    if (ScopeClickToTune(rx_, view_, button, x)) ScopeMarker();
 }
 
 bool frmScope::onQueryUnload(ui::UnloadMode mode) {

@@ -74,9 +74,7 @@ class frmScope : public ui::PanelWindow {
     void ScopeMarker();
     void ShowScopeStatus(bool force);
     void ReadMemoryState();
-    void ScopeOn();
-    void ScopeOff();
-    void ScopePauseToggle();
+    void showLabels(const ScopeLabels& labels);
     void clickToTune(int button, int x);
     void imageDown(int index, int button, int shift, float x, float y);
 
