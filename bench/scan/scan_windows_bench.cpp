@@ -41,6 +41,7 @@ void BM_Scope200ChangedPointsDrawnAndComposed(benchmark::State& state) {
     data.setMode(1);
     data.setBwidth(200);
     ScopeView view(kScopeWindowGeometry);
+    view.takeSpacing(stat);
     view.drawScale(stat, false);
     const int32_t f = linked.rx.Frequency();
     data.setSCOPE_buff(128, 1);
