@@ -18,6 +18,7 @@ namespace corvell {
 namespace {
 
 constexpr int kHeaderHeightPixels = 16;
+constexpr int kEnterKey = 13;
 constexpr int kEsc = 27;
 constexpr int kComma = 44;
 constexpr int kDelete = 46;
@@ -42,7 +43,7 @@ ScanChannelSheet::ScanChannelSheet(ScanSheetRules::Kind kind, frmTesselbase& rec
     connect(grid_, &ui::SheetView::cellKeyPress, this, &ScanChannelSheet::keyPress);
     connect(grid_, &ui::SheetView::cellKeyDown, this, [this](int code, int) { keyDown(code); });
     connect(grid_, &ui::SheetView::cellDoubleClicked, this,
-            [this](int, int) { BeginCellEdit(ScanSheetRules::kEnter); });
+            [this](int, int) { BeginCellEdit(kEnterKey); });
     connect(editors_, &ui::CellEditors::textEntered, this, [this](const QString& text) {
         rules_.CommitText(row(), editColumn_, text.toStdString());
         Update();
@@ -137,7 +138,9 @@ void ScanChannelSheet::BeginCellEdit(int key) {
     const int r = row();
     const int c = column();
     if (r < 1 || c < 1) return;
-    const CellEditorRequest request = rules_.Begin(r, c, key);
+    const std::string typed =
+        key == kEnterKey ? std::string(ScanSheetRules::kEnter) : QString(QChar(key)).toStdString();
+    const CellEditorRequest request = rules_.Begin(r, c, typed);
     editColumn_ = c;
     if (request.kind == CellEditorRequest::Kind::Text) {
         editors_->OpenText(QString::fromStdString(request.text), request.maxLength);

@@ -30,10 +30,6 @@ const std::vector<std::string>& filterList() {
     return list;
 }
 
-std::string typed(int key) {
-    return std::string(1, static_cast<char>(key));
-}
-
 int indexOfTrimmed(const std::vector<std::string>& items, const std::string& text) {
     const std::string want = TrimBlanks(text);
     for (size_t i = 0; i < items.size(); ++i) {
@@ -115,7 +111,7 @@ bool ScanSheetRules::deleteBlanks(int column) const {
     return column >= 1 && column <= 3;
 }
 
-CellEditorRequest ScanSheetRules::Begin(int row, int column, int key) const {
+CellEditorRequest ScanSheetRules::Begin(int row, int column, const std::string& key) const {
     using K = CellEditorRequest::Kind;
     const clsMchDATA& r = record(row);
     const bool blank = r.lngFreq() == 0;
@@ -132,10 +128,10 @@ CellEditorRequest ScanSheetRules::Begin(int row, int column, int key) const {
         q.selected = selected;
     };
     if (column == 1) {
-        text(enter ? TrimTrailingBlanks(r.name1()) : typed(key), 33);
+        text(enter ? TrimTrailingBlanks(r.name1()) : key, 33);
     } else if (column == 2 || column == 3) {
         const int32_t hz = blank ? rx_.Frequency() : (column == 2 ? r.lngFreq() : r.lngFreqHigh());
-        text(enter ? TrimBlanks(FormatFreqMHz(hz)) : typed(key), 14);
+        text(enter ? TrimBlanks(FormatFreqMHz(hz)) : key, 14);
     } else if (blank) {
         // Mode, filter, step, ATT and remark of a blank row open nothing.
     } else if (column == 4) {
@@ -147,12 +143,12 @@ CellEditorRequest ScanSheetRules::Begin(int row, int column, int key) const {
             list(MemoryCellEdit::StepList(),
                  indexOfTrimmed(MemoryCellEdit::StepList(), r.tsname()));
         } else {
-            text(typed(key), -1);
+            text(key, -1);
         }
     } else if (column == attColumn()) {
         list(MemoryCellEdit::OnOffList(), r.intAtt() != 0 ? 0 : 1);
     } else if (column == remarkColumn() && kind_ == Kind::ProgramChannels) {
-        text(enter ? TrimTrailingBlanks(r.name2()) : typed(key), 65);
+        text(enter ? TrimTrailingBlanks(r.name2()) : key, 65);
     }
     return q;
 }

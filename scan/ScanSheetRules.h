@@ -22,7 +22,8 @@ class ScanSheetRules {
   public:
     enum class Kind { ProgramChannels, AutoMode };
     static constexpr int kRows = 20;
-    static constexpr int kEnter = 13;
+    // The key of Enter and of a double click (the memory list's).
+    static constexpr const char* kEnter = MemoryCellEdit::kEnter;
 
     // The program-channel sheet works on the controller's rows and resets its continue flag
     // before each commit; the automatic-mode sheet on the receiver's automatic mode table.
@@ -48,8 +49,8 @@ class ScanSheetRules {
     // Whether Delete on the column blanks the row.
     bool deleteBlanks(int column) const;
 
-    // The editor `key` (13 = Enter or double click, else the typed character) opens.
-    CellEditorRequest Begin(int row, int column, int key) const;
+    // The editor `key` (kEnter, else the typed character as text) opens.
+    CellEditorRequest Begin(int row, int column, const std::string& key) const;
     // Enter in the text box. An empty or non-numeric frequency text leaves the row as it was.
     void CommitText(int row, int column, const std::string& text);
     // Enter, Space or a double click in a column's list; `index` -1 = nothing selected.
