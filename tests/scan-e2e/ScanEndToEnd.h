@@ -15,6 +15,7 @@
 
 #include "core/ProgramObjects.h"
 #include "core/QuillonApi.h"
+#include "core/clsMchDATA.h"
 #include "core/frmTesselbase.h"
 #include "memory/clsMEMORY.h"
 #include "platform/window_messages.h"
@@ -62,6 +63,15 @@ class ScanEndToEnd : public ::testing::Test {
         rx.setComPortNum(1);
         rx.PowerOn();
         return runUntil([&] { return rx.LinkStat() == frmTesselbase::kLinkStatLinked; });
+    }
+    // Program channel 1: 118.0 to 118.1 MHz in AM, 6k, 20 kHz steps.
+    void setAirbandRow() {
+        clsMchDATA& row = scan.pchData(1);
+        row.setLngFreq(118000000);
+        row.setLngFreqHigh(118100000);
+        row.setModeText("AM");
+        row.setFilterText("6k");
+        row.setTsname("20kHz");
     }
     // Runs the main window's work for up to `ms`: the scan-status messages as they come and a
     // heartbeat every 50 ms, until `done` holds.

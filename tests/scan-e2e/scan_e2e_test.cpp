@@ -14,12 +14,7 @@ TEST_F(ScanEndToEnd, TheReceiversReportsWalkTheScanAndASignalStopsIt) {
     ASSERT_TRUE(started) << emulator->lastError();
     ASSERT_TRUE(linkUp()) << "the link did not come up";
 
-    clsMchDATA& row = scan.pchData(1);
-    row.setLngFreq(118000000);
-    row.setLngFreqHigh(118100000);
-    row.setModeText("AM");
-    row.setFilterText("6k");
-    row.setTsname("20kHz");
+    setAirbandRow();
     scan.setDelaytype(2);  // a signal ends the scan
 
     size_t mark = emulator->log().count();

@@ -43,12 +43,7 @@ TEST_F(ScanWindowsEndToEnd, TheScanPadStartsAProgramScanThatTheReportsWalk) {
         beatEvents();
         pad.Task_exec();
     };
-    clsMchDATA& row = scan.pchData(1);
-    row.setLngFreq(118000000);
-    row.setLngFreqHigh(118100000);
-    row.setModeText("AM");
-    row.setFilterText("6k");
-    row.setTsname("20kHz");
+    setAirbandRow();
 
     pad.img(1).press();  // PROG
     ASSERT_EQ(scan.scantype(), 1);
