@@ -155,10 +155,14 @@ void DlgScanOption::build() {
     }
     pch_->onRowChosen = [this](int row) { SetProgramNo(static_cast<int16_t>(row)); };
     pch_->afterUpdate = [this] { SetProgramNo(scan_.programno()); };
+}
+
+void DlgScanOption::onLoad() {
     ui::KeepFormOnScreen(this);
 }
 
 void DlgScanOption::Init() {
+    Load();  // the window's load runs before the set-up, without showing it
     loadData();
     pch_->InitSheet();
     ach_->InitSheet();

@@ -64,6 +64,7 @@ class DlgScanOption : public ui::Form {
     int lastTab() const { return lastTab_; }
 
   protected:
+    void onLoad() override;
     bool onQueryUnload(ui::UnloadMode mode) override;
     void changeEvent(QEvent* event) override;
 

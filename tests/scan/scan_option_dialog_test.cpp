@@ -154,6 +154,16 @@ TEST_F(ScanOptions, CloseBoxAndCloseButtonOnlyHide) {
     EXPECT_FALSE(dlg->isVisible());
 }
 
+TEST_F(ScanOptions, TheProgramsUnloadSavesPositionAndTab) {
+    open();
+    dlg->move(45, 30);
+    dlg->SelectTab(6);
+    EXPECT_TRUE(dlg->Unload(ui::UnloadMode::CodeClose));
+    EXPECT_EQ(key("DLGSCANX"), 675);
+    EXPECT_EQ(key("DLGSCANY"), 450);
+    EXPECT_EQ(key("DLGSCANCURRTAB"), 6);
+}
+
 TEST_F(ScanOptions, AllClearClearsTheChosenBankAndMarksTheMemoryChanged) {
     setChannel(5, 0, 145000000);
     setChannel(5, 49, 146000000);
