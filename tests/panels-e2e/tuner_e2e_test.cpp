@@ -65,7 +65,7 @@ class TunerE2e : public ::testing::Test {
         return o;
     }
     bool linked() {
-        return waitFor([&] { return rx->LinkStat() == frmTesselbase::kLinkStatLinked; });
+        return waitFor([&] { return rx->LinkStat() == kLinkStatLinked; });
     }
     std::string frequencyLine(int32_t f) const {
         char line[40];
