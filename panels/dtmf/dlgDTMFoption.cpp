@@ -1,6 +1,7 @@
 #include "panels/dtmf/dlgDTMFoption.h"
 
 #include <QEvent>
+#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -65,7 +66,9 @@ dlgDTMFoption::dlgDTMFoption(clsDtmfOption& option, QWidget* parent)
     frameLayout->addLayout(types);
     frameLayout->addLayout(file);
 
-    auto* page = new QWidget(this);
+    // The tab page under the strip: one face shared by the five tabs.
+    auto* page = new QFrame(this);
+    page->setFrameShape(QFrame::StyledPanel);
     auto* grid = new QGridLayout(page);
     grid->addWidget(label1_, 0, 0);
     grid->addWidget(txtCode_, 0, 1);
@@ -76,9 +79,10 @@ dlgDTMFoption::dlgDTMFoption(clsDtmfOption& option, QWidget* parent)
     buttons->addStretch(1);
     buttons->addWidget(cmdOk_);
     auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(2, 2, 2, 2);
+    column->setSpacing(0);
     column->addWidget(tabs_);
     column->addWidget(page, 1);
+    column->addSpacing(8);
     column->addLayout(buttons);
     setMinimumWidth(380);
 
