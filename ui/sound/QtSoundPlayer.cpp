@@ -16,7 +16,7 @@ QtSoundPlayer::~QtSoundPlayer() = default;
 
 bool QtSoundPlayer::playAsync(const std::string& path) {
     const QString file = QString::fromStdString(path);
-    if (!QFileInfo(file).isReadable()) {
+    if (const QFileInfo info(file); !info.isFile() || !info.isReadable()) {
         platform::logLine("Corvell", "cannot play " + path + ": the file cannot be read");
         return false;
     }
