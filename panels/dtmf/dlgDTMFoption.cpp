@@ -209,6 +209,11 @@ bool dlgDTMFoption::onQueryUnload(ui::UnloadMode mode) {
     return true;
 }
 
+void dlgDTMFoption::showEvent(QShowEvent* event) {
+    takeEntry(selectedEntry());
+    ui::Form::showEvent(event);
+}
+
 bool dlgDTMFoption::event(QEvent* event) {
     if (event->type() == QEvent::WindowDeactivate && isLoaded()) {
         storeMembers();

@@ -54,6 +54,9 @@ class dlgDTMFoption : public ui::Form {
     void onLoad() override;
     bool onQueryUnload(ui::UnloadMode mode) override;
     bool event(QEvent* event) override;
+    // Shows the selected entry as the record holds it now, so that leaving the dialog never
+    // writes back an entry that was read or changed elsewhere while it was hidden.
+    void showEvent(QShowEvent* event) override;
 
   private:
     void showMembers();

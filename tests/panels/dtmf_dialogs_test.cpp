@@ -4,6 +4,8 @@
 // the pop-up's plain text, its time-out on the 31st second and its fresh load; with screenshots.
 #include <gmock/gmock.h>
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -109,6 +111,18 @@ TEST_F(DtmfOptionDialogTest, ATypeThatNamesNoActionSelectsNoButtonAndIsKept) {
     clickType(*d, 2);
     EXPECT_EQ(checkedType(*d), 2);
     EXPECT_FALSE(d->optDTMFtype(0)->isChecked());
+}
+
+TEST_F(DtmfOptionDialogTest, ShownAgainItShowsTheEntryAsTheRecordHoldsItNow) {
+    auto d = open();
+    d->hide();
+    entry(1, "77", 2, "read from the file later");  // as a later load of the settings does
+    d->show();
+    EXPECT_EQ(d->txtDTMFrecieve()->text(), "77");
+    EXPECT_EQ(checkedType(*d), 2);
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QCoreApplication::sendEvent(d.get(), &deactivate);  // leaving stores what it shows
+    EXPECT_EQ(option().GetActionFile(1), "read from the file later");
 }
 
 TEST_F(DtmfOptionDialogTest, BrowseFillsTheTextAndACancelLeavesIt) {
