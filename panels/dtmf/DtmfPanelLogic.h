@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "panels/common/ImagePlace.h"
 #include "panels/common/PanelImages.h"
 
 namespace corvell {
@@ -35,11 +36,7 @@ inline constexpr int kDtmfKeySet = 26;
 inline constexpr int kDtmfLampDisplay = 27;
 inline constexpr int kDtmfLampRemote = 28;
 
-struct DtmfImage {
-    int16_t index;
-    int16_t x, y, width, height;
-    const char* legend;
-};
+using DtmfImage = ImagePlace;
 // Where images 1..28 sit on the skin; 22 and 23 stay parked off the panel (index 0 unused).
 const DtmfImage* DtmfImages();
 

@@ -46,12 +46,7 @@ void frmDTMF::onLoad() {
 
 void frmDTMF::LayoutPanel() {
     clearLayout();
-    const DtmfImage* table = DtmfImages();
-    for (int i = 1; i <= kDtmfImageCount; ++i) {
-        const DtmfImage& image = table[i];
-        placeImage(i, QRect(image.x, image.y, image.width, image.height),
-                   image.legend ? QString::fromLatin1(image.legend) : QString());
-    }
+    placeImages(DtmfImages(), kDtmfImageCount);
 }
 
 void frmDTMF::Task_exec() {

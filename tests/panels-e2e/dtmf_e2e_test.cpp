@@ -26,9 +26,9 @@
 #include "panels/dtmf/frmDTMF.h"
 #include "tests/support/ManualHoldEnvironment.h"
 #include "tests/support/receiver_lifecycle.h"
+#include "tests/support/recording_sound_player.h"
 #include "tests/support/scripted_presenter.h"
 #include "tests/support/temp_home.h"
-#include "ui/SoundPlayer.h"
 
 extern char** environ;
 
@@ -112,11 +112,6 @@ class EmulatorProgram {
     std::string seen_;
 };
 
-class NoSound : public ui::SoundPlayer {
-  public:
-    bool playAsync(const std::string&) override { return false; }
-};
-
 int linesIn(const std::string& path) {
     std::ifstream in(path);
     int n = 0;
@@ -156,7 +151,7 @@ class DtmfE2e : public ::testing::Test {
     EmulatorProgram emulator;
     std::unique_ptr<frmTesselbase> rx;
     ManualHoldEnvironment hold;
-    NoSound sound;
+    RecordingSoundPlayer sound;
     std::unique_ptr<panels::frmDTMF> dtmf;
 };
 

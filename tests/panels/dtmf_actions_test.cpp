@@ -14,7 +14,7 @@
 
 #include "panels/dtmf/RemoteActions.h"
 #include "platform/process_start.h"
-#include "ui/SoundPlayer.h"
+#include "tests/support/recording_sound_player.h"
 
 namespace corvell::test {
 namespace {
@@ -25,15 +25,6 @@ using panels::RemoteActions;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
-
-class RecordingSound : public ui::SoundPlayer {
-  public:
-    bool playAsync(const std::string& path) override {
-        played.push_back(path);
-        return true;
-    }
-    std::vector<std::string> played;
-};
 
 // A temporary directory, a FIFO in it that started scripts report to, and the desktop's opener
 // replaced by a recorder.
@@ -98,7 +89,7 @@ class RemoteActionsTest : public ::testing::Test {
     platform::DesktopOpener previousOpener;
     std::vector<std::string> opened;
     std::vector<std::string> messages;
-    RecordingSound sound;
+    RecordingSoundPlayer sound;
 };
 
 TEST_F(RemoteActionsTest, OnlyARegularFileAtExactlyThatPathIsFound) {

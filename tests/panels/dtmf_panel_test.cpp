@@ -11,8 +11,8 @@
 #include "panels/dtmf/frmDTMF.h"
 #include "resources/ArtCatalog.h"
 #include "tests/panels/PanelFixture.h"
+#include "tests/support/recording_sound_player.h"
 #include "ui/Labels.h"
-#include "ui/SoundPlayer.h"
 
 namespace corvell::test {
 namespace {
@@ -58,15 +58,6 @@ class Target : public ui::TunerKeyTarget {
     void Tuner_Key_Operation(int keyCode, int shift) override { keys.emplace_back(keyCode, shift); }
 };
 
-class SilentSound : public ui::SoundPlayer {
-  public:
-    bool playAsync(const std::string& path) override {
-        played.push_back(path);
-        return true;
-    }
-    std::vector<std::string> played;
-};
-
 class DtmfPanelTest : public PanelTest {
   protected:
     DtmfPanelTest() {
@@ -103,7 +94,7 @@ class DtmfPanelTest : public PanelTest {
 
     RecordingOwner owner;
     Target tuner;
-    SilentSound sound;
+    RecordingSoundPlayer sound;
     panels::dlgDTMFmessage message;
     std::unique_ptr<frmDTMF> dtmf;
 };
