@@ -7,6 +7,7 @@
 #include "scan/ScanStop.h"
 #include "scan/frmSCANctrl.h"
 #include "tests/panels/PanelFixture.h"
+#include "tests/support/program_tuner.h"
 
 namespace corvell::test {
 namespace {
@@ -25,11 +26,7 @@ class PanelScanTest : public PanelTest {
         scan.setProgramno(1);
         rx->setScanObj(&scan);
         setScanCtrl(&scan);
-        tuner = std::make_unique<panels::frmTuner>(
-            panels::TunerLogic::Neighbours{*rx, ProgramMemory(), ops, ProgramSettings()}, nullptr,
-            &hold);
-        tuner->Load();
-        tuner->show();
+        tuner = loadProgramTuner(*rx, &hold);
     }
     ~PanelScanTest() override {
         tuner.reset();
