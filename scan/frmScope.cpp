@@ -13,9 +13,7 @@
 #include "memory/clsMEMORY.h"
 #include "resources/ArtTables.h"
 #include "resources/Artwork.h"
-#include "scan/ScanStop.h"
 #include "scan/ScopeDisplay.h"
-#include "scan/frmSCANctrl.h"
 #include "ui/SkinPicture.h"
 #include "ui/VirtualKeys.h"
 
@@ -32,15 +30,6 @@ constexpr Place kButtonPlaces[frmScope::kButtons] = {
 };
 constexpr int kDispX = 36;
 constexpr int kDispY = 26;
-constexpr int kSettleWrap = 150;
-constexpr int kSettleAfterWrap = 120;
-constexpr int kSetupTick = 5;
-constexpr int kTickMs = 50;
-
-bool isSideband(int32_t mode) {
-    return mode == 0 || mode == 1 || mode == 3;  // LSB, USB, CW
-}
-
 QLabel* makeLabel(QWidget* parent, int x, int y, int w, int h, int points) {
     auto* label = new QLabel(parent);
     label->setGeometry(x, y, w, h);
@@ -56,7 +45,8 @@ QLabel* makeLabel(QWidget* parent, int x, int y, int w, int h, int points) {
 frmScope::frmScope(frmTesselbase& receiver, QWidget* parent, ui::HoldEnvironment* environment)
     : PanelWindow("Band Scope Form", parent, Qt::Tool | Qt::FramelessWindowHint),
       rx_(receiver),
-      repeater_(environment) {
+      repeater_(environment),
+      logic_(receiver, kScopeWindowGeometry, *this) {
     setCaption("Band Scope Form");
     setFocusPolicy(Qt::StrongFocus);
     repeater_.setObjForm(this);
@@ -93,7 +83,7 @@ void frmScope::onLoad() {
     }
     err_ = new ui::ImageHotZone(0, this);
     disp_ = new ScopeDisplay(this);
-    disp_->onMouseDown = [this](int button, int x) { clickToTune(button, x); };
+    disp_->onMouseDown = [this](int button, int x) { logic_.clickToTune(button, x); };
     status_ = new QWidget(this);
     status_->setAutoFillBackground(true);
     status_->setStyleSheet("background: black;");
@@ -103,23 +93,23 @@ void frmScope::onLoad() {
     cover->hide();
     powerOff_ = cover;
     LayoutScope();
-    period_ = 250;
+    logic_.pacing.period = 250;
     LayoutPanel();
     ui::KeepFormOnScreen(*this);
-    redrawNeeded_ = true;
+    logic_.pacing.resetPending = true;
 }
 
 void frmScope::LayoutScope() {
-    const ScopeGeometry& g = view_.geometry();
+    const ScopeGeometry& g = logic_.view().geometry();
     disp_->setGeometry(kDispX, kDispY, g.width, g.height);
     status_->setGeometry(kDispX, kDispY, g.width, 14);
     lblRangeNo_ = makeLabel(status_, 175, -2, 72, 14, 9);
     lblRangeFrq_[0] = makeLabel(status_, 6, -2, 40, 14, 8);
     lblRangeFrq_[1] = makeLabel(status_, 356, -2, 40, 14, 8);
     lblRangeTs_ = makeLabel(status_, 290, -2, 72, 14, 8);
-    ScopeSetup();
+    logic_.ScopeSetup();
     rx_.ScopeSTAT().setPause(0);
-    view_.pictureChanged = true;
+    logic_.view().pictureChanged = true;
 }
 
 void frmScope::LayoutPanel() {
@@ -132,18 +122,10 @@ void frmScope::LayoutPanel() {
     }
     err_->setGeometry(250, 0, 36, 12);
     err_->raise();
-    ShowScopeStatus(true);
+    logic_.ShowScopeStatus(true);
 }
 
-void frmScope::ScopeSetup() {
-    clsScopeSTAT& stat = rx_.ScopeSTAT();
-    clsScopeDATA& data = rx_.ScopeDATA();
-    view_.applyGeometry(stat, data);
-    if (rx_.ScopeCtrl().SendCheck()) view_.clearWave();
-    view_.clearBuffer();
-    view_.drawScale(stat, rx_.ScopeCtrl().ActMode() == 0);
-    view_.copyScaleToBuffer();
-    const ScopeLabels l = scopeLabels(stat, data);
+void frmScope::showLabels(const ScopeLabels& l) {
     err_->setImageId(l.icon == 1 ? art::kScopeLimitIconId : 0);
     lblRangeFrq_[0]->setText(l.left);
     lblRangeFrq_[1]->setText(l.right);
@@ -151,91 +133,32 @@ void frmScope::ScopeSetup() {
     lblRangeNo_->setText(l.rangeNo);
 }
 
-void frmScope::ScopeReset() {
-    view_.clearWave();
-    ScopeSetup();
-    rx_.ScopeDATA().buff_clear();
+void frmScope::showStatusIcon(int state) {
+    err_->setImageId(state == 1 ? art::kScopeLimitIconId
+                                : (state == 2 ? art::kScopePauseIconId : 0));
+}
+
+void frmScope::showPicture(const QImage& picture) {
+    disp_->showPicture(picture);
+}
+
+void frmScope::showMarker(std::optional<int> column) {
+    disp_->setMarker(column);
 }
 
 void frmScope::ScopeRefreshDisp() {
-    if (!disp_) return;
-    ScopeReset();
-    disp_->showPicture(QImage());
-    view_.clearScale();
-    view_.clearBuffer();
-    view_.drawScale(rx_.ScopeSTAT(), rx_.ScopeCtrl().ActMode() == 0);
-    view_.copyScaleToBuffer();
-    ScopePaint();
-}
-
-void frmScope::ScopeUpdate() {
-    const int period =
-        view_.update(rx_.ScopeDATA(), rx_.ScopeSTAT(), rx_.Frequency(), rx_.Blank() != 0);
-    if (period >= 0) period_ = period;
-}
-
-void frmScope::ScopePaint() {
-    disp_->showPicture(view_.buffer());
-    ScopeMarker();
-}
-
-void frmScope::ScopeMarker() {
-    if (!disp_) return;
-    disp_->setMarker(view_.marker(rx_.ScopeSTAT(), rx_.Frequency()));
+    if (disp_) logic_.ScopeRefreshDisp();
 }
 
 void frmScope::Task_exec() {
     if (!isLoaded()) return;
     if (!isVisible()) {
-        settle_.setValue(0);
-        redrawNeeded_ = true;
+        logic_.hiddenTick();
         return;
     }
     const bool off = rx_.Power() == 0;
     if (powerOff_->isVisible() != off) powerOff_->setVisible(off);
-    if (frmSCANctrl* scan = ScanCtrl(); scan && scan->scanning() != 0) {
-        if (scan->status() != lastScanStatus_) {
-            lastScanStatus_ = scan->status();
-            ScopeRefreshDisp();
-        }
-    }
-    if (redrawNeeded_) {
-        redrawNeeded_ = false;
-        ScopeReset();
-    }
-    if (rx_.LinkStat() == frmTesselbase::kLinkStatLinked) {
-        if (settle_.up() > kSettleWrap) settle_.setValue(kSettleAfterWrap);
-        redraw_.up();
-        if (settle_.value() == kSetupTick) ScopeSetup();
-        if (period_ <= kTickMs * redraw_.value()) {
-            redraw_.setValue(0);
-            ScopeUpdate();
-            if (settle_.value() % 3 == 0 && view_.pictureChanged) {
-                view_.pictureChanged = false;
-                ScopePaint();
-            }
-            const clsScopeSTAT& stat = rx_.ScopeSTAT();
-            bool changed = false;
-            auto watch = [&](auto& last, auto now) {
-                if (last != now) {
-                    last = now;
-                    changed = true;
-                }
-            };
-            watch(lastTsName_, rx_.TSbase().tsname());
-            watch(lastMode_, rx_.mode());
-            watch(lastBlank_, rx_.Blank());
-            watch(lastTsLimit_, stat.TsLimit());
-            watch(lastTsHalf_, stat.TsHalf());
-            watch(lastWfm_, stat.WFMmoni());
-            if (changed) {
-                settle_.setValue(0);
-                rx_.ScopeSTAT().ScopeCheckParam();
-                redrawNeeded_ = true;
-            }
-        }
-    }
-    ScopeMarker();
+    logic_.visibleTick();
 }
 
 void frmScope::imageDown(int index, int button, int shift, float x, float y) {
@@ -249,60 +172,26 @@ void frmScope::imageDown(int index, int button, int shift, float x, float y) {
 
 void frmScope::imgRepeat_exec() {
     if (rx_.Power() == 0 || repeater_.RepeatStat() != 1) return;
-    clsScopeSTAT& stat = rx_.ScopeSTAT();
     switch (repeater_.RepeatIndex()) {
         case 1:
-            if (rx_.ScopeDATA().mode() == 0) ScopeOn();
+            if (rx_.ScopeDATA().mode() == 0) logic_.ScopeOn();
             break;
         case 2:
-            ScopeOff();
+            logic_.ScopeOff();
             break;
         case 3:
-            ScopePauseToggle();
+            logic_.ScopePauseToggle();
             break;
         case 4:
-            stat.RangeDown();
-            ScopeSetup();
-            rx_.SendSCOPE();
+            logic_.ScopeSpanStep(1);
             break;
         case 5:
-            stat.RangeUp();
-            ScopeSetup();
-            rx_.SendSCOPE();
+            logic_.ScopeSpanStep(0);
             break;
         default:
             break;
     }
     DISP();
-}
-
-void frmScope::ScopeOn() {
-    rx_.ScopeSTAT().setPause(0);
-    rx_.ScopeDATA().buff_clear();
-    rx_.ScopeDATA().setMode(isSideband(rx_.mode()) ? 2 : 1);
-    ScopeSetup();
-}
-
-void frmScope::ScopeOff() {
-    rx_.ScopeSTAT().setPause(0);
-    clsScopeDATA& data = rx_.ScopeDATA();
-    if (data.mode() == 0) return;
-    data.buff_clear();
-    data.setMode(0);
-    ScopeSetup();
-    view_.pictureChanged = true;
-    rx_.SendSCOPE();
-}
-
-void frmScope::ScopePauseToggle() {
-    clsScopeSTAT& stat = rx_.ScopeSTAT();
-    if (stat.pause() != 0) {
-        stat.setPause(0);
-        view_.pictureChanged = true;
-    } else if (rx_.ScopeDATA().mode() != 0) {
-        stat.setPause(-1);
-    }
-    rx_.SendSCOPE();
 }
 
 void frmScope::ReadMemoryState() {
@@ -324,32 +213,9 @@ void frmScope::DISP() {
             if (i <= kButtons) img_[i - 1]->setImageId(shownId_[i]);
         }
     }
-    ShowScopeStatus(false);
-    ScopeMarker();
+    logic_.ShowScopeStatus(false);
+    if (disp_) logic_.ScopeMarker();
     inDisp_ = false;
-}
-
-void frmScope::ShowScopeStatus(bool force) {
-    const int state = scopeStatusIcon(rx_.ScopeSTAT(), rx_.ScopeDATA());
-    if (!force && state == statusIconState_) return;
-    statusIconState_ = state;
-    err_->setImageId(state == 1 ? art::kScopeLimitIconId
-                                : (state == 2 ? art::kScopePauseIconId : 0));
-}
-
-void frmScope::clickToTune(int button, int x) {
-    if (button != 1 || rx_.Blank() != 0 || rx_.ScopeCtrl().ActMode() == 0) return;
-    const clsScopeSTAT& stat = rx_.ScopeSTAT();
-    const int64_t n = scopeClickOffset(view_.geometry(), x, stat.PixPerPoint());
-    const int64_t base = stat.pause() != 0 ? stat.CenterFreq() : rx_.Frequency();
-    const int64_t f = base + n * stat.StepFreq();
-    const bool fits = f >= INT32_MIN && f <= INT32_MAX;
-    if (fits && ProgramEdges().inside(static_cast<int32_t>(f))) {
-        rx_.EntryFrequency(static_cast<int32_t>(f));
-    }
-    ScopeMarker();
-    rx_.SendSCOPE();
-    ScanStop();
 }
 
 bool frmScope::onQueryUnload(ui::UnloadMode mode) {

@@ -11,8 +11,8 @@
 #include <memory>
 #include <string>
 
-#include "core/clsCounter.h"
 #include "scan/ScopeRenderer.h"
+#include "scan/ScopeViewLogic.h"
 #include "ui/ImageHotZone.h"
 #include "ui/PanelWindow.h"
 #include "ui/clsImgRepeat.h"
@@ -25,7 +25,7 @@ namespace ui {
 class SkinPicture;
 }
 
-class frmScope : public ui::PanelWindow {
+class frmScope : public ui::PanelWindow, private ScopeViewWidgets {
     Q_OBJECT
 
   public:
@@ -49,14 +49,14 @@ class frmScope : public ui::PanelWindow {
     void setTunerKeys(ui::TunerKeyTarget* target) { tunerKeys_ = target; }
 
     // For tests and the screenshots.
-    ScopeView& view() { return view_; }
+    ScopeView& view() { return logic_.view(); }
     ScopeDisplay& display() { return *disp_; }
     ui::ImageHotZone& img(int i) { return *img_.at(i - 1); }
     ui::ImageHotZone& statusIcon() { return *err_; }
     ui::clsImgRepeat& repeater() { return repeater_; }
     QWidget& powerOffCover() { return *powerOff_; }
     QString labelText(int which) const;  // 0 span, 1 left, 2 right, 3 step
-    int redrawPeriod() const { return period_; }
+    int redrawPeriod() const { return logic_.pacing.period; }
 
   protected:
     void onLoad() override;
@@ -65,25 +65,21 @@ class frmScope : public ui::PanelWindow {
     void changeEvent(QEvent* event) override;
 
   private:
+    // ScopeViewWidgets
+    void showLabels(const ScopeLabels& labels) override;
+    void showStatusIcon(int state) override;
+    void showPicture(const QImage& picture) override;
+    void showMarker(std::optional<int> column) override;
+
     void LayoutScope();
     void LayoutPanel();
-    void ScopeSetup();
-    void ScopeReset();
-    void ScopeUpdate();
-    void ScopePaint();
-    void ScopeMarker();
-    void ShowScopeStatus(bool force);
     void ReadMemoryState();
-    void ScopeOn();
-    void ScopeOff();
-    void ScopePauseToggle();
-    void clickToTune(int button, int x);
     void imageDown(int index, int button, int shift, float x, float y);
 
     frmTesselbase& rx_;
     ui::clsImgRepeat repeater_;
     ui::TunerKeyTarget* tunerKeys_ = nullptr;
-    ScopeView view_{kScopeWindowGeometry};
+    ScopeViewLogic logic_;
 
     ui::SkinPicture* panel_ = nullptr;
     std::array<ui::ImageHotZone*, kButtons> img_{};
@@ -99,18 +95,6 @@ class frmScope : public ui::PanelWindow {
 
     bool isBlank_ = false;
     bool chIsBlank_ = false;
-    std::string lastTsName_;
-    int32_t lastMode_ = -1;
-    int16_t lastBlank_ = -1;
-    int16_t lastTsLimit_ = -1;
-    int16_t lastTsHalf_ = -1;
-    int16_t lastWfm_ = -1;
-    clsCounter settle_;
-    clsCounter redraw_;
-    int period_ = 250;
-    bool redrawNeeded_ = true;
-    int32_t lastScanStatus_ = -1;
-    int statusIconState_ = -1;
     bool inDisp_ = false;
 };
 
