@@ -85,7 +85,12 @@ ScopeView::ScopeView(const ScopeGeometry& geometry)
     buffer_.fill(scopecolour::kBlack);
 }
 
-void ScopeView::applyGeometry(clsScopeSTAT& stat, clsScopeDATA& data) const {
+ScopeFit scopeFitOf(const clsScopeSTAT& stat) {
+    return {stat.PixPerPoint(), stat.UsedPixels(), stat.PointsPerSide(), stat.PointsRaw(),
+            stat.StepFreq()};
+}
+
+void ScopeView::applyGeometry(clsScopeSTAT& stat, clsScopeDATA& data) {
     stat.setHalfWidthPx(g_.halfWidthPx);
     stat.setMinPixPerPoint(g_.minPixPerPoint);
     stat.setMinPoints(g_.minPoints);
@@ -94,6 +99,7 @@ void ScopeView::applyGeometry(clsScopeSTAT& stat, clsScopeDATA& data) const {
     data.setTs(stat.StepFreq());
     data.setBwidth(2 * int32_t{stat.PointsPerSide()});
     data.setSpeed(data.bwidth() < 20 ? 20 : 5);
+    fit_ = scopeFitOf(stat);
 }
 
 // Fills columns x0..x1 and rows y0..y1 (inclusive), clipped to the picture.
@@ -113,7 +119,8 @@ void ScopeView::drawScale(const clsScopeSTAT& stat, bool off) {
     scale_.fill(scopecolour::kBlack);
     const QRgb grid = off ? scopecolour::kGridOff : scopecolour::kGrid;
     const QRgb edge = off ? scopecolour::kGridOff : scopecolour::kEdge;
-    const int p = stat.PixPerPoint();
+    const ScopeFit f = fit(stat);
+    const int p = f.pixPerPoint;
     const int h = g_.height;
     // Level lines: dots that sit on the bars.
     for (int k = 3; k <= 12; k += 3) {
@@ -124,16 +131,16 @@ void ScopeView::drawScale(const clsScopeSTAT& stat, bool off) {
         }
     }
     // Frequency ticks (a line's end point is not drawn).
-    const int points = stat.PointsPerSide();
-    const int t = stat.PointsRaw() <= 20 ? 5 : (stat.PointsRaw() <= 50 ? 10 : 20);
+    const int points = f.pointsPerSide;
+    const int t = f.pointsRaw <= 20 ? 5 : (f.pointsRaw <= 50 ? 10 : 20);
     for (int n = 0; n <= points; n += t) {
         fillColumns(scale_, g_.centreX - p * n, g_.centreX - p * n, g_.tickTop, h - 1, grid);
         fillColumns(scale_, g_.centreX + p * n, g_.centreX + p * n, g_.tickTop, h - 1, grid);
     }
     // Span edges.
-    if (stat.StepFreq() > 0) {
+    if (f.stepFreq > 0) {
         const double e = std::nearbyint(static_cast<double>(p) *
-                                        stat.RangeWidth(stat.RangeSelectNo()) / stat.StepFreq());
+                                        stat.RangeWidth(stat.RangeSelectNo()) / f.stepFreq);
         if (std::abs(e) <= g_.width) {
             const int ei = static_cast<int>(e);
             fillColumns(scale_, g_.centreX - ei, g_.centreX - ei, 0, h - 2, edge);
@@ -158,7 +165,15 @@ int ScopeView::update(clsScopeDATA& data, const clsScopeSTAT& stat, int32_t freq
     if (updating_) return -1;
     updating_ = true;
     int period = -1;
-    if (data.SCOPE_ChangeCount() > 0) {
+    const ScopeFit f = fit(stat);
+    const int first = std::clamp(kCentreIndex - f.pointsPerSide, 0, clsScopeDATA::kPoints - 1);
+    const int last = std::clamp(kCentreIndex + f.pointsPerSide + 2, 0, clsScopeDATA::kPoints - 1);
+    auto differs = [&](int i) {
+        return data.SCOPE_buff_WoFlag(i) != drawn_[static_cast<std::size_t>(i)];
+    };
+    bool changed = data.SCOPE_ChangeCount() > 0;
+    for (int i = first; i <= last && !changed; ++i) changed = differs(i);
+    if (changed) {
         period = 0;
         int64_t limit = 0;
         if (frequency == lastFrequency_) {
@@ -167,17 +182,18 @@ int ScopeView::update(clsScopeDATA& data, const clsScopeSTAT& stat, int32_t freq
             lastFrequency_ = frequency;
             period = 200;
         }
-        const int points = stat.PointsPerSide();
-        const int first = std::max(kCentreIndex - points, 0);
-        const int last = std::min(kCentreIndex + points + 2, clsScopeDATA::kPoints - 1);
         const bool paused = stat.pause() != 0;
-        for (int64_t n = 0; n < limit && data.SCOPE_ChangeCount() > 0; ++n) {
+        const int span = last - first + 1;
+        int64_t drawnNow = 0;
+        // One round over the band from the cursor on, drawing what this view has not shown yet.
+        for (int n = 0; n < span && drawnNow < limit; ++n) {
             cursor_ = (cursor_ >= last || cursor_ < first) ? first : cursor_ + 1;
-            if (data.SCOPE_change(cursor_) > 0) {
-                pictureChanged = true;
-                drawPoint(cursor_, data.SCOPE_buff(cursor_), data.mode(), paused,
-                          stat.PixPerPoint());
-            }
+            if (!differs(cursor_) && data.SCOPE_change(cursor_) == 0) continue;
+            const int16_t level = data.SCOPE_buff(cursor_);
+            drawn_[static_cast<std::size_t>(cursor_)] = level;
+            pictureChanged = true;
+            drawPoint(cursor_, level, data.mode(), paused, f.pixPerPoint);
+            ++drawnNow;
         }
     }
     if (pictureChanged) compose(blank);
@@ -209,8 +225,9 @@ std::optional<int> ScopeView::marker(const clsScopeSTAT& stat, int32_t frequency
     }
     if (frequency != markerFrequency_) {
         markerFrequency_ = frequency;
-        markerColumn_ = scopeMarkerColumn(g_, frequency, stat.CenterFreq(), stat.StepFreq(),
-                                          stat.PixPerPoint(), stat.UsedPixels());
+        const ScopeFit f = fit(stat);
+        markerColumn_ = scopeMarkerColumn(g_, frequency, stat.CenterFreq(), f.stepFreq,
+                                          f.pixPerPoint, f.usedPixels);
     }
     return markerColumn_;
 }

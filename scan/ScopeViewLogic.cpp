@@ -137,9 +137,10 @@ void ScopeViewLogic::ScopeSpanStep(int direction) {
 void ScopeViewLogic::clickToTune(int button, int x) {
     if (button != 1 || rx_.Blank() != 0 || rx_.ScopeCtrl().ActMode() == 0) return;
     const clsScopeSTAT& stat = rx_.ScopeSTAT();
-    const int64_t n = scopeClickOffset(view_.geometry(), x, stat.PixPerPoint());
+    const ScopeFit fit = view_.fit(stat);
+    const int64_t n = scopeClickOffset(view_.geometry(), x, fit.pixPerPoint);
     const int64_t base = stat.pause() != 0 ? stat.CenterFreq() : rx_.Frequency();
-    const int64_t f = base + n * stat.StepFreq();
+    const int64_t f = base + n * fit.stepFreq;
     const bool fits = f >= INT32_MIN && f <= INT32_MAX;
     if (fits && ProgramEdges().inside(static_cast<int32_t>(f))) {
         rx_.EntryFrequency(static_cast<int32_t>(f));
