@@ -217,6 +217,9 @@ void frmReceiver::LayoutPanel() {
 int frmReceiver::DispAll() {
     const int changed = DrawnPanel::DispAll();
     logic_.DispAfterImages();
+    // Images brought forward by the redraw stay under the covers.
+    if (picPowerOff_->isVisible()) picPowerOff_->raise();
+    if (picScopeOff_->isVisible()) picScopeOff_->raise();
     return changed;
 }
 
@@ -234,7 +237,10 @@ void frmReceiver::Task_exec() {
     const bool visible = isVisible();
     if (visible) {
         const bool off = rx_.Power() == 0;
-        if (picPowerOff_->isVisible() != off) picPowerOff_->setVisible(off);
+        if (picPowerOff_->isVisible() != off) {
+            picPowerOff_->setVisible(off);
+            if (off) picPowerOff_->raise();
+        }
         if (blinkTick_.counter() == 0) {
             logic_.blinkOn = !logic_.blinkOn;
             blinkTick_.setCounter(kBlinkMs);
@@ -260,8 +266,10 @@ void frmReceiver::Task_exec() {
         redrawNeeded_ = true;
     }
     const bool scopeOff = rx_.Power() == 0 || rx_.ScopeDATA().mode() == 0;
-    if (picScopeOff_->isVisible() != scopeOff) picScopeOff_->setVisible(scopeOff);
-    if (scopeOff) picScopeOff_->raise();
+    if (picScopeOff_->isVisible() != scopeOff) {
+        picScopeOff_->setVisible(scopeOff);
+        if (scopeOff) picScopeOff_->raise();
+    }
     if (visible) {
         pane_.logic().visibleTick();
     } else {
