@@ -83,10 +83,11 @@ TEST_F(DirectSends, SendScopeStartsASweepWhoseLevelsComeBackThroughTheScopeBuffe
     const size_t mark = s.mark();
     EXPECT_NE(rs("RsSendScope", 1, 40, 3, 12500), 0);
     EXPECT_EQ(s.expectLines(mark, 1), std::vector<std::string>{"ME0000128030100012500"});
-    // 40 points come in three frames of 16: indexes 0..47.
-    EXPECT_TRUE(e2e::waitFor([] { return rs("RsGetScopeBuff", 47) == 255 - 47; }));
-    for (int i = 0; i < 48; ++i) EXPECT_EQ(rs("RsGetScopeBuff", i), 255 - i) << i;
-    EXPECT_EQ(rs("RsGetScopeBuff", 48), 0);
+    // 40 points around the centre index 128 come in three frames of 16: indexes 108..155.
+    EXPECT_TRUE(e2e::waitFor([] { return rs("RsGetScopeBuff", 155) == 255 - 155; }));
+    for (int i = 108; i < 156; ++i) EXPECT_EQ(rs("RsGetScopeBuff", i), 255 - i) << i;
+    EXPECT_EQ(rs("RsGetScopeBuff", 107), 0);
+    EXPECT_EQ(rs("RsGetScopeBuff", 156), 0);
     EXPECT_EQ(rs("RsGetScopeBuff", 256), 0);
     EXPECT_EQ(rs("RsGetScopeBuff", -1), 0);
 

@@ -111,7 +111,7 @@ TEST(ReplyFrames, HaveTheFixedLengthOfTheirLetter) {
     EXPECT_EQ(static_cast<int>(darc.size()), rxemu::frameLength('O'));
 }
 
-TEST_F(Assembled, ASweepCoversTheRequestedSpanInFramesOfSixteen) {
+TEST_F(Assembled, ASweepCoversTheRequestedSpanAroundTheCentreInFramesOfSixteen) {
     std::array<uint8_t, 256> levels{};
     for (int i = 0; i < 256; ++i) levels[i] = static_cast<uint8_t>(i + 1);
     for (const int span : {0, 1, 16, 200, 255}) {
@@ -127,9 +127,12 @@ TEST_F(Assembled, ASweepCoversTheRequestedSpanInFramesOfSixteen) {
         EXPECT_EQ(sweep.size(), frames * 38);  // 37 characters and a line feed each
         for (int i = 0; i < 256; ++i) state_.setScopeBuff(i, 0);
         feed(sweep);
+        // Index 128 is the tuned frequency: the frames start half the span below it.
+        const int first = std::max(0, 128 - span / 2);
         const int covered = static_cast<int>(frames) * 16;
         for (int i = 0; i < 256; ++i) {
-            ASSERT_EQ(state_.scopeBuff(i), i < covered ? levels[i] : 0) << i;
+            const bool inside = i >= first && i < first + covered;
+            ASSERT_EQ(state_.scopeBuff(i), inside ? levels[i] : 0) << i;
         }
     }
 }

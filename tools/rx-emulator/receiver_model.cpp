@@ -141,20 +141,24 @@ void ReceiverModel::setScopeLevels(const std::array<uint8_t, kScopePoints>& leve
 }
 
 std::string ReceiverModel::sweep() const {
+    // The sweep's points lie around index 128, the tuned frequency: the first frame starts
+    // half the span below it.
+    constexpr int kCentre = 128;
     std::array<uint8_t, kScopePoints + 16> levels{};
     if (levelsGiven_) {
         std::copy(levels_.begin(), levels_.end(), levels.begin());
     } else {
-        // A noise floor with one carrier in the middle of the span.
+        // A noise floor with one carrier at the tuned frequency.
         for (int i = 0; i < kScopePoints; ++i) {
-            const int fromCentre = std::abs(i - scope_.span / 2);
+            const int fromCentre = std::abs(i - kCentre);
             const int floor = 0x18 + (i * 29) % 23;
             levels[i] = static_cast<uint8_t>(fromCentre <= 2 ? 0xC0 - 0x20 * fromCentre : floor);
         }
     }
     std::string out;
-    for (int start = 0; start < scope_.span && start < kScopePoints; start += 16) {
-        out += line(scopeFrame(start, levels.data() + start));
+    const int first = std::max(0, kCentre - scope_.span / 2);
+    for (int n = 0; n < scope_.span && first + n < kScopePoints; n += 16) {
+        out += line(scopeFrame(first + n, levels.data() + first + n));
     }
     return out;
 }
