@@ -10,8 +10,8 @@
 #include <memory>
 #include <thread>
 
-#include "core/ReceiverCodes.h"
 #include "core/ProgramObjects.h"
+#include "core/ReceiverCodes.h"
 #include "core/clsTSbase.h"
 #include "core/frmTesselbase.h"
 #include "memory/clsMEMORY.h"
