@@ -102,15 +102,18 @@ void ScopeView::applyGeometry(clsScopeSTAT& stat, clsScopeDATA& data) {
     fit_ = scopeFitOf(stat);
 }
 
-// Fills columns x0..x1 and rows y0..y1 (inclusive), clipped to the picture.
+// Fills columns x0..x1 and rows y0..y1 (inclusive), clipped to the picture. The picture is
+// detached once, not at every row.
 void ScopeView::fillColumns(QImage& img, int x0, int x1, int y0, int y1, QRgb colour) {
     x0 = std::max(x0, 0);
     x1 = std::min(x1, g_.width - 1);
     y0 = std::max(y0, 0);
     y1 = std::min(y1, g_.height - 1);
     if (x0 > x1 || y0 > y1) return;
+    uchar* bits = img.bits();
+    const qsizetype stride = img.bytesPerLine();
     for (int y = y0; y <= y1; ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        QRgb* line = reinterpret_cast<QRgb*>(bits + y * stride);
         std::fill(line + x0, line + x1 + 1, colour);
     }
 }
@@ -209,11 +212,17 @@ void ScopeView::compose(bool blank) {
     if (buffer_.size() != scale_.size() || buffer_.format() != scale_.format()) {
         buffer_ = QImage(scale_.size(), scale_.format());
     }
+    uchar* d = buffer_.bits();
+    const uchar* sc = scale_.constBits();
+    const uchar* w = wave_.constBits();
+    const qsizetype ds = buffer_.bytesPerLine();
+    const qsizetype ss = scale_.bytesPerLine();
+    const qsizetype ws = wave_.bytesPerLine();
     for (int y = 0; y < g_.height; ++y) {
-        const QRgb* s = reinterpret_cast<const QRgb*>(scale_.constScanLine(y));
-        const QRgb* w = reinterpret_cast<const QRgb*>(wave_.constScanLine(y));
-        QRgb* d = reinterpret_cast<QRgb*>(buffer_.scanLine(y));
-        for (int x = 0; x < g_.width; ++x) d[x] = s[x] | w[x];
+        const QRgb* sl = reinterpret_cast<const QRgb*>(sc + y * ss);
+        const QRgb* wl = reinterpret_cast<const QRgb*>(w + y * ws);
+        QRgb* dl = reinterpret_cast<QRgb*>(d + y * ds);
+        for (int x = 0; x < g_.width; ++x) dl[x] = sl[x] | wl[x];
     }
 }
 
