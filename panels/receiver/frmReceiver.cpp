@@ -27,19 +27,6 @@ constexpr int kBlinkMs = 500;
 // Sizes the channel-label font: eleven characters of a typical station name.
 const QString kSampleStationName = QStringLiteral("MARINE CH16");
 
-QFont localeFont(double points) {
-    QFont font;
-    font.setPointSizeF(points);
-    return font;
-}
-
-QFont arialBold(double points) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(true);
-    return font;
-}
-
 QLabel* makeCover(QWidget* parent, const QRect& rect, const QString& text) {
     auto* cover = new QLabel(text, parent);
     cover->setGeometry(rect);
@@ -125,11 +112,12 @@ void KnobMarks::paintEvent(QPaintEvent*) {
 // ---- the panel ----
 
 frmReceiver::frmReceiver(const ReceiverLogic::Neighbours& neighbours, QWidget* parent,
-                         ui::HoldEnvironment* hold)
+                         ui::HoldEnvironment* hold, const ui::LocaleFont& locale)
     : DrawnPanel(
           {QStringLiteral("Receiver Form"), kReceiverSkinId, kReceiverImageCount, "", false, hold},
           parent),
       rx_(neighbours.rx),
+      locale_(locale),
       picTsName_(new PanelLabel(this)),
       picChName_(new PanelLabel(this)),
       picBankName_(new PanelLabel(this)),
@@ -185,19 +173,20 @@ void frmReceiver::LayoutPanel() {
     picSmeter_->setGeometry(13, 24, ReceiverLogic::kSmeterWidth, ReceiverLogic::kSmeterHeight);
     picSmeter_->show();
     picTsName_->setGeometry(350, 99, 51, 12);
-    picTsName_->setFont(ui::shrinkFontToFit(arialBold(9), QStringLiteral("500Hz"), 51));
+    picTsName_->setFont(ui::shrinkFontToFit(ui::programFont(9, true), QStringLiteral("500Hz"), 51));
     picChName_->setGeometry(203, 49, 198, 21);
-    picChName_->setFont(ui::shrinkFontToFit(localeFont(14), kSampleStationName, 198));
+    picChName_->setFont(ui::shrinkFontToFit(ui::localeFont(locale_, 14), kSampleStationName, 198));
     txtMEMOname_->setGeometry(203, 49, 198, 21);
     txtMEMOname_->setFont(picChName_->font());
     picBankName_->setGeometry(203, 26, 198, 21);
-    picBankName_->setFont(ui::shrinkFontToFit(localeFont(14), QStringLiteral("Bank1"), 198));
+    picBankName_->setFont(
+        ui::shrinkFontToFit(ui::localeFont(locale_, 14), QStringLiteral("Bank1"), 198));
     txtBANKname_->setGeometry(203, 26, 198, 21);
     txtBANKname_->setFont(picBankName_->font());
     picChNum_->setGeometry(170, 57, 28, 14);
     picBankNum_->setGeometry(170, 34, 28, 14);
     for (PanelLabel* label : {picChNum_, picBankNum_}) {
-        label->setFont(ui::shrinkFontToFit(arialBold(9), QStringLiteral("88"), 28));
+        label->setFont(ui::shrinkFontToFit(ui::programFont(9, true), QStringLiteral("88"), 28));
     }
     for (PanelLabel* label : {picChNum_, picBankNum_, picTsName_, picChName_, picBankName_}) {
         label->setColours(kCyan, kBlack);

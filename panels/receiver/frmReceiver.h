@@ -14,6 +14,7 @@
 #include "panels/common/DrawnPanel.h"
 #include "panels/receiver/ReceiverLogic.h"
 #include "panels/receiver/ReceiverScopePane.h"
+#include "ui/Fonts.h"
 
 namespace corvell::panels {
 
@@ -65,9 +66,9 @@ class frmReceiver : public DrawnPanel, public ui::TunerKeyTarget, private Receiv
     static constexpr const char* kCaption = "Corvell Multi Function Receiver";
 
     // The neighbours outlive the panel. `hold` drives press-and-hold (null: the system clock
-    // and mouse).
+    // and mouse); `locale` names the font of the bank and channel names.
     explicit frmReceiver(const ReceiverLogic::Neighbours& neighbours, QWidget* parent = nullptr,
-                         ui::HoldEnvironment* hold = nullptr);
+                         ui::HoldEnvironment* hold = nullptr, const ui::LocaleFont& locale = {});
     ~frmReceiver() override;
 
     void Task_exec() override;
@@ -123,6 +124,7 @@ class frmReceiver : public DrawnPanel, public ui::TunerKeyTarget, private Receiv
     void EndNameEdit();
 
     frmTesselbase& rx_;
+    ui::LocaleFont locale_;
     PanelLabel* picTsName_;
     PanelLabel* picChName_;
     PanelLabel* picBankName_;

@@ -5,6 +5,7 @@
 // screenshots of the panel off, sweeping, scanning and with the key-pad entry open.
 #include <gmock/gmock.h>
 
+#include <QApplication>
 #include <QTest>
 #include <memory>
 #include <string>
@@ -16,6 +17,7 @@
 #include "core/clsTSbase.h"
 #include "core/frmScopeCtrl.h"
 #include "memory/clsMEMORY.h"
+#include "panels/common/InPlaceEditor.h"
 #include "panels/common/PanelLabel.h"
 #include "panels/dialogs/DlgCtcssOption.h"
 #include "panels/receiver/ReceiverKeys.h"
@@ -576,6 +578,48 @@ TEST_F(ReceiverPanelTest, PauseMarkerAndClickRelativeToTheFrozenCentre) {
     click(*panel, 41);  // resume
     panel->Task_exec();
     EXPECT_FALSE(panel->scopePane().display().marker().has_value());
+}
+
+TEST_F(ReceiverPanelTest, TheKeyboardEntersFrequenciesAndShiftArrowsKeepAutomaticMode) {
+    for (Qt::Key k : {Qt::Key_1, Qt::Key_4, Qt::Key_5, Qt::Key_Period, Qt::Key_5, Qt::Key_Return}) {
+        QTest::keyClick(panel.get(), k);
+    }
+    EXPECT_EQ(rx->Frequency(), 145500000);
+    rx->AutoMode().setMode(1);
+    const std::string step = rx->TSbase().tsname();
+    QTest::keyClick(panel.get(), Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_NE(rx->TSbase().tsname(), step);
+    EXPECT_TRUE(rx->AutoMode().mode()) << "the receiver panel leaves automatic mode on";
+}
+
+TEST_F(ReceiverPanelTest, NameEditorsOpenOnlyOnATunedReceiverAndEnterStores) {
+    rx->setBlank(1);
+    QTest::mouseDClick(panel->picChName(), Qt::LeftButton);
+    QTest::mouseDClick(panel->picBankName(), Qt::LeftButton);
+    EXPECT_FALSE(panel->txtMEMOname()->isOpen());
+    EXPECT_FALSE(panel->txtBANKname()->isOpen());
+    rx->setBlank(0);
+    QTest::mouseDClick(panel->picBankName(), Qt::LeftButton);
+    ASSERT_TRUE(panel->txtBANKname()->isOpen());
+    panel->txtBANKname()->clear();
+    QTest::keyClicks(panel->txtBANKname(), "Marine");
+    QTest::keyClick(panel->txtBANKname(), Qt::Key_Return);
+    EXPECT_FALSE(panel->txtBANKname()->isOpen());
+    EXPECT_THAT(ProgramMemory().BankName(0), ::testing::StartsWith("Marine"));
+    EXPECT_EQ(panel->picBankName()->text(), "Marine");
+    QTest::mouseDClick(panel->picChName(), Qt::LeftButton);
+    ASSERT_TRUE(panel->txtMEMOname()->isOpen());
+    QTest::keyClicks(panel->txtMEMOname(), "X");
+    QTest::keyClick(panel->txtMEMOname(), Qt::Key_Escape);
+    EXPECT_FALSE(panel->txtMEMOname()->isOpen());
+    EXPECT_EQ(ProgramMemory().chData(0, 0).name1().find('X'), std::string::npos);
+}
+
+TEST_F(ReceiverPanelTest, ActivationAsksTheSweepControllerToResend) {
+    rx->ScopeCtrl().ResendReq = 0;
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(panel.get(), &activate);
+    EXPECT_NE(rx->ScopeCtrl().ResendReq, 0);
 }
 
 TEST_F(ReceiverPanelTest, ACloseFromTheWindowIsRefused) {
