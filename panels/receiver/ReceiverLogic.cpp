@@ -11,6 +11,7 @@
 #include "panels/common/DialTiming.h"
 #include "panels/common/LevelRule.h"
 #include "panels/common/MemoryOps.h"
+#include "panels/common/PanelEntry.h"
 #include "panels/common/PanelScan.h"
 #include "panels/common/PcKeyMap.h"
 #include "panels/common/TenkeyRules.h"
@@ -255,30 +256,19 @@ void ReceiverLogic::Tuner_Key_Operation(int keyCode, int shift) {
 }
 
 void ReceiverLogic::Tenkey_Input(int16_t code) {
-    ScanStop();
-    if (tenkey_.mode() == 0 && code >= 0 && code <= 10) tenkey_.finp(rx_.Frequency());
-    if (tenkey_.Operation(code, rx_.Frequency()) == "ENT") Tenkey_Enter();
+    TenkeyInput(tenkey_, rx_, code);
 }
 
 void ReceiverLogic::Tenkey_Enter() {
-    const auto f = EntryToHz(tenkey_.buff());
-    if (f && rx_.EDGES().inside(*f)) rx_.EntryFrequency(*f);
+    TenkeyEnter(tenkey_, rx_);
 }
 
 void ReceiverLogic::MchKey() {
-    const auto channel = MchChannel(tenkey_.mode() != 0, tenkey_.InputPos(), tenkey_.buff());
-    if (channel) {
-        memory_.setActiveCh(*channel);
-        MemoryRecall();
-        memory_.Redraw();
-    }
-    tenkey_.off();
+    panels::MchKey(tenkey_, rx_, memory_, ops_);
 }
 
 void ReceiverLogic::MemoryRecall() {
-    ScanStop();
-    rx_.AutoMode().off();
-    ops_.mem_loadbych(memory_.chData(memory_.ActiveBank(), memory_.ActiveCh()));
+    RecallActiveChannel(rx_, memory_, ops_);
 }
 
 // ---- display ----
@@ -461,18 +451,7 @@ void ReceiverLogic::DispSmeter() {
 // ---- dial ----
 
 void ReceiverLogic::DialStep(bool down) {
-    frmSCANctrl* scan = ScanCtrl();
-    if (scan && scan->scanning() != 0) {
-        scan->setDir(down ? 0 : 1);
-        scan->pass();
-    } else {
-        if (down) {
-            rx_.frq_down();
-        } else {
-            rx_.frq_up();
-        }
-        rx_.SendFreq();
-    }
+    DialStepTune(rx_, down);
     TurnDial(down ? -1 : 1);
 }
 

@@ -12,6 +12,7 @@
 #include "memory/clsMEMORY.h"
 #include "panels/common/DialTiming.h"
 #include "panels/common/MemoryOps.h"
+#include "panels/common/PanelEntry.h"
 #include "panels/common/PcKeyMap.h"
 #include "panels/common/TenkeyRules.h"
 #include "panels/tuner/TunerKeys.h"
@@ -128,30 +129,19 @@ void TunerLogic::PcKey_Operation() {
 }
 
 void TunerLogic::Tenkey_Input(int16_t code) {
-    ScanStop();
-    if (tenkey_.mode() == 0 && code >= 0 && code <= 10) tenkey_.finp(rx_.Frequency());
-    if (tenkey_.Operation(code, rx_.Frequency()) == "ENT") Tenkey_Enter();
+    TenkeyInput(tenkey_, rx_, code);
 }
 
 void TunerLogic::Tenkey_Enter() {
-    const auto f = EntryToHz(tenkey_.buff());
-    if (f && rx_.EDGES().inside(*f)) rx_.EntryFrequency(*f);
+    TenkeyEnter(tenkey_, rx_);
 }
 
 void TunerLogic::MchKey() {
-    const auto channel = MchChannel(tenkey_.mode() != 0, tenkey_.InputPos(), tenkey_.buff());
-    if (channel) {
-        memory_.setActiveCh(*channel);
-        MemoryRecall();
-        memory_.Redraw();
-    }
-    tenkey_.off();
+    panels::MchKey(tenkey_, rx_, memory_, ops_);
 }
 
 void TunerLogic::MemoryRecall() {
-    ScanStop();
-    rx_.AutoMode().off();
-    ops_.mem_loadbych(memory_.chData(memory_.ActiveBank(), memory_.ActiveCh()));
+    RecallActiveChannel(rx_, memory_, ops_);
 }
 
 // ---- display ----
@@ -241,18 +231,7 @@ void TunerLogic::InitDial() {
 }
 
 void TunerLogic::DialStep(bool down) {
-    frmSCANctrl* scan = ScanCtrl();
-    if (scan && scan->scanning() != 0) {
-        scan->setDir(down ? 0 : 1);
-        scan->pass();
-    } else {
-        if (down) {
-            rx_.frq_down();
-        } else {
-            rx_.frq_up();
-        }
-        rx_.SendFreq();
-    }
+    DialStepTune(rx_, down);
     TurnDial(down ? -1 : 1);
 }
 
