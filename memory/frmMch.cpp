@@ -31,7 +31,7 @@ namespace corvell {
 namespace {
 
 constexpr int kLocaleFontId = 10100;
-constexpr double kFontSize = 9.0;
+constexpr double kFontSize = 8.0;
 constexpr int kWidthKeys = 12;
 
 ui::LocaleFont listLocale() {
@@ -82,6 +82,8 @@ frmMch::frmMch(MemoryListOps& ops, QWidget* parent)
     cboBankName_->setEditable(true);
     cboBankName_->setInsertPolicy(QComboBox::NoInsert);
     cboBankName_->setEditText(QStringLiteral("Bank Name"));
+    // Keys reach the box's text through the combo box or straight through its line edit.
+    cboBankName_->installEventFilter(this);
     cboBankName_->lineEdit()->installEventFilter(this);
     picBank_->setAccessibleName(QStringLiteral("BANK"));
     picBankNum2_->setAccessibleName(QStringLiteral("Bank number"));
@@ -127,7 +129,7 @@ frmMch::frmMch(MemoryListOps& ops, QWidget* parent)
     });
     connect(grid_, &ui::SheetView::cellKeyDown, this, [this](int code, int) { CellKeyDown(code); });
     connect(grid_, &ui::SheetView::cellDoubleClicked, this,
-            [this](int, int) { BeginCellEdit(MemoryCellEdit::kEnter); });
+            [this](int, int) { BeginCellEdit(13); });
     connect(grid_, &ui::SheetView::fixedCellClicked, this, [this](int, int) { RecallRow(); });
     connect(editors_, &ui::CellEditors::textEntered, this, [this](const QString& value) {
         edit_.CommitText(grid_->Row(), editColumn_, value.toStdString());
@@ -178,6 +180,9 @@ void frmMch::onLoad() {
     bankDown_->setFixedSize(barHeight, barHeight / 2);
     for (QPushButton* b : {cmdINSERT_, cmdDELETE_, cmdENTRY_}) b->setFixedHeight(barHeight);
     ui::PrintFittedText(*picBank_, QStringLiteral("BANK"), locale);
+    // The word is fitted to the bar's height; its box is as wide as the word then is.
+    picBank_->setFixedWidth(
+        QFontMetrics(picBank_->font()).horizontalAdvance(QStringLiteral("BANK")) + 4);
     grid_->setCurrentCell(0, 0);
 
     // Column n - 1 takes key n, the key it is saved under; the field columns keep 800 twips.
@@ -288,7 +293,9 @@ void frmMch::BeginCellEdit(int key) {
     const int row = grid_->Row();
     const int column = grid_->Col();
     if (row < 0 || column < mchcol::Name) return;
-    const CellEditorRequest request = edit_.Begin(row, column, key);
+    const std::string typed =
+        key == 13 ? std::string(MemoryCellEdit::kEnter) : QString(QChar(key)).toStdString();
+    const CellEditorRequest request = edit_.Begin(row, column, typed);
     editColumn_ = column;
     if (request.kind == CellEditorRequest::Kind::Text) {
         editors_->OpenText(text(request.text), request.maxLength);
@@ -315,7 +322,7 @@ void frmMch::CellKeyDown(int keyCode) {
 }
 
 bool frmMch::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == cboBankName_->lineEdit()) {
+    if (watched == cboBankName_ || watched == cboBankName_->lineEdit()) {
         if (event->type() == QEvent::KeyPress) return BankNameKey(*static_cast<QKeyEvent*>(event));
         if (event->type() == QEvent::FocusOut) {
             // An unconfirmed name is dropped.

@@ -85,9 +85,9 @@ ScopeView::ScopeView(const ScopeGeometry& geometry)
     buffer_.fill(scopecolour::kBlack);
 }
 
-ScopeFit scopeFitOf(const clsScopeSTAT& stat) {
-    return {stat.PixPerPoint(), stat.UsedPixels(), stat.PointsPerSide(), stat.PointsRaw(),
-            stat.StepFreq()};
+void ScopeView::takeSpacing(const clsScopeSTAT& stat) {
+    spacing_ = {stat.PixPerPoint(), stat.PointsPerSide(), stat.PointsRaw(), stat.UsedPixels(),
+                stat.StepFreq()};
 }
 
 void ScopeView::applyGeometry(clsScopeSTAT& stat, clsScopeDATA& data) {
@@ -96,24 +96,24 @@ void ScopeView::applyGeometry(clsScopeSTAT& stat, clsScopeDATA& data) {
     stat.setMinPoints(g_.minPoints);
     stat.setStepReq(stat.GetStepFreq());
     stat.ScopeCheckParam2();
+    takeSpacing(stat);
     data.setTs(stat.StepFreq());
     data.setBwidth(2 * int32_t{stat.PointsPerSide()});
     data.setSpeed(data.bwidth() < 20 ? 20 : 5);
-    fit_ = scopeFitOf(stat);
 }
 
-// Fills columns x0..x1 and rows y0..y1 (inclusive), clipped to the picture. The picture is
-// detached once, not at every row.
+// Fills columns x0..x1 and rows y0..y1 (inclusive), clipped to the picture.
 void ScopeView::fillColumns(QImage& img, int x0, int x1, int y0, int y1, QRgb colour) {
     x0 = std::max(x0, 0);
     x1 = std::min(x1, g_.width - 1);
     y0 = std::max(y0, 0);
     y1 = std::min(y1, g_.height - 1);
     if (x0 > x1 || y0 > y1) return;
-    uchar* bits = img.bits();
+    // One detach check for the whole fill, then plain row pointers.
+    uchar* base = img.bits();
     const qsizetype stride = img.bytesPerLine();
     for (int y = y0; y <= y1; ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(bits + y * stride);
+        QRgb* line = reinterpret_cast<QRgb*>(base + y * stride);
         std::fill(line + x0, line + x1 + 1, colour);
     }
 }
@@ -122,8 +122,7 @@ void ScopeView::drawScale(const clsScopeSTAT& stat, bool off) {
     scale_.fill(scopecolour::kBlack);
     const QRgb grid = off ? scopecolour::kGridOff : scopecolour::kGrid;
     const QRgb edge = off ? scopecolour::kGridOff : scopecolour::kEdge;
-    const ScopeFit f = fit(stat);
-    const int p = f.pixPerPoint;
+    const int p = spacing_.pixPerPoint;
     const int h = g_.height;
     // Level lines: dots that sit on the bars.
     for (int k = 3; k <= 12; k += 3) {
@@ -134,16 +133,16 @@ void ScopeView::drawScale(const clsScopeSTAT& stat, bool off) {
         }
     }
     // Frequency ticks (a line's end point is not drawn).
-    const int points = f.pointsPerSide;
-    const int t = f.pointsRaw <= 20 ? 5 : (f.pointsRaw <= 50 ? 10 : 20);
+    const int points = spacing_.pointsPerSide;
+    const int t = spacing_.pointsRaw <= 20 ? 5 : (spacing_.pointsRaw <= 50 ? 10 : 20);
     for (int n = 0; n <= points; n += t) {
         fillColumns(scale_, g_.centreX - p * n, g_.centreX - p * n, g_.tickTop, h - 1, grid);
         fillColumns(scale_, g_.centreX + p * n, g_.centreX + p * n, g_.tickTop, h - 1, grid);
     }
     // Span edges.
-    if (f.stepFreq > 0) {
+    if (spacing_.stepHz > 0) {
         const double e = std::nearbyint(static_cast<double>(p) *
-                                        stat.RangeWidth(stat.RangeSelectNo()) / f.stepFreq);
+                                        stat.RangeWidth(stat.RangeSelectNo()) / spacing_.stepHz);
         if (std::abs(e) <= g_.width) {
             const int ei = static_cast<int>(e);
             fillColumns(scale_, g_.centreX - ei, g_.centreX - ei, 0, h - 2, edge);
@@ -153,9 +152,9 @@ void ScopeView::drawScale(const clsScopeSTAT& stat, bool off) {
     fillColumns(scale_, g_.centreX, g_.centreX, 0, h - 1, scopecolour::kCentre);
 }
 
-void ScopeView::drawPoint(int index, int level, int16_t bufferMode, bool paused, int p) {
+void ScopeView::drawPoint(int index, int level, int16_t bufferMode, bool paused) {
     if (paused) return;
-    const ScopeBar b = scopeBar(g_, index, p);
+    const ScopeBar b = scopeBar(g_, index, spacing_.pixPerPoint);
     const int lv = bufferMode == 0 ? 0 : std::min(level, kMaxLevel);
     fillColumns(wave_, b.x, b.x + b.width - 1, 0, g_.height - 1, scopecolour::kBlack);
     if (lv >= 1) {
@@ -168,9 +167,9 @@ int ScopeView::update(clsScopeDATA& data, const clsScopeSTAT& stat, int32_t freq
     if (updating_) return -1;
     updating_ = true;
     int period = -1;
-    const ScopeFit f = fit(stat);
-    const int first = std::clamp(kCentreIndex - f.pointsPerSide, 0, clsScopeDATA::kPoints - 1);
-    const int last = std::clamp(kCentreIndex + f.pointsPerSide + 2, 0, clsScopeDATA::kPoints - 1);
+    const int points = spacing_.pointsPerSide;
+    const int first = std::clamp(kCentreIndex - points, 0, clsScopeDATA::kPoints - 1);
+    const int last = std::clamp(kCentreIndex + points + 2, 0, clsScopeDATA::kPoints - 1);
     auto differs = [&](int i) {
         return data.SCOPE_buff_WoFlag(i) != drawn_[static_cast<std::size_t>(i)];
     };
@@ -186,16 +185,15 @@ int ScopeView::update(clsScopeDATA& data, const clsScopeSTAT& stat, int32_t freq
             period = 200;
         }
         const bool paused = stat.pause() != 0;
-        const int span = last - first + 1;
         int64_t drawnNow = 0;
         // One round over the band from the cursor on, drawing what this view has not shown yet.
-        for (int n = 0; n < span && drawnNow < limit; ++n) {
+        for (int n = first; n <= last && drawnNow < limit; ++n) {
             cursor_ = (cursor_ >= last || cursor_ < first) ? first : cursor_ + 1;
             if (!differs(cursor_) && data.SCOPE_change(cursor_) == 0) continue;
             const int16_t level = data.SCOPE_buff(cursor_);
             drawn_[static_cast<std::size_t>(cursor_)] = level;
             pictureChanged = true;
-            drawPoint(cursor_, level, data.mode(), paused, f.pixPerPoint);
+            drawPoint(cursor_, level, data.mode(), paused);
             ++drawnNow;
         }
     }
@@ -212,17 +210,14 @@ void ScopeView::compose(bool blank) {
     if (buffer_.size() != scale_.size() || buffer_.format() != scale_.format()) {
         buffer_ = QImage(scale_.size(), scale_.format());
     }
-    uchar* d = buffer_.bits();
-    const uchar* sc = scale_.constBits();
-    const uchar* w = wave_.constBits();
-    const qsizetype ds = buffer_.bytesPerLine();
-    const qsizetype ss = scale_.bytesPerLine();
-    const qsizetype ws = wave_.bytesPerLine();
+    const uchar* sb = scale_.constBits();
+    const uchar* wb = wave_.constBits();
+    uchar* db = buffer_.bits();
     for (int y = 0; y < g_.height; ++y) {
-        const QRgb* sl = reinterpret_cast<const QRgb*>(sc + y * ss);
-        const QRgb* wl = reinterpret_cast<const QRgb*>(w + y * ws);
-        QRgb* dl = reinterpret_cast<QRgb*>(d + y * ds);
-        for (int x = 0; x < g_.width; ++x) dl[x] = sl[x] | wl[x];
+        const QRgb* s = reinterpret_cast<const QRgb*>(sb + y * scale_.bytesPerLine());
+        const QRgb* w = reinterpret_cast<const QRgb*>(wb + y * wave_.bytesPerLine());
+        QRgb* d = reinterpret_cast<QRgb*>(db + y * buffer_.bytesPerLine());
+        for (int x = 0; x < g_.width; ++x) d[x] = s[x] | w[x];
     }
 }
 
@@ -234,9 +229,8 @@ std::optional<int> ScopeView::marker(const clsScopeSTAT& stat, int32_t frequency
     }
     if (frequency != markerFrequency_) {
         markerFrequency_ = frequency;
-        const ScopeFit f = fit(stat);
-        markerColumn_ = scopeMarkerColumn(g_, frequency, stat.CenterFreq(), f.stepFreq,
-                                          f.pixPerPoint, f.usedPixels);
+        markerColumn_ = scopeMarkerColumn(g_, frequency, stat.CenterFreq(), spacing_.stepHz,
+                                          spacing_.pixPerPoint, spacing_.usedPixels);
     }
     return markerColumn_;
 }

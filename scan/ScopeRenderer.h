@@ -84,16 +84,15 @@ QString scopeStepText(int32_t hz);
 // Status icon: 0 none, 1 limited, 2 paused (paused wins).
 int scopeStatusIcon(const clsScopeSTAT& stat, const clsScopeDATA& data);
 
-// The geometry a view's own set-up worked out: what it draws, marks and tunes by, whatever
-// another view wrote into the shared settings since.
-struct ScopeFit {
+// The sweep spacing a view worked out with its own geometry, kept by the view: the shared
+// scope settings hold the values of whichever view ran its geometry last.
+struct ScopeSpacing {
     int pixPerPoint = 0;
-    int usedPixels = 0;
     int pointsPerSide = 0;
     int pointsRaw = 0;
-    int32_t stepFreq = 0;
+    int usedPixels = 0;
+    int32_t stepHz = 0;
 };
-ScopeFit scopeFitOf(const clsScopeSTAT& stat);
 
 class ScopeView {
   public:
@@ -102,15 +101,16 @@ class ScopeView {
     const ScopeGeometry& geometry() const { return g_; }
 
     // The geometry run of a set-up: this view's values into the settings, ScopeCheckParam2,
-    // then step, point count and speed into the buffer; the result is kept as this view's fit.
+    // then step, point count and speed into the buffer.
     void applyGeometry(clsScopeSTAT& stat, clsScopeDATA& data);
-    // The view's own fit since its first set-up; before that, what the settings hold.
-    ScopeFit fit(const clsScopeSTAT& stat) const { return fit_ ? *fit_ : scopeFitOf(stat); }
+    // Keeps the spacing the settings hold now as this view's own.
+    void takeSpacing(const clsScopeSTAT& stat);
+    const ScopeSpacing& spacing() const { return spacing_; }
 
     // The frequency scale; `off` draws it grey (the scope state is 0).
     void drawScale(const clsScopeSTAT& stat, bool off);
     // One bar into the bar picture (nothing while paused; mode 0 erases it).
-    void drawPoint(int index, int level, int16_t bufferMode, bool paused, int pixPerPoint);
+    void drawPoint(int index, int level, int16_t bufferMode, bool paused);
     // Draws the points whose level differs from what this view last drew (its own record, so
     // another view reading the buffer first takes nothing from it). Returns the new redraw period
     // in ms, or -1 to keep it: 0 while points are drawn, 200 (and nothing drawn) right after a
@@ -145,7 +145,7 @@ class ScopeView {
     void fillColumns(QImage& img, int x0, int x1, int y0, int y1, QRgb colour);
 
     ScopeGeometry g_;
-    std::optional<ScopeFit> fit_;
+    ScopeSpacing spacing_;
     std::array<int16_t, 257> drawn_{};  // the level each point's bar shows
     QImage scale_;
     QImage wave_;

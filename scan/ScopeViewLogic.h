@@ -1,7 +1,7 @@
-// One band-scope view's behaviour, shared by the scope window and the receiver panel's pane:
-// set-up, reset, update, paint, marker, status icon, on / off / pause / span, the heartbeat
-// pacing and click-to-tune, all on the view's own geometry and its own pictures and record of
-// changed points. The window that owns it supplies the widgets through ScopeViewWidgets.
+// A scope view that drives its own widgets: the shared scope actions on this view's pictures,
+// the heartbeat pacing, the marker and status icon, and click-to-tune, all on the view's own
+// geometry and record of drawn points. The window that owns it supplies the widgets through
+// ScopeViewWidgets.
 // Thread contract: user-interface thread only.
 #pragma once
 

@@ -6,6 +6,8 @@
 #include "resources/Artwork.h"
 #include "scan/ScanPadFaces.h"
 #include "scan/frmSCANctrl.h"
+#include "ui/Geometry.h"
+#include "ui/HeldImage.h"
 #include "ui/SkinPicture.h"
 #include "ui/VirtualKeys.h"
 
@@ -49,19 +51,9 @@ void frmScanPad::onLoad() {
         auto* hot = new ui::ImageHotZone(i, this);
         if (kPlaces[i - 1].legend) hot->setLegend(kPlaces[i - 1].legend);
         if (i <= 7) {
-            connect(hot, &ui::ImageHotZone::mouseDown, this, &frmScanPad::imageDown);
-            connect(hot, &ui::ImageHotZone::mouseMove, this,
-                    [this](int i, int b, int s, float x, float y) {
-                        repeater_.MouseMove(static_cast<int16_t>(i), static_cast<int16_t>(b),
-                                            static_cast<int16_t>(s), x, y);
-                    });
-            connect(hot, &ui::ImageHotZone::mouseUp, this,
-                    [this](int i, int b, int s, float x, float y) {
-                        repeater_.MouseUp(static_cast<int16_t>(i), static_cast<int16_t>(b),
-                                          static_cast<int16_t>(s), x, y);
-                    });
-            connect(hot, &ui::ImageHotZone::dblClick, this,
-                    [this](int i) { repeater_.DblClick(static_cast<int16_t>(i)); });
+            ui::WireHeldImage(*hot, repeater_, this, [this](int i, int b, int s, float x, float y) {
+                imageDown(i, b, s, x, y);
+            });
         }
         img_[i - 1] = hot;
     }
@@ -77,7 +69,7 @@ void frmScanPad::onLoad() {
     meter_ = new NeedleMeter(this);
     meter_->setGeometry(35, 25, 171, 86);
     LayoutPanel();
-    ui::KeepFormOnScreen(*this);
+    ui::KeepFormOnScreen(this);
 }
 
 void frmScanPad::LayoutPanel() {

@@ -4,7 +4,6 @@
 #include <QKeyEvent>
 #include <cstdint>
 
-#include "core/ProgramObjects.h"
 #include "core/clsScopeDATA.h"
 #include "core/clsScopeSTAT.h"
 #include "core/clsTSbase.h"
@@ -13,7 +12,12 @@
 #include "memory/clsMEMORY.h"
 #include "resources/ArtTables.h"
 #include "resources/Artwork.h"
+#include "scan/ScanStop.h"
+#include "scan/ScopeActions.h"
 #include "scan/ScopeDisplay.h"
+#include "scan/frmSCANctrl.h"
+#include "ui/Geometry.h"
+#include "ui/HeldImage.h"
 #include "ui/SkinPicture.h"
 #include "ui/VirtualKeys.h"
 
@@ -30,6 +34,7 @@ constexpr Place kButtonPlaces[frmScope::kButtons] = {
 };
 constexpr int kDispX = 36;
 constexpr int kDispY = 26;
+
 QLabel* makeLabel(QWidget* parent, int x, int y, int w, int h, int points) {
     auto* label = new QLabel(parent);
     label->setGeometry(x, y, w, h);
@@ -45,8 +50,7 @@ QLabel* makeLabel(QWidget* parent, int x, int y, int w, int h, int points) {
 frmScope::frmScope(frmTesselbase& receiver, QWidget* parent, ui::HoldEnvironment* environment)
     : PanelWindow("Band Scope Form", parent, Qt::Tool | Qt::FramelessWindowHint),
       rx_(receiver),
-      repeater_(environment),
-      logic_(receiver, kScopeWindowGeometry, *this) {
+      repeater_(environment) {
     setCaption("Band Scope Form");
     setFocusPolicy(Qt::StrongFocus);
     repeater_.setObjForm(this);
@@ -66,24 +70,14 @@ void frmScope::onLoad() {
     for (int i = 1; i <= kButtons; ++i) {
         auto* hot = new ui::ImageHotZone(i, this);
         hot->setLegend(kButtonPlaces[i - 1].legend);
-        connect(hot, &ui::ImageHotZone::mouseDown, this, &frmScope::imageDown);
-        connect(hot, &ui::ImageHotZone::mouseMove, this,
-                [this](int i, int b, int s, float x, float y) {
-                    repeater_.MouseMove(static_cast<int16_t>(i), static_cast<int16_t>(b),
-                                        static_cast<int16_t>(s), x, y);
-                });
-        connect(hot, &ui::ImageHotZone::mouseUp, this,
-                [this](int i, int b, int s, float x, float y) {
-                    repeater_.MouseUp(static_cast<int16_t>(i), static_cast<int16_t>(b),
-                                      static_cast<int16_t>(s), x, y);
-                });
-        connect(hot, &ui::ImageHotZone::dblClick, this,
-                [this](int i) { repeater_.DblClick(static_cast<int16_t>(i)); });
+        ui::WireHeldImage(*hot, repeater_, this, [this](int i, int b, int s, float x, float y) {
+            imageDown(i, b, s, x, y);
+        });
         img_[i - 1] = hot;
     }
     err_ = new ui::ImageHotZone(0, this);
     disp_ = new ScopeDisplay(this);
-    disp_->onMouseDown = [this](int button, int x) { logic_.clickToTune(button, x); };
+    disp_->onMouseDown = [this](int button, int x) { clickToTune(button, x); };
     status_ = new QWidget(this);
     status_->setAutoFillBackground(true);
     status_->setStyleSheet("background: black;");
@@ -93,23 +87,23 @@ void frmScope::onLoad() {
     cover->hide();
     powerOff_ = cover;
     LayoutScope();
-    logic_.pacing.period = 250;
+    pacing_.period = 250;
     LayoutPanel();
-    ui::KeepFormOnScreen(*this);
-    logic_.pacing.resetPending = true;
+    ui::KeepFormOnScreen(this);
+    pacing_.resetPending = true;
 }
 
 void frmScope::LayoutScope() {
-    const ScopeGeometry& g = logic_.view().geometry();
+    const ScopeGeometry& g = view_.geometry();
     disp_->setGeometry(kDispX, kDispY, g.width, g.height);
     status_->setGeometry(kDispX, kDispY, g.width, 14);
     lblRangeNo_ = makeLabel(status_, 175, -2, 72, 14, 9);
     lblRangeFrq_[0] = makeLabel(status_, 6, -2, 40, 14, 8);
     lblRangeFrq_[1] = makeLabel(status_, 356, -2, 40, 14, 8);
     lblRangeTs_ = makeLabel(status_, 290, -2, 72, 14, 8);
-    logic_.ScopeSetup();
+    ScopeSetup();
     rx_.ScopeSTAT().setPause(0);
-    logic_.view().pictureChanged = true;
+    view_.pictureChanged = true;
 }
 
 void frmScope::LayoutPanel() {
@@ -122,7 +116,22 @@ void frmScope::LayoutPanel() {
     }
     err_->setGeometry(250, 0, 36, 12);
     err_->raise();
-    logic_.ShowScopeStatus(true);
+    ShowScopeStatus(true);
+}
+
+void frmScope::ScopeSetup() {
+    showLabels(corvell::ScopeSetup(rx_, view_));
+}
+
+void frmScope::ScopeReset() {
+    showLabels(corvell::ScopeReset(rx_, view_));
+}
+
+void frmScope::ScopeRefreshDisp() {
+    if (!disp_) return;
+    disp_->showPicture(QImage());
+    showLabels(ScopeRefresh(rx_, view_));
+    ScopePaint();
 }
 
 void frmScope::showLabels(const ScopeLabels& l) {
@@ -133,32 +142,44 @@ void frmScope::showLabels(const ScopeLabels& l) {
     lblRangeNo_->setText(l.rangeNo);
 }
 
-void frmScope::showStatusIcon(int state) {
-    err_->setImageId(state == 1 ? art::kScopeLimitIconId
-                                : (state == 2 ? art::kScopePauseIconId : 0));
+int frmScope::ScopeUpdate() {
+    return view_.update(rx_.ScopeDATA(), rx_.ScopeSTAT(), rx_.Frequency(), rx_.Blank() != 0);
 }
 
-void frmScope::showPicture(const QImage& picture) {
-    disp_->showPicture(picture);
+void frmScope::ScopeCheckParam() {
+    rx_.ScopeSTAT().ScopeCheckParam();
 }
 
-void frmScope::showMarker(std::optional<int> column) {
-    disp_->setMarker(column);
+void frmScope::ScopePaint() {
+    disp_->showPicture(view_.buffer());
+    ScopeMarker();
 }
 
-void frmScope::ScopeRefreshDisp() {
-    if (disp_) logic_.ScopeRefreshDisp();
+void frmScope::ScopeMarker() {
+    if (!disp_) return;
+    disp_->setMarker(view_.marker(rx_.ScopeSTAT(), rx_.Frequency()));
 }
 
 void frmScope::Task_exec() {
     if (!isLoaded()) return;
     if (!isVisible()) {
-        logic_.hiddenTick();
+        pacing_.hiddenTick();
         return;
     }
     const bool off = rx_.Power() == 0;
     if (powerOff_->isVisible() != off) powerOff_->setVisible(off);
-    logic_.visibleTick();
+    if (frmSCANctrl* scan = ScanCtrl(); scan && scan->scanning() != 0) {
+        if (scan->status() != lastScanStatus_) {
+            lastScanStatus_ = scan->status();
+            ScopeRefreshDisp();
+        }
+    }
+    const clsScopeSTAT& stat = rx_.ScopeSTAT();
+    pacing_.visibleTick(rx_.LinkStat() == kLinkStatLinked,
+                        {rx_.TSbase().tsname(), rx_.mode(), rx_.Blank(), stat.TsLimit(),
+                         stat.TsHalf(), stat.WFMmoni()},
+                        *this);
+    ScopeMarker();
 }
 
 void frmScope::imageDown(int index, int button, int shift, float x, float y) {
@@ -174,19 +195,17 @@ void frmScope::imgRepeat_exec() {
     if (rx_.Power() == 0 || repeater_.RepeatStat() != 1) return;
     switch (repeater_.RepeatIndex()) {
         case 1:
-            if (rx_.ScopeDATA().mode() == 0) logic_.ScopeOn();
+            if (rx_.ScopeDATA().mode() == 0) showLabels(ScopeOn(rx_, view_));
             break;
         case 2:
-            logic_.ScopeOff();
+            showLabels(ScopeOff(rx_, view_));
             break;
         case 3:
-            logic_.ScopePauseToggle();
+            ScopePauseToggle(rx_, view_);
             break;
         case 4:
-            logic_.ScopeSpanStep(1);
-            break;
         case 5:
-            logic_.ScopeSpanStep(0);
+            showLabels(ScopeSpanStep(rx_, view_, repeater_.RepeatIndex() == 5));
             break;
         default:
             break;
@@ -213,9 +232,21 @@ void frmScope::DISP() {
             if (i <= kButtons) img_[i - 1]->setImageId(shownId_[i]);
         }
     }
-    logic_.ShowScopeStatus(false);
-    if (disp_) logic_.ScopeMarker();
+    ShowScopeStatus(false);
+    ScopeMarker();
     inDisp_ = false;
+}
+
+void frmScope::ShowScopeStatus(bool force) {
+    const int state = scopeStatusIcon(rx_.ScopeSTAT(), rx_.ScopeDATA());
+    if (!force && state == statusIconState_) return;
+    statusIconState_ = state;
+    err_->setImageId(state == 1 ? art::kScopeLimitIconId
+                                : (state == 2 ? art::kScopePauseIconId : 0));
+}
+
+void frmScope::clickToTune(int button, int x) {
+    if (ScopeClickToTune(rx_, view_, button, x)) ScopeMarker();
 }
 
 bool frmScope::onQueryUnload(ui::UnloadMode mode) {

@@ -29,6 +29,7 @@ CellEditors::CellEditors(SheetView& view)
     list_->setObjectName(QStringLiteral("cellList"));
     list_->setAccessibleName(QStringLiteral("Cell choices"));
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_->hide();
     list_->installEventFilter(this);
     list_->viewport()->installEventFilter(this);

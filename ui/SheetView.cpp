@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <cmath>
 
@@ -32,8 +33,9 @@ class FixedColumnDelegate : public QStyledItemDelegate {
         initStyleOption(&plain, index);
         plain.state &= ~QStyle::State_Selected;
         plain.state &= ~QStyle::State_HasFocus;
-        plain.backgroundBrush = option.palette.button();
-        painter->fillRect(option.rect, option.palette.button());
+        const QColor face = option.palette.color(QPalette::Button).darker(110);
+        plain.backgroundBrush = face;
+        painter->fillRect(option.rect, face);
         view_->style()->drawControl(QStyle::CE_ItemViewItem, &plain, painter, view_);
     }
 
@@ -89,7 +91,8 @@ SheetView::SheetView(QWidget* parent) : QTableView(parent) {
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setTabKeyNavigation(false);
     setWordWrap(false);
-    setTextElideMode(Qt::ElideNone);
+    // A text too long for its cell keeps its start, so a cut number never reads as another.
+    setTextElideMode(Qt::ElideRight);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setHighlightSections(false);
@@ -113,9 +116,11 @@ void SheetView::ApplyFormat(const QString& format) {
         alignments.push_back(c.alignment);
     }
     if (sheet_) sheet_->setColumns(titles, alignments);
+    // The field's characters plus the cell's margins on both sides.
     const int charWidth = QFontMetrics(font()).averageCharWidth();
+    const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
     for (size_t c = 0; c < columns.size(); ++c) {
-        setColumnWidth(static_cast<int>(c), columns[c].characters * charWidth);
+        setColumnWidth(static_cast<int>(c), columns[c].characters * charWidth + margins);
     }
 }
 

@@ -1,9 +1,9 @@
 #include "ui/SkinPicture.h"
 
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
+
+#include "ui/DragByFace.h"
 
 namespace corvell::ui {
 
@@ -23,25 +23,7 @@ void SkinPicture::paintEvent(QPaintEvent*) {
 }
 
 void SkinPicture::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) return;
-    dragging_ = true;
-    grabOffset_ = event->globalPosition().toPoint() - window()->frameGeometry().topLeft();
-}
-
-void SkinPicture::mouseMoveEvent(QMouseEvent* event) {
-    if (dragging_) window()->move(event->globalPosition().toPoint() - grabOffset_);
-}
-
-void SkinPicture::mouseReleaseEvent(QMouseEvent*) {
-    dragging_ = false;
-}
-
-void KeepFormOnScreen(QWidget& window) {
-    const QRect frame = window.frameGeometry();
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        if (screen->availableGeometry().intersects(frame)) return;
-    }
-    window.move(0, 0);
+    if (event->button() == Qt::LeftButton) DragByFace(parentWidget(), this, *event);
 }
 
 }  // namespace corvell::ui

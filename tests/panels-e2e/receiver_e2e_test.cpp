@@ -154,12 +154,12 @@ TEST_F(ReceiverE2e, ScopeOnSweepsIntoThePaneAndAClickLeftOfCentreTunesBelow) {
     }));
 
     // A click two points left of the centre tunes two steps below; the line reaches the wire.
-    const ScopeFit fit = panel->scopePane().logic().view().fit(rx->ScopeSTAT());
+    const ScopeSpacing fit = panel->scopePane().logic().view().spacing();
     const int32_t before = rx->Frequency();
     const size_t clickMark = emu.log().count();
     QTest::mouseClick(&panel->scopePane().display(), Qt::LeftButton, Qt::NoModifier,
                       QPoint(100 - 2 * fit.pixPerPoint, 40));
-    EXPECT_EQ(rx->Frequency(), before - 2 * fit.stepFreq);
+    EXPECT_EQ(rx->Frequency(), before - 2 * fit.stepHz);
     EXPECT_TRUE(emu.log().waitFor(frequencyLine(), clickMark, 3000)) << frequencyLine();
     EXPECT_TRUE(heartbeatUntil(*rx, *panel, [&] { return emu.frequency() == rx->Frequency(); }));
 }

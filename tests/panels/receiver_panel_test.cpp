@@ -536,8 +536,8 @@ TEST_F(ReceiverPanelTest, ScopeOnSendsTheSweepAndThePaneDrawsItHalfSize) {
 
 TEST_F(ReceiverPanelTest, ClickToTuneByThePanesOwnSpacing) {
     scopeOn();
-    const ScopeFit fit = panel->scopePane().logic().view().fit(rx->ScopeSTAT());
-    ASSERT_GT(fit.stepFreq, 0);
+    const ScopeSpacing fit = panel->scopePane().logic().view().spacing();
+    ASSERT_GT(fit.stepHz, 0);
     // The scope window sets up after the pane: the shared settings now hold its spacing.
     frmScope window(*rx, nullptr, &hold);
     window.Load();
@@ -547,7 +547,7 @@ TEST_F(ReceiverPanelTest, ClickToTuneByThePanesOwnSpacing) {
     const int p = fit.pixPerPoint;
     const int x = 100 - 3 * p;  // three points left of the centre in the pane
     QTest::mouseClick(&panel->scopePane().display(), Qt::LeftButton, Qt::NoModifier, QPoint(x, 30));
-    EXPECT_EQ(rx->Frequency(), f0 - 3 * fit.stepFreq);
+    EXPECT_EQ(rx->Frequency(), f0 - 3 * fit.stepHz);
     ASSERT_FALSE(scopeSends().empty());
 }
 
@@ -567,11 +567,11 @@ TEST(ScopeClick, OffsetsForOneTwoAndMorePixelsPerPoint) {
 
 TEST_F(ReceiverPanelTest, PauseMarkerAndClickRelativeToTheFrozenCentre) {
     scopeOn();
-    const ScopeFit fit = panel->scopePane().logic().view().fit(rx->ScopeSTAT());
+    const ScopeSpacing fit = panel->scopePane().logic().view().spacing();
     click(*panel, 41);  // pause
     ASSERT_NE(rx->ScopeSTAT().pause(), 0);
     EXPECT_EQ(panel->scopePane().statusIcon().imageId(), art::kScopePauseIconId);
-    rx->setFrequency(rx->Frequency() + 2 * fit.stepFreq);
+    rx->setFrequency(rx->Frequency() + 2 * fit.stepHz);
     panel->Task_exec();
     ASSERT_TRUE(panel->scopePane().display().marker().has_value());
     EXPECT_EQ(*panel->scopePane().display().marker(), 100 + 2 * fit.pixPerPoint);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "resources/Artwork.h"
@@ -19,6 +20,13 @@ class RecordingOwner : public ui::PanelOwner {
   public:
     void KeyAction(const std::string& word) override { words.push_back(word); }
     std::vector<std::string> words;
+};
+
+// The tuning panel's keyboard entry: records each key passed on.
+class RecordingTuner : public ui::TunerKeyTarget {
+  public:
+    void Tuner_Key_Operation(int keyCode, int shift) override { keys.push_back({keyCode, shift}); }
+    std::vector<std::pair<int, int>> keys;
 };
 
 class ScanWindowTest : public ScanTest {

@@ -182,6 +182,16 @@ TEST_F(ScanPad, ClosingAsksTheMainWindowToHideIt) {
     EXPECT_EQ(owner.words, std::vector<std::string>{"SCAN"});
 }
 
+TEST_F(ScanPad, KeyboardKeysGoToTheTuningPanel) {
+    RecordingTuner tuner;
+    pad.setTunerKeys(&tuner);
+    QTest::keyClick(&pad, Qt::Key_Up, Qt::ShiftModifier);
+    QTest::keyClick(&pad, Qt::Key_5);
+    // The Shift key itself goes down first, as every key with a code does.
+    const std::vector<std::pair<int, int>> want{{16, 1}, {38, 1}, {53, 0}};
+    EXPECT_EQ(tuner.keys, want);
+}
+
 TEST_F(ScanPad, AnIdleTickRepaintsNothing) {
     tick();
     const int repaints = pad.meter().repaints();

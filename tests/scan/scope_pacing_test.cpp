@@ -157,11 +157,11 @@ TEST_F(TwoViews, EachViewDrawsEveryChangeWhicheverReadsFirst) {
     ScopeView window(kScopeWindowGeometry);
     ScopeView pane(kScopePaneGeometry);
     pane.applyGeometry(stat, data);
-    const ScopeFit paneFit = pane.fit(stat);
+    const ScopeSpacing paneFit = pane.spacing();
     window.applyGeometry(stat, data);
-    const ScopeFit windowFit = window.fit(stat);
+    const ScopeSpacing windowFit = window.spacing();
     ASSERT_EQ(windowFit.pixPerPoint, 2 * paneFit.pixPerPoint);
-    EXPECT_EQ(pane.fit(stat).pixPerPoint, paneFit.pixPerPoint) << "the pane keeps its own fit";
+    EXPECT_EQ(pane.spacing().pixPerPoint, paneFit.pixPerPoint) << "the pane keeps its own fit";
     data.setSCOPE_buff(130, 200);
     // The first update of each view only notes the tuned frequency; the second draws.
     EXPECT_EQ(window.update(data, stat, rx.Frequency(), false), 200);

@@ -5,6 +5,9 @@
 
 #include "core/clsScopeDATA.h"
 #include "core/clsScopeSTAT.h"
+#include "core/clsTSbase.h"
+#include "core/frmScopeCtrl.h"
+#include "scan/ScopeActions.h"
 #include "scan/ScopeRenderer.h"
 #include "tests/scan/ScanFixture.h"
 
@@ -98,6 +101,7 @@ class ScopeSweep : public ScanTest {
 
 TEST_F(ScopeSweep, TheTallestLevelReachesTheTopRowAtItsColumn) {
     ScopeView view(kScopeWindowGeometry);
+    view.takeSpacing(rx.ScopeSTAT());
     view.drawScale(rx.ScopeSTAT(), false);
     for (int i = 28; i <= 228; ++i) data().setSCOPE_buff(i, static_cast<int16_t>(20 + i % 50));
     data().setSCOPE_buff(150, 255);  // above 240: drawn as 240
@@ -121,6 +125,7 @@ TEST_F(ScopeSweep, TheTallestLevelReachesTheTopRowAtItsColumn) {
 
 TEST_F(ScopeSweep, TheOrKeepsTheGridUnderTheWave) {
     ScopeView view(kScopeWindowGeometry);
+    view.takeSpacing(rx.ScopeSTAT());
     view.drawScale(rx.ScopeSTAT(), false);
     data().setSCOPE_buff(128, 240);  // the tuned point, yellow
     data().setSCOPE_buff(140, 240);
@@ -147,6 +152,7 @@ TEST_F(ScopeSweep, NothingIsReadOrDrawnOutsideTheBuffersWithAbsurdGeometry) {
     stat.setPointsPerSide(32767);
     stat.setPixPerPoint(32767);
     stat.setStepFreq(1);
+    view.takeSpacing(stat);
     for (int i = 0; i < clsScopeDATA::kPoints; ++i) data().setSCOPE_buff(i, 200);
     view.drawScale(stat, false);
     drawAll(view);
@@ -160,18 +166,42 @@ TEST_F(ScopeSweep, TwoViewsKeepTheirOwnGeometryAndChangedPoints) {
     ScopeView pane(kScopePaneGeometry);
     EXPECT_EQ(window.buffer().size(), QSize(401, 91));
     EXPECT_EQ(pane.buffer().size(), QSize(201, 60));
-    // The pane's own set-up leaves the window's geometry values to the window's next run.
-    pane.applyGeometry(rx.ScopeSTAT(), data());
-    EXPECT_EQ(rx.ScopeSTAT().HalfWidthPx(), 100);
-    window.applyGeometry(rx.ScopeSTAT(), data());
-    EXPECT_EQ(rx.ScopeSTAT().HalfWidthPx(), 200);
+    rx.setFrequency(145000000);
+    rx.TSbase().setTsname("5kHz");
+    rx.ScopeSTAT().setRangeSelectNo(3);  // 200 kHz either side: 40 points
+    ScopeOn(rx, pane);
+    ScopeSetup(rx, window);  // the window runs its geometry last
+    ASSERT_NE(rx.ScopeCtrl().ActMode(), 0);
+    EXPECT_EQ(window.spacing().pixPerPoint, 4);
+    EXPECT_EQ(pane.spacing().pixPerPoint, 2);
+    EXPECT_EQ(rx.ScopeSTAT().PixPerPoint(), 4);
+    // A click two bars right of the pane's centre tunes two steps up on the pane's spacing,
+    // not one on the window's.
+    ASSERT_TRUE(ScopeClickToTune(rx, pane, 1, 100 + 2 * 2));
+    EXPECT_EQ(rx.Frequency(), 145010000);
+    ASSERT_TRUE(ScopeClickToTune(rx, window, 1, 200 - 2 * 4));
+    EXPECT_EQ(rx.Frequency(), 145000000);
     // A point drawn by one view marks only that view's picture changed.
+    window.pictureChanged = pane.pictureChanged = false;
     data().setSCOPE_buff(130, 100);
     window.update(data(), rx.ScopeSTAT(), rx.Frequency(), false);
     window.update(data(), rx.ScopeSTAT(), rx.Frequency(), false);
     EXPECT_TRUE(window.pictureChanged);
     EXPECT_FALSE(pane.pictureChanged);
     EXPECT_NE(window.updateCursor(), pane.updateCursor());
+}
+
+TEST_F(ScopeSweep, AClickWhileBlankOrOffOrWithTheRightButtonDoesNothing) {
+    ScopeView view(kScopeWindowGeometry);
+    rx.setFrequency(145000000);
+    ScopeSetup(rx, view);
+    data().setMode(0);
+    ScopeSetup(rx, view);
+    EXPECT_FALSE(ScopeClickToTune(rx, view, 1, 260));
+    ScopeOn(rx, view);
+    EXPECT_FALSE(ScopeClickToTune(rx, view, 2, 260));
+    rx.setBlank(1);
+    EXPECT_FALSE(ScopeClickToTune(rx, view, 1, 260));
 }
 
 }  // namespace

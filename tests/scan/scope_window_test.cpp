@@ -134,6 +134,14 @@ TEST_F(ScopeWindow, AClickOutsideTheBandsStopsTheScanButDoesNotTune) {
     EXPECT_EQ(scan.scanning(), 0);
 }
 
+TEST_F(ScopeWindow, KeyboardKeysGoToTheTuningPanel) {
+    RecordingTuner tuner;
+    scope.setTunerKeys(&tuner);
+    QTest::keyClick(&scope, Qt::Key_Down);
+    ASSERT_EQ(tuner.keys.size(), 1u);
+    EXPECT_EQ(tuner.keys[0].first, 40);
+}
+
 TEST_F(ScopeWindow, ClosingAsksTheMainWindowToHideIt) {
     scope.close();
     EXPECT_TRUE(scope.isVisible());
