@@ -13,10 +13,10 @@
 #include "core/clsScopeDATA.h"
 #include "core/clsScopeSTAT.h"
 #include "core/clsTSbase.h"
+#include "memory/MemoryListOps.h"
 #include "memory/clsMEMORY.h"
 #include "panels/receiver/frmReceiver.h"
 #include "tests/support/fake_quillon.h"
-#include "tests/support/memory_ops_recorder.h"
 #include "tests/support/receiver_lifecycle.h"
 #include "tests/support/temp_home.h"
 
@@ -45,7 +45,7 @@ class Session {
         rx_->setFrequency(145000000);
         rx_->setModeText("FM");
         panel_ = std::make_unique<panels::frmReceiver>(panels::ReceiverLogic::Neighbours{
-            *rx_, ProgramMemory(), ops_, ProgramSettings(), nullptr});
+            *rx_, ProgramMemory(), ProgramMemoryList(), ProgramSettings(), nullptr});
         panel_->Load();
         panel_->show();
     }
@@ -81,7 +81,6 @@ class Session {
   private:
     test::TempHome home_;
     test::FakeQuillon link_;
-    test::MemoryOpsRecorder ops_;
     std::unique_ptr<frmTesselbase> rx_;
     std::unique_ptr<panels::frmReceiver> panel_;
 };

@@ -2,9 +2,8 @@
 
 #include "core/clsAUTOMODE.h"
 #include "core/frmTesselbase.h"
-#include "core/objEDGES.h"
+#include "memory/MemoryListOps.h"
 #include "memory/clsMEMORY.h"
-#include "panels/common/MemoryOps.h"
 #include "panels/common/TenkeyRules.h"
 #include "scan/ScanStop.h"
 #include "scan/frmSCANctrl.h"
@@ -12,24 +11,13 @@
 
 namespace corvell::panels {
 
-void TenkeyInput(ui::clsTENKEY& tenkey, frmTesselbase& rx, int16_t code) {
-    ScanStop();
-    if (tenkey.mode() == 0 && code >= 0 && code <= 10) tenkey.finp(rx.Frequency());
-    if (tenkey.Operation(code, rx.Frequency()) == "ENT") TenkeyEnter(tenkey, rx);
-}
-
-void TenkeyEnter(const ui::clsTENKEY& tenkey, frmTesselbase& rx) {
-    const auto f = EntryToHz(tenkey.buff());
-    if (f && rx.EDGES().inside(*f)) rx.EntryFrequency(*f);
-}
-
-void RecallActiveChannel(frmTesselbase& rx, clsMEMORY& memory, MemoryOps& ops) {
+void RecallActiveChannel(frmTesselbase& rx, clsMEMORY& memory, MemoryListOps& ops) {
     ScanStop();
     rx.AutoMode().off();
     ops.mem_loadbych(memory.chData(memory.ActiveBank(), memory.ActiveCh()));
 }
 
-void MchKey(ui::clsTENKEY& tenkey, frmTesselbase& rx, clsMEMORY& memory, MemoryOps& ops) {
+void MchKey(ui::clsTENKEY& tenkey, frmTesselbase& rx, clsMEMORY& memory, MemoryListOps& ops) {
     const auto channel = MchChannel(tenkey.mode() != 0, tenkey.InputPos(), tenkey.buff());
     if (channel) {
         memory.setActiveCh(*channel);

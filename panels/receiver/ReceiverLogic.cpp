@@ -7,13 +7,13 @@
 #include "core/clsTSbase.h"
 #include "core/frmTesselbase.h"
 #include "core/objEDGES.h"
+#include "memory/MemoryListOps.h"
 #include "memory/clsMEMORY.h"
 #include "panels/common/DialTiming.h"
 #include "panels/common/LevelRule.h"
-#include "panels/common/MemoryOps.h"
 #include "panels/common/PanelEntry.h"
 #include "panels/common/PanelScan.h"
-#include "panels/common/PcKeyMap.h"
+#include "panels/common/TenkeyInput.h"
 #include "panels/common/TenkeyRules.h"
 #include "panels/dialogs/DlgCtcssOption.h"
 #include "panels/receiver/ReceiverKeys.h"
@@ -35,7 +35,7 @@ ReceiverLogic::ReceiverLogic(const Neighbours& n, ui::clsImgRepeat& repeater, Pa
                              ReceiverView& view)
     : rx_(n.rx),
       memory_(n.memory),
-      ops_(n.memoryOps),
+      ops_(n.memoryList),
       settings_(n.settings),
       toneDialog_(n.toneDialog),
       repeater_(repeater),
@@ -245,22 +245,16 @@ void ReceiverLogic::ImgKey_Operation() {
 }
 
 void ReceiverLogic::Tuner_Key_Operation(int keyCode, int shift) {
-    if (keyCode == 0 || rx_.Power() == 0) return;
-    const PcKeyAction action = MapPcKey(keyCode, shift);
-    if (action.kind == PcKeyKind::Tenkey) {
-        Tenkey_Input(action.tenkeyCode);
-        view_.redraw();
-        return;
-    }
-    ApplyStepOrLevelKey(rx_, action);
+    // The receiver panel leaves automatic mode on when Shift+Left/Right step.
+    if (PcKey_Operation(tenkey_, rx_, keyCode, shift, false).redraw) view_.redraw();
 }
 
 void ReceiverLogic::Tenkey_Input(int16_t code) {
-    TenkeyInput(tenkey_, rx_, code);
+    panels::Tenkey_Input(tenkey_, rx_, code);
 }
 
 void ReceiverLogic::Tenkey_Enter() {
-    TenkeyEnter(tenkey_, rx_);
+    panels::Tenkey_Enter(tenkey_, rx_);
 }
 
 void ReceiverLogic::MchKey() {
@@ -365,8 +359,9 @@ void ReceiverLogic::DispTenkey() {
 }
 
 void ReceiverLogic::CheckBlank() {
-    chIsBlank_ = memory_.chk_blank(memory_.ActiveBank(), memory_.ActiveCh());
-    isBlank_ = rx_.Blank() != 0;
+    const BlankState blank = panels::CheckBlank(rx_, memory_);
+    isBlank_ = blank.isBlank;
+    chIsBlank_ = blank.chIsBlank;
 }
 
 void ReceiverLogic::DispKnobs() {

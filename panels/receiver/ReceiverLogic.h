@@ -18,6 +18,7 @@ namespace corvell {
 class frmTesselbase;
 class clsMEMORY;
 class clsSettingTessel;
+class MemoryListOps;
 }  // namespace corvell
 
 namespace corvell::ui {
@@ -26,7 +27,6 @@ class clsImgRepeat;
 
 namespace corvell::panels {
 
-class MemoryOps;
 class DlgCtcssOption;
 
 enum class RxLabel { Step, BankName, ChName, BankNum, ChNum };
@@ -64,7 +64,7 @@ class ReceiverLogic {
     struct Neighbours {
         frmTesselbase& rx;
         clsMEMORY& memory;
-        MemoryOps& memoryOps;
+        MemoryListOps& memoryList;  // recall, write, clear, bank steps, list refreshes
         clsSettingTessel& settings;
         DlgCtcssOption* toneDialog;  // may be null: the tone-squelch key then does nothing
     };
@@ -126,7 +126,7 @@ class ReceiverLogic {
 
     frmTesselbase& rx_;
     clsMEMORY& memory_;
-    MemoryOps& ops_;
+    MemoryListOps& ops_;
     clsSettingTessel& settings_;
     DlgCtcssOption* toneDialog_;
     ui::clsImgRepeat& repeater_;

@@ -15,7 +15,7 @@
 #include "scan/ScopeDisplay.h"
 #include "scan/frmSCANctrl.h"
 #include "ui/Geometry.h"
-#include "ui/LabelFit.h"
+#include "ui/Labels.h"
 
 namespace corvell::panels {
 namespace {
@@ -173,20 +173,23 @@ void frmReceiver::LayoutPanel() {
     picSmeter_->setGeometry(13, 24, ReceiverLogic::kSmeterWidth, ReceiverLogic::kSmeterHeight);
     picSmeter_->show();
     picTsName_->setGeometry(350, 99, 51, 12);
-    picTsName_->setFont(ui::shrinkFontToFit(ui::programFont(9, true), QStringLiteral("500Hz"), 51));
+    picTsName_->setFont(ui::programFont(9, true));
+    ui::FitLabelFontFrom(picTsName_, QStringLiteral("500Hz"), 9);
     picChName_->setGeometry(203, 49, 198, 21);
-    picChName_->setFont(ui::shrinkFontToFit(ui::localeFont(locale_, 14), kSampleStationName, 198));
+    picChName_->setFont(ui::localeFont(locale_, 14));
+    ui::FitLabelFontFrom(picChName_, kSampleStationName, 14);
     txtMEMOname_->setGeometry(203, 49, 198, 21);
     txtMEMOname_->setFont(picChName_->font());
     picBankName_->setGeometry(203, 26, 198, 21);
-    picBankName_->setFont(
-        ui::shrinkFontToFit(ui::localeFont(locale_, 14), QStringLiteral("Bank1"), 198));
+    picBankName_->setFont(ui::localeFont(locale_, 14));
+    ui::FitLabelFontFrom(picBankName_, QStringLiteral("Bank1"), 14);
     txtBANKname_->setGeometry(203, 26, 198, 21);
     txtBANKname_->setFont(picBankName_->font());
     picChNum_->setGeometry(170, 57, 28, 14);
     picBankNum_->setGeometry(170, 34, 28, 14);
     for (PanelLabel* label : {picChNum_, picBankNum_}) {
-        label->setFont(ui::shrinkFontToFit(ui::programFont(9, true), QStringLiteral("88"), 28));
+        label->setFont(ui::programFont(9, true));
+        ui::FitLabelFontFrom(label, QStringLiteral("88"), 9);
     }
     for (PanelLabel* label : {picChNum_, picBankNum_, picTsName_, picChName_, picBankName_}) {
         label->setColours(kCyan, kBlack);

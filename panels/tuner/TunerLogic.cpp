@@ -8,12 +8,11 @@
 #include "core/clsSettingTessel.h"
 #include "core/clsTSbase.h"
 #include "core/frmTesselbase.h"
-#include "core/objEDGES.h"
+#include "memory/MemoryListOps.h"
 #include "memory/clsMEMORY.h"
 #include "panels/common/DialTiming.h"
-#include "panels/common/MemoryOps.h"
 #include "panels/common/PanelEntry.h"
-#include "panels/common/PcKeyMap.h"
+#include "panels/common/TenkeyInput.h"
 #include "panels/common/TenkeyRules.h"
 #include "panels/tuner/TunerKeys.h"
 #include "scan/ScanStop.h"
@@ -27,7 +26,7 @@ TunerLogic::TunerLogic(const Neighbours& n, ui::clsImgRepeat& repeater, PanelIma
                        TunerView& view)
     : rx_(n.rx),
       memory_(n.memory),
-      ops_(n.memoryOps),
+      ops_(n.memoryList),
       settings_(n.settings),
       repeater_(repeater),
       images_(images),
@@ -115,25 +114,15 @@ void TunerLogic::PcKey_Operation() {
     const int shift = pendingShift_;
     pendingKeyCode_ = 0;
     pendingShift_ = 0;
-    if (keyCode == 0 || !powerOn()) return;
-    const PcKeyAction action = MapPcKey(keyCode, shift);
-    if (action.kind == PcKeyKind::Tenkey) {
-        Tenkey_Input(action.tenkeyCode);
-        view_.redraw();
-        return;
-    }
-    if (ApplyStepOrLevelKey(rx_, action) &&
-        (action.kind == PcKeyKind::StepUp || action.kind == PcKeyKind::StepDown)) {
-        rx_.AutoMode().off();
-    }
+    if (panels::PcKey_Operation(tenkey_, rx_, keyCode, shift, true).redraw) view_.redraw();
 }
 
 void TunerLogic::Tenkey_Input(int16_t code) {
-    TenkeyInput(tenkey_, rx_, code);
+    panels::Tenkey_Input(tenkey_, rx_, code);
 }
 
 void TunerLogic::Tenkey_Enter() {
-    TenkeyEnter(tenkey_, rx_);
+    panels::Tenkey_Enter(tenkey_, rx_);
 }
 
 void TunerLogic::MchKey() {
@@ -169,8 +158,9 @@ void TunerLogic::DispTenkey() {
 }
 
 void TunerLogic::CheckBlank() {
-    chIsBlank_ = memory_.chk_blank(memory_.ActiveBank(), memory_.ActiveCh());
-    isBlank_ = rx_.Blank() != 0;
+    const BlankState state = panels::CheckBlank(rx_, memory_);
+    isBlank_ = state.isBlank;
+    chIsBlank_ = state.chIsBlank;
 }
 
 std::string TunerLogic::StepText(const std::string& tsname, bool blank) {

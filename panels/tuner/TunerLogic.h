@@ -15,6 +15,7 @@ namespace corvell {
 class frmTesselbase;
 class clsMEMORY;
 class clsSettingTessel;
+class MemoryListOps;
 }  // namespace corvell
 
 namespace corvell::ui {
@@ -22,8 +23,6 @@ class clsImgRepeat;
 }
 
 namespace corvell::panels {
-
-class MemoryOps;
 
 enum class TunerLabel { Step, Bank, Channel };
 
@@ -45,7 +44,7 @@ class TunerLogic {
     struct Neighbours {
         frmTesselbase& rx;
         clsMEMORY& memory;
-        MemoryOps& memoryOps;
+        MemoryListOps& memoryList;  // recall, write, clear, bank steps, list refreshes
         clsSettingTessel& settings;
     };
 
@@ -109,7 +108,7 @@ class TunerLogic {
 
     frmTesselbase& rx_;
     clsMEMORY& memory_;
-    MemoryOps& ops_;
+    MemoryListOps& ops_;
     clsSettingTessel& settings_;
     ui::clsImgRepeat& repeater_;
     PanelImages& images_;

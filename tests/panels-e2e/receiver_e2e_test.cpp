@@ -17,11 +17,11 @@
 #include "core/clsScopeDATA.h"
 #include "core/clsScopeSTAT.h"
 #include "core/frmTesselbase.h"
+#include "memory/MemoryListOps.h"
 #include "memory/clsMEMORY.h"
 #include "panels/receiver/frmReceiver.h"
 #include "scan/ScopeDisplay.h"
 #include "tests/support/ManualHoldEnvironment.h"
-#include "tests/support/memory_ops_recorder.h"
 #include "tests/support/receiver_lifecycle.h"
 #include "tests/support/scripted_presenter.h"
 #include "tests/support/temp_home.h"
@@ -55,8 +55,8 @@ class ReceiverE2e : public ::testing::Test {
         rx->setComPortNum(1);
         rx->PowerOn();
         panel = std::make_unique<panels::frmReceiver>(
-            panels::ReceiverLogic::Neighbours{*rx, ProgramMemory(), ops, ProgramSettings(),
-                                              nullptr},
+            panels::ReceiverLogic::Neighbours{*rx, ProgramMemory(), ProgramMemoryList(),
+                                              ProgramSettings(), nullptr},
             nullptr, &hold);
         panel->Load();
         panel->show();
@@ -99,7 +99,6 @@ class ReceiverE2e : public ::testing::Test {
     rxemu::RxEmulator emu;
     std::unique_ptr<frmTesselbase> rx;
     ManualHoldEnvironment hold;
-    MemoryOpsRecorder ops;
     std::unique_ptr<panels::frmReceiver> panel;
 };
 

@@ -14,26 +14,19 @@
 #include "core/ReceiverCodes.h"
 #include "core/clsTSbase.h"
 #include "core/frmTesselbase.h"
+#include "memory/MemoryListOps.h"
 #include "memory/clsMEMORY.h"
 #include "panels/tuner/frmTuner.h"
 #include "tests/support/ManualHoldEnvironment.h"
-#include "tests/support/memory_ops_recorder.h"
+#include "tests/support/program_tuner.h"
 #include "tests/support/receiver_lifecycle.h"
 #include "tests/support/scripted_presenter.h"
 #include "tests/support/temp_home.h"
+#include "tests/support/wait_for.h"
 #include "tools/rx-emulator/rx_emulator.h"
 
 namespace corvell::test {
 namespace {
-
-bool waitFor(const std::function<bool()>& condition, int timeoutMs = 5000) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() >= deadline) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return true;
-}
 
 class TunerE2e : public ::testing::Test {
   protected:
@@ -45,11 +38,7 @@ class TunerE2e : public ::testing::Test {
         loadReceiver(rx);
         rx->setComPortNum(1);
         rx->PowerOn();
-        tuner = std::make_unique<panels::frmTuner>(
-            panels::TunerLogic::Neighbours{*rx, ProgramMemory(), ops, ProgramSettings()}, nullptr,
-            &hold);
-        tuner->Load();
-        tuner->show();
+        tuner = loadProgramTuner(*rx, &hold);
     }
     ~TunerE2e() override {
         tuner.reset();
@@ -91,7 +80,6 @@ class TunerE2e : public ::testing::Test {
     rxemu::RxEmulator emu;
     std::unique_ptr<frmTesselbase> rx;
     ManualHoldEnvironment hold;
-    MemoryOpsRecorder ops;
     std::unique_ptr<panels::frmTuner> tuner;
 };
 
