@@ -16,6 +16,7 @@ extern const ArtTable kDspArt;
 extern const ArtTable kDigitArt;
 extern const ArtTable kScopeArt;
 extern const ArtTable kScanPadArt;
+extern const ArtTable kReceiverArt;
 
 // Pictures the windows show that have no resource id of their own.
 inline constexpr int kScopeLimitIconId = 1190;  // the scope's "step limited" status icon

@@ -167,7 +167,15 @@ int ScopeView::update(clsScopeDATA& data, const clsScopeSTAT& stat, int32_t freq
     if (updating_) return -1;
     updating_ = true;
     int period = -1;
-    if (data.SCOPE_ChangeCount() > 0) {
+    const int points = spacing_.pointsPerSide;
+    const int first = std::clamp(kCentreIndex - points, 0, clsScopeDATA::kPoints - 1);
+    const int last = std::clamp(kCentreIndex + points + 2, 0, clsScopeDATA::kPoints - 1);
+    auto differs = [&](int i) {
+        return data.SCOPE_buff_WoFlag(i) != drawn_[static_cast<std::size_t>(i)];
+    };
+    bool changed = data.SCOPE_ChangeCount() > 0;
+    for (int i = first; i <= last && !changed; ++i) changed = differs(i);
+    if (changed) {
         period = 0;
         int64_t limit = 0;
         if (frequency == lastFrequency_) {
@@ -176,16 +184,17 @@ int ScopeView::update(clsScopeDATA& data, const clsScopeSTAT& stat, int32_t freq
             lastFrequency_ = frequency;
             period = 200;
         }
-        const int points = spacing_.pointsPerSide;
-        const int first = std::max(kCentreIndex - points, 0);
-        const int last = std::min(kCentreIndex + points + 2, clsScopeDATA::kPoints - 1);
         const bool paused = stat.pause() != 0;
-        for (int64_t n = 0; n < limit && data.SCOPE_ChangeCount() > 0; ++n) {
+        int64_t drawnNow = 0;
+        // One round over the band from the cursor on, drawing what this view has not shown yet.
+        for (int n = first; n <= last && drawnNow < limit; ++n) {
             cursor_ = (cursor_ >= last || cursor_ < first) ? first : cursor_ + 1;
-            if (data.SCOPE_change(cursor_) > 0) {
-                pictureChanged = true;
-                drawPoint(cursor_, data.SCOPE_buff(cursor_), data.mode(), paused);
-            }
+            if (!differs(cursor_) && data.SCOPE_change(cursor_) == 0) continue;
+            const int16_t level = data.SCOPE_buff(cursor_);
+            drawn_[static_cast<std::size_t>(cursor_)] = level;
+            pictureChanged = true;
+            drawPoint(cursor_, level, data.mode(), paused);
+            ++drawnNow;
         }
     }
     if (pictureChanged) compose(blank);

@@ -7,6 +7,7 @@
 
 #include <QImage>
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -110,13 +111,18 @@ class ScopeView {
     void drawScale(const clsScopeSTAT& stat, bool off);
     // One bar into the bar picture (nothing while paused; mode 0 erases it).
     void drawPoint(int index, int level, int16_t bufferMode, bool paused);
-    // Draws the changed points of the buffer. Returns the new redraw period in ms, or -1 to keep
-    // it: 0 while points are drawn, 200 (and nothing drawn) right after a retune.
+    // Draws the points whose level differs from what this view last drew (its own record, so
+    // another view reading the buffer first takes nothing from it). Returns the new redraw period
+    // in ms, or -1 to keep it: 0 while points are drawn, 200 (and nothing drawn) right after a
+    // retune.
     int update(clsScopeDATA& data, const clsScopeSTAT& stat, int32_t frequency, bool blank);
     // The scale into the composed picture, and (unless blank) the bars ORed over it.
     void compose(bool blank);
 
-    void clearWave() { wave_.fill(scopecolour::kBlack); }
+    void clearWave() {
+        wave_.fill(scopecolour::kBlack);
+        drawn_.fill(0);
+    }
     void clearScale() { scale_.fill(scopecolour::kBlack); }
     void clearBuffer() { buffer_.fill(scopecolour::kBlack); }
     void copyScaleToBuffer() { buffer_ = scale_.copy(); }
@@ -140,6 +146,7 @@ class ScopeView {
 
     ScopeGeometry g_;
     ScopeSpacing spacing_;
+    std::array<int16_t, 257> drawn_{};  // the level each point's bar shows
     QImage scale_;
     QImage wave_;
     QImage buffer_;

@@ -35,10 +35,6 @@ constexpr Place kButtonPlaces[frmScope::kButtons] = {
 };
 constexpr int kDispX = 36;
 constexpr int kDispY = 26;
-constexpr int kSettleWrap = 150;
-constexpr int kSettleAfterWrap = 120;
-constexpr int kSetupTick = 5;
-constexpr int kTickMs = 50;
 
 QLabel* makeLabel(QWidget* parent, int x, int y, int w, int h, int points) {
     auto* label = new QLabel(parent);
@@ -92,10 +88,10 @@ void frmScope::onLoad() {
     cover->hide();
     powerOff_ = cover;
     LayoutScope();
-    period_ = 250;
+    pacing_.period = 250;
     LayoutPanel();
     ui::KeepFormOnScreen(this);
-    redrawNeeded_ = true;
+    pacing_.resetPending = true;
 }
 
 void frmScope::LayoutScope() {
@@ -147,10 +143,12 @@ void frmScope::showLabels(const ScopeLabels& l) {
     lblRangeNo_->setText(l.rangeNo);
 }
 
-void frmScope::ScopeUpdate() {
-    const int period =
-        view_.update(rx_.ScopeDATA(), rx_.ScopeSTAT(), rx_.Frequency(), rx_.Blank() != 0);
-    if (period >= 0) period_ = period;
+int frmScope::ScopeUpdate() {
+    return view_.update(rx_.ScopeDATA(), rx_.ScopeSTAT(), rx_.Frequency(), rx_.Blank() != 0);
+}
+
+void frmScope::ScopeCheckParam() {
+    rx_.ScopeSTAT().ScopeCheckParam();
 }
 
 void frmScope::ScopePaint() {
@@ -166,8 +164,7 @@ void frmScope::ScopeMarker() {
 void frmScope::Task_exec() {
     if (!isLoaded()) return;
     if (!isVisible()) {
-        settle_.setValue(0);
-        redrawNeeded_ = true;
+        pacing_.hiddenTick();
         return;
     }
     const bool off = rx_.Power() == 0;
@@ -178,42 +175,11 @@ void frmScope::Task_exec() {
             ScopeRefreshDisp();
         }
     }
-    if (redrawNeeded_) {
-        redrawNeeded_ = false;
-        ScopeReset();
-    }
-    if (rx_.LinkStat() == kLinkStatLinked) {
-        if (settle_.up() > kSettleWrap) settle_.setValue(kSettleAfterWrap);
-        redraw_.up();
-        if (settle_.value() == kSetupTick) ScopeSetup();
-        if (period_ <= kTickMs * redraw_.value()) {
-            redraw_.setValue(0);
-            ScopeUpdate();
-            if (settle_.value() % 3 == 0 && view_.pictureChanged) {
-                view_.pictureChanged = false;
-                ScopePaint();
-            }
-            const clsScopeSTAT& stat = rx_.ScopeSTAT();
-            bool changed = false;
-            auto watch = [&](auto& last, auto now) {
-                if (last != now) {
-                    last = now;
-                    changed = true;
-                }
-            };
-            watch(lastTsName_, rx_.TSbase().tsname());
-            watch(lastMode_, rx_.mode());
-            watch(lastBlank_, rx_.Blank());
-            watch(lastTsLimit_, stat.TsLimit());
-            watch(lastTsHalf_, stat.TsHalf());
-            watch(lastWfm_, stat.WFMmoni());
-            if (changed) {
-                settle_.setValue(0);
-                rx_.ScopeSTAT().ScopeCheckParam();
-                redrawNeeded_ = true;
-            }
-        }
-    }
+    const clsScopeSTAT& stat = rx_.ScopeSTAT();
+    pacing_.visibleTick(rx_.LinkStat() == kLinkStatLinked,
+                        {rx_.TSbase().tsname(), rx_.mode(), rx_.Blank(), stat.TsLimit(),
+                         stat.TsHalf(), stat.WFMmoni()},
+                        *this);
     ScopeMarker();
 }
 

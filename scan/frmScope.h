@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "core/clsCounter.h"
+#include "scan/ScopePacing.h"
 #include "scan/ScopeRenderer.h"
 #include "ui/ImageHotZone.h"
 #include "ui/PanelWindow.h"
@@ -25,7 +25,7 @@ namespace ui {
 class SkinPicture;
 }
 
-class frmScope : public ui::PanelWindow {
+class frmScope : public ui::PanelWindow, private ScopePacedView {
     Q_OBJECT
 
   public:
@@ -56,7 +56,7 @@ class frmScope : public ui::PanelWindow {
     ui::clsImgRepeat& repeater() { return repeater_; }
     QWidget& powerOffCover() { return *powerOff_; }
     QString labelText(int which) const;  // 0 span, 1 left, 2 right, 3 step
-    int redrawPeriod() const { return period_; }
+    int redrawPeriod() const { return pacing_.period; }
 
   protected:
     void onLoad() override;
@@ -67,10 +67,14 @@ class frmScope : public ui::PanelWindow {
   private:
     void LayoutScope();
     void LayoutPanel();
-    void ScopeSetup();
-    void ScopeReset();
-    void ScopeUpdate();
-    void ScopePaint();
+    // ScopePacedView
+    void ScopeSetup() override;
+    void ScopeReset() override;
+    int ScopeUpdate() override;
+    void ScopePaint() override;
+    void ScopeCheckParam() override;
+    bool paintPending() const override { return view_.pictureChanged; }
+    void clearPaintPending() override { view_.pictureChanged = false; }
     void ScopeMarker();
     void ShowScopeStatus(bool force);
     void ReadMemoryState();
@@ -97,16 +101,7 @@ class frmScope : public ui::PanelWindow {
 
     bool isBlank_ = false;
     bool chIsBlank_ = false;
-    std::string lastTsName_;
-    int32_t lastMode_ = -1;
-    int16_t lastBlank_ = -1;
-    int16_t lastTsLimit_ = -1;
-    int16_t lastTsHalf_ = -1;
-    int16_t lastWfm_ = -1;
-    clsCounter settle_;
-    clsCounter redraw_;
-    int period_ = 250;
-    bool redrawNeeded_ = true;
+    ScopePacing pacing_;
     int32_t lastScanStatus_ = -1;
     int statusIconState_ = -1;
     bool inDisp_ = false;

@@ -7,8 +7,13 @@
 
 namespace corvell::panels {
 
+// The level rule of the panels' knobs: up by 5 while below `below`, else `top`.
+constexpr int32_t LevelUp(int32_t value, int32_t below, int32_t top) {
+    return value < below ? value + 5 : top;
+}
+
 constexpr int32_t LevelUp(int32_t value) {
-    return value < 250 ? value + 5 : 250;
+    return LevelUp(value, 250, 250);
 }
 
 constexpr int32_t LevelDown(int32_t value) {

@@ -11,6 +11,7 @@
 #include "memory/MemoryListOps.h"
 #include "memory/clsMEMORY.h"
 #include "panels/common/DialTiming.h"
+#include "panels/common/PanelEntry.h"
 #include "panels/common/TenkeyInput.h"
 #include "panels/common/TenkeyRules.h"
 #include "panels/tuner/TunerKeys.h"
@@ -125,19 +126,11 @@ void TunerLogic::Tenkey_Enter() {
 }
 
 void TunerLogic::MchKey() {
-    const auto channel = MchChannel(tenkey_.mode() != 0, tenkey_.InputPos(), tenkey_.buff());
-    if (channel) {
-        memory_.setActiveCh(*channel);
-        MemoryRecall();
-        memory_.Redraw();
-    }
-    tenkey_.off();
+    panels::MchKey(tenkey_, rx_, memory_, ops_);
 }
 
 void TunerLogic::MemoryRecall() {
-    ScanStop();
-    rx_.AutoMode().off();
-    ops_.mem_loadbych(memory_.chData(memory_.ActiveBank(), memory_.ActiveCh()));
+    RecallActiveChannel(rx_, memory_, ops_);
 }
 
 // ---- display ----
@@ -228,18 +221,7 @@ void TunerLogic::InitDial() {
 }
 
 void TunerLogic::DialStep(bool down) {
-    frmSCANctrl* scan = ScanCtrl();
-    if (scan && scan->scanning() != 0) {
-        scan->setDir(down ? 0 : 1);
-        scan->pass();
-    } else {
-        if (down) {
-            rx_.frq_down();
-        } else {
-            rx_.frq_up();
-        }
-        rx_.SendFreq();
-    }
+    DialStepTune(rx_, down);
     TurnDial(down ? -1 : 1);
 }
 

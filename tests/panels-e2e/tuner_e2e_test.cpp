@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "core/ProgramObjects.h"
+#include "core/ReceiverCodes.h"
 #include "core/clsTSbase.h"
 #include "core/frmTesselbase.h"
 #include "memory/MemoryListOps.h"

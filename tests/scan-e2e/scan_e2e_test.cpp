@@ -19,7 +19,7 @@ TEST_F(ScanEndToEnd, TheReceiversReportsWalkTheScanAndASignalStopsIt) {
     scan.setDelaytype(2);  // a signal ends the scan
 
     size_t mark = emulator->log().count();
-    ASSERT_TRUE(scan.scan_start(kScanProgram, frmSCANctrl::kProgramTrue));
+    ASSERT_TRUE(scan.scan_start(1, -1));
     // Tuned to the low edge, then the first sweep slowly.
     ASSERT_TRUE(runUntil([&] { return heard("H8E4", mark); }));
     EXPECT_TRUE(heard("K00118000000020100", mark));

@@ -63,9 +63,8 @@ TEST_F(ScanWindowsEndToEnd, TheScopeShowsTheCarrierAtTheCentreAndAClickTunes) {
     ASSERT_TRUE(linkUp()) << emulator->lastError();
     rx.setModeText("FM");
     rx.setFrequency(145000000);
-    // The receiver's sweep frames count from index 0, so only a sweep of 200 points reaches
-    // the centre index 128: a 1 kHz step over the widest span gives it. The carrier sits at
-    // the tuned frequency, a noise floor around it.
+    // A sweep of 200 points around the centre index 128: a 1 kHz step over the widest span
+    // gives it. The carrier sits at the tuned frequency, a noise floor around it.
     rx.TSbase().setTsname("1kHz");
     std::array<uint8_t, 256> levels{};
     for (int i = 0; i < 256; ++i) levels[i] = static_cast<uint8_t>(0x18 + (i * 29) % 23);
