@@ -14,5 +14,6 @@ extern const ArtTable kModeArt;
 extern const ArtTable kDtmfArt;
 extern const ArtTable kDspArt;
 extern const ArtTable kDigitArt;
+extern const ArtTable kRadioArt;
 
 }  // namespace corvell::art

@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "core/ProgramObjects.h"
+#include "core/ReceiverCodes.h"
 #include "core/clsTSbase.h"
 #include "core/frmTesselbase.h"
 #include "memory/clsMEMORY.h"
@@ -65,7 +66,7 @@ class TunerE2e : public ::testing::Test {
         return o;
     }
     bool linked() {
-        return waitFor([&] { return rx->LinkStat() == frmTesselbase::kLinkStatLinked; });
+        return waitFor([&] { return rx->LinkStat() == kLinkStatLinked; });
     }
     std::string frequencyLine(int32_t f) const {
         char line[40];
