@@ -81,6 +81,14 @@ frmRadio::frmRadio(const RadioLogic::Neighbours& neighbours, QWidget* parent,
 
 frmRadio::~frmRadio() = default;
 
+int frmRadio::DispAll() {
+    const int changed = DrawnPanel::DispAll();
+    if (changed > 0) {
+        for (PanelLabel* l : lblMEMO_) l->raise();
+    }
+    return changed;
+}
+
 PanelLabel* frmRadio::label(RadioLabel which) const {
     return labels_.at(static_cast<std::size_t>(which));
 }

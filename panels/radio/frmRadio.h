@@ -26,6 +26,8 @@ class frmRadio : public DrawnPanel, public ui::TunerKeyTarget, private RadioView
     ~frmRadio() override;
 
     void Task_exec() override { logic_.Task_exec(); }
+    // Redraws the images whose id changed; the list labels stay above their markers.
+    int DispAll() override;
     void Tuner_Key_Operation(int keyCode, int shift) override {
         logic_.Tuner_Key_Operation(keyCode, shift);
     }
