@@ -13,6 +13,7 @@
 #include "panels/common/PcKeyMap.h"
 #include "panels/common/StepName.h"
 #include "panels/common/TenkeyRules.h"
+#include "panels/common/TuningPanelOps.h"
 #include "scan/ScanStop.h"
 #include "scan/frmSCANctrl.h"
 #include "ui/clsImgRepeat.h"
@@ -206,38 +207,26 @@ void RadioLogic::runAction(const RadioImage& image) {
 
 void RadioLogic::Tuner_Key_Operation(int keyCode, int shift) {
     if (keyCode == 0) return;
-    pendingKeyCode_ = keyCode;
-    pendingShift_ = shift;
+    pending_ = {keyCode, shift};
     PcKey_Operation();
 }
 
 void RadioLogic::PcKey_Operation() {
-    const int keyCode = pendingKeyCode_;
-    const int shift = pendingShift_;
-    pendingKeyCode_ = 0;
-    pendingShift_ = 0;
-    if (keyCode == 0 || !powerOn()) return;
-    const PcKeyAction action = MapPcKey(keyCode, shift);
+    // The radio panel steps without touching automatic mode.
+    const PcKeyAction action = TakePcKey(pending_, rx_);
     if (action.kind == PcKeyKind::Tenkey) {
         Tenkey_Input(action.tenkeyCode);
         view_.redraw();
-        return;
     }
-    // The radio panel steps without touching automatic mode.
-    ApplyStepOrLevelKey(rx_, action);
 }
 
 void RadioLogic::Tenkey_Input(int16_t code) {
-    ScanStop();
-    if (tenkey_.mode() == 0 && code >= 0 && code <= 10) tenkey_.finp(rx_.Frequency());
-    if (tenkey_.Operation(code, rx_.Frequency()) == "ENT") Tenkey_Enter();
+    if (TenkeyInput(tenkey_, rx_, code)) Tenkey_Enter();
 }
 
 void RadioLogic::Tenkey_Enter() {
-    // Nine places end at the 10 Hz digit: one "0" more gives Hz. Read in 64 bits, so an entry
-    // past 2^31 - 1 Hz is dropped instead of wrapping into some other frequency.
-    const auto f = EntryToHz(tenkey_.buff(), true);
-    if (f && rx_.EDGES().inside(*f)) rx_.EntryFrequency(*f);
+    // Nine places end at the 10 Hz digit: one "0" more gives Hz.
+    TenkeyEnter(tenkey_, rx_, true);
 }
 
 void RadioLogic::ListLabelDown(int place) {
@@ -248,9 +237,7 @@ void RadioLogic::ListLabelDown(int place) {
 }
 
 void RadioLogic::MemoryRecall() {
-    ScanStop();
-    rx_.AutoMode().off();
-    ops_.mem_loadbych(memory_.chData(memory_.ActiveBank(), memory_.ActiveCh()));
+    RecallActiveChannel(rx_, memory_, ops_);
 }
 
 void RadioLogic::MemoryWrite() {
@@ -429,24 +416,19 @@ void RadioLogic::DispMemoryText() {
 // ---- name editing ----
 
 std::string RadioLogic::bankNameForEdit() {
-    return memory_.BankName(memory_.ActiveBank());
+    return ActiveBankName(memory_);
 }
 
 std::string RadioLogic::chNameForEdit() {
-    return memory_.chData(memory_.ActiveBank(), memory_.ActiveCh()).name1();
+    return ActiveChannelName(memory_);
 }
 
 void RadioLogic::StoreBankName(const std::string& text) {
-    memory_.setBankName(memory_.ActiveBank(), text);
-    ops_.ListBankName();
-    ops_.UpdateSheet();
-    memory_.Change();
+    StoreActiveBankName(memory_, ops_, text);
 }
 
 void RadioLogic::StoreChName(const std::string& text) {
-    memory_.chData(memory_.ActiveBank(), memory_.ActiveCh()).setName1(text);
-    ops_.UpdateSheet();
-    memory_.Change();
+    StoreActiveChannelName(memory_, ops_, text);
 }
 
 void RadioLogic::cancelEntry() {

@@ -13,6 +13,7 @@
 #include "core/clsTick.h"
 #include "panels/common/PanelImages.h"
 #include "panels/common/ToneSquelchKey.h"
+#include "panels/common/TuningPanelOps.h"
 #include "panels/radio/RadioKeys.h"
 #include "ui/clsTENKEY.h"
 
@@ -136,8 +137,7 @@ class RadioLogic {
     bool taskRunning_ = false;
     bool redrawNeeded_ = false;
     bool lastBusy_ = false;
-    int pendingKeyCode_ = 0;
-    int pendingShift_ = 0;
+    PendingKey pending_;
     bool isBlank_ = false;
     bool chIsBlank_ = false;
     std::array<std::string, kRadioListPlaces> listCaptions_;

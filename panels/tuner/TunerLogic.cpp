@@ -15,6 +15,7 @@
 #include "panels/common/PcKeyMap.h"
 #include "panels/common/StepName.h"
 #include "panels/common/TenkeyRules.h"
+#include "panels/common/TuningPanelOps.h"
 #include "panels/tuner/TunerKeys.h"
 #include "scan/ScanStop.h"
 #include "scan/frmSCANctrl.h"
@@ -105,38 +106,26 @@ void TunerLogic::ImgKey_Operation() {
 
 void TunerLogic::Tuner_Key_Operation(int keyCode, int shift) {
     if (keyCode == 0) return;
-    pendingKeyCode_ = keyCode;
-    pendingShift_ = shift;
+    pending_ = {keyCode, shift};
     PcKey_Operation();
 }
 
 void TunerLogic::PcKey_Operation() {
-    const int keyCode = pendingKeyCode_;
-    const int shift = pendingShift_;
-    pendingKeyCode_ = 0;
-    pendingShift_ = 0;
-    if (keyCode == 0 || !powerOn()) return;
-    const PcKeyAction action = MapPcKey(keyCode, shift);
+    const PcKeyAction action = TakePcKey(pending_, rx_);
     if (action.kind == PcKeyKind::Tenkey) {
         Tenkey_Input(action.tenkeyCode);
         view_.redraw();
-        return;
-    }
-    if (ApplyStepOrLevelKey(rx_, action) &&
-        (action.kind == PcKeyKind::StepUp || action.kind == PcKeyKind::StepDown)) {
+    } else if (action.kind == PcKeyKind::StepUp || action.kind == PcKeyKind::StepDown) {
         rx_.AutoMode().off();
     }
 }
 
 void TunerLogic::Tenkey_Input(int16_t code) {
-    ScanStop();
-    if (tenkey_.mode() == 0 && code >= 0 && code <= 10) tenkey_.finp(rx_.Frequency());
-    if (tenkey_.Operation(code, rx_.Frequency()) == "ENT") Tenkey_Enter();
+    if (TenkeyInput(tenkey_, rx_, code)) Tenkey_Enter();
 }
 
 void TunerLogic::Tenkey_Enter() {
-    const auto f = EntryToHz(tenkey_.buff());
-    if (f && rx_.EDGES().inside(*f)) rx_.EntryFrequency(*f);
+    TenkeyEnter(tenkey_, rx_, false);
 }
 
 void TunerLogic::MchKey() {
@@ -150,9 +139,7 @@ void TunerLogic::MchKey() {
 }
 
 void TunerLogic::MemoryRecall() {
-    ScanStop();
-    rx_.AutoMode().off();
-    ops_.mem_loadbych(memory_.chData(memory_.ActiveBank(), memory_.ActiveCh()));
+    RecallActiveChannel(rx_, memory_, ops_);
 }
 
 // ---- display ----
@@ -282,26 +269,20 @@ void TunerLogic::cancelEntry() {
 }
 
 std::string TunerLogic::bankNameForEdit() {
-    return memory_.BankName(memory_.ActiveBank());
+    return ActiveBankName(memory_);
 }
 
 std::string TunerLogic::chNameForEdit() {
-    return memory_.chData(memory_.ActiveBank(), memory_.ActiveCh()).name1();
+    return ActiveChannelName(memory_);
 }
 
 std::string TunerLogic::StoreBankName(const std::string& text) {
-    const int bank = memory_.ActiveBank();
-    memory_.setBankName(bank, text);
-    ops_.ListBankName();
-    ops_.UpdateSheet();
-    memory_.Change();
-    return bankLabelMode_ == 1 ? text : BankNumberText(bank);
+    StoreActiveBankName(memory_, ops_, text);
+    return bankLabelMode_ == 1 ? text : BankNumberText(memory_.ActiveBank());
 }
 
 void TunerLogic::StoreChName(const std::string& text) {
-    memory_.chData(memory_.ActiveBank(), memory_.ActiveCh()).setName1(text);
-    ops_.UpdateSheet();
-    memory_.Change();
+    StoreActiveChannelName(memory_, ops_, text);
 }
 
 }  // namespace corvell::panels

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "panels/common/PanelImages.h"
+#include "panels/common/TuningPanelOps.h"
 #include "ui/clsTENKEY.h"
 
 namespace corvell {
@@ -118,8 +119,7 @@ class TunerLogic {
     ui::clsTENKEY tenkey_;
     int bankLabelMode_ = 0;
     int dialPosition_ = 0;
-    int pendingKeyCode_ = 0;
-    int pendingShift_ = 0;
+    PendingKey pending_;
     bool isBlank_ = false;
     bool chIsBlank_ = false;
     std::string shownTsText_;

@@ -1,60 +1,28 @@
 // The radio and mode panels on the real receiver object, the real link library and an emulated
 // receiver: a channel recalled from a real .MCH file and each mode key reach the wire as their
 // exact lines, and the S-meter the emulator is told to report moves the radio's S-meter steps.
-#include <gmock/gmock.h>
-#include <stdlib.h>
-
-#include <QTest>
-#include <chrono>
-#include <cstdio>
 #include <filesystem>
-#include <functional>
-#include <memory>
-#include <thread>
 
-#include "core/ProgramObjects.h"
-#include "core/ReceiverCodes.h"
-#include "core/frmTesselbase.h"
 #include "memory/MemoryListOps.h"
-#include "memory/clsMEMORY.h"
 #include "panels/common/MemoryListRef.h"
 #include "panels/common/PanelLabel.h"
 #include "panels/mode/frmMode.h"
 #include "panels/radio/frmRadio.h"
-#include "tests/support/ManualHoldEnvironment.h"
-#include "tests/support/receiver_lifecycle.h"
-#include "tests/support/scripted_presenter.h"
-#include "tests/support/temp_home.h"
+#include "tests/panels-e2e/PanelE2e.h"
 #include "tools/rx-emulator/control_commands.h"
-#include "tools/rx-emulator/rx_emulator.h"
 
 namespace corvell::test {
 namespace {
 
-bool waitFor(const std::function<bool()>& condition, int timeoutMs = 5000) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() >= deadline) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return true;
-}
-
-class RadioModeE2e : public ::testing::Test {
+class RadioModeE2e : public PanelE2e {
   protected:
-    RadioModeE2e() : emu(options()) {
-        ResetProgramObjects();
-        ResetProgramMemory();
-        if (!emu.start()) ADD_FAILURE() << "emulator: " << emu.lastError();
-        ::setenv("QUILLON_COM1", emu.devicePath().c_str(), 1);
+    RadioModeE2e() {
         const auto source =
             std::filesystem::path(CORVELL_SOURCE_DIR) / "tests" / "fixtures" / "windows.MCH";
         std::filesystem::copy_file(source, home.path("e2e.MCH"));
-        loadReceiver(rx);
         ProgramMemory().LoadMemory(home.path("e2e.MCH"));
         ProgramMemory().setActiveBank(0);
-        rx->setComPortNum(1);
-        rx->PowerOn();
+        switchOn();
         listOps = std::make_unique<MemoryListOps>(ProgramMemory(), *rx);
         memoryRef = std::make_unique<panels::MemoryListRef>(*listOps);
         radio = std::make_unique<panels::frmRadio>(
@@ -71,34 +39,8 @@ class RadioModeE2e : public ::testing::Test {
     ~RadioModeE2e() override {
         mode.reset();
         radio.reset();
-        if (rx) rx->Unload();
-        SetProgramReceiver(nullptr);
-        rx.reset();
-        ResetProgramMemory();
-        ResetProgramObjects();
-        emu.stop();
     }
-    static rxemu::EmulatorOptions options() {
-        rxemu::EmulatorOptions o;
-        o.statusPeriodMs = 50;
-        return o;
-    }
-    bool linked() {
-        return waitFor([&] { return rx->LinkStat() == kLinkStatLinked; });
-    }
-    static std::string frequencyLine(int32_t f, int32_t modeCode, int32_t filter) {
-        char line[40];
-        std::snprintf(line, sizeof line, "K0%010d%02d%02d00", f, modeCode, filter);
-        return line;
-    }
-    void click(panels::DrawnPanel& panel, int index) {
-        QWidget* zone = panel.img(index);
-        hold.cursor = zone->mapToGlobal(zone->rect().center());
-        hold.leftDown = true;
-        QTest::mousePress(zone, Qt::LeftButton, Qt::NoModifier, zone->rect().center());
-        hold.leftDown = false;
-        QTest::mouseRelease(zone, Qt::LeftButton, Qt::NoModifier, zone->rect().center());
-    }
+    // One line of the emulator's control input, as a person types it.
     void control(const std::string& line) {
         rxemu::ControlInput input(
             emu, [](const std::string&) {},
@@ -106,11 +48,6 @@ class RadioModeE2e : public ::testing::Test {
         input.feed(line + "\n");
     }
 
-    TempHome home;
-    platform::ScriptedPresenter presenter;
-    rxemu::RxEmulator emu;
-    std::unique_ptr<frmTesselbase> rx;
-    ManualHoldEnvironment hold;
     std::unique_ptr<MemoryListOps> listOps;
     std::unique_ptr<panels::MemoryListRef> memoryRef;
     std::unique_ptr<panels::frmRadio> radio;
