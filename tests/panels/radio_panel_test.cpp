@@ -564,3 +564,38 @@ TEST_F(RadioPanelTest, Screenshots) {
 
 }  // namespace
 }  // namespace corvell::test
+
+namespace corvell::test {
+namespace {
+
+TEST_F(RadioPanelTest, LayoutPlacesEveryImageAndLabelByItsTable) {
+    EXPECT_EQ(radio->size(), QSize(400, 200));
+    EXPECT_EQ(panels::RadioImages().size(), 62u);
+    for (const panels::RadioImage& image : panels::RadioImages()) {
+        EXPECT_EQ(radio->img(image.index)->geometry(),
+                  QRect(image.x, image.y, image.width, image.height))
+            << image.index;
+    }
+    EXPECT_EQ(radio->imgSCOPEerr()->geometry(), QRect(-1000, -1000, 1, 1));
+    for (int i = 0; i < 10; ++i) {
+        // Each list label covers the left 27 of its marker's 32 pixels.
+        const QRect marker = radio->img(33 + i)->geometry();
+        EXPECT_EQ(radio->lblMEMO(i)->geometry(), QRect(marker.topLeft(), QSize(27, 18))) << i;
+    }
+    EXPECT_EQ(radio->img(55)->legend(), "INPUT");
+}
+
+TEST_F(RadioPanelTest, ThePowerCoverFollowsThePowerAndACloseIsRefused) {
+    tick();
+    EXPECT_FALSE(radio->picPowerOff()->isVisible());
+    rx->setPower(0);
+    tick();
+    EXPECT_TRUE(radio->picPowerOff()->isVisibleTo(radio.get()));
+    // It lies outside the panel, so the face stays as it was.
+    EXPECT_FALSE(radio->rect().intersects(radio->picPowerOff()->geometry()));
+    radio->close();
+    EXPECT_TRUE(radio->isVisible());
+}
+
+}  // namespace
+}  // namespace corvell::test
