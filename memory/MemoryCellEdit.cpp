@@ -24,23 +24,6 @@ constexpr int kNameLength = 33;
 constexpr int kFrequencyLength = 14;
 constexpr int kRemarkLength = 65;
 
-// The typed character as text (UTF-8).
-std::string typed(int key) {
-    const auto c = static_cast<char32_t>(key);
-    std::string out;
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return out;
-}
-
 // The first entry equal to `text`, blanks trimmed on both sides; -1 when none is.
 int findTrimmed(const std::vector<std::string>& list, const std::string& text) {
     return FindStringIndexTrim(list, text, -1);
@@ -107,16 +90,16 @@ const std::vector<std::string>& MemoryCellEdit::StepList() {
     return list;
 }
 
-CellEditorRequest MemoryCellEdit::Begin(int channel, int column, int key) const {
+CellEditorRequest MemoryCellEdit::Begin(int channel, int column, const std::string& key) const {
     CellEditorRequest request;
-    if (key == ',') return request;
+    if (key == ",") return request;
     clsMEMORY& memory = ops_.memory();
     const clsMchDATA& record = memory.chData(memory.ActiveBank(), channel);
     const bool blank = record.lngFreq() == 0;
     const bool enter = key == kEnter;
     auto text = [&](std::string initial, int maxLength) {
         request.kind = CellEditorRequest::Kind::Text;
-        request.text = enter ? std::move(initial) : typed(key);
+        request.text = enter ? std::move(initial) : key;
         request.maxLength = maxLength;
     };
     auto list = [&](const std::vector<std::string>& items, int selected) {

@@ -25,13 +25,14 @@ struct CellEditorRequest {
 
 class MemoryCellEdit {
   public:
-    static constexpr int kEnter = 13;
+    // The key of Enter and of a double click.
+    static constexpr const char* kEnter = "\r";
 
     explicit MemoryCellEdit(MemoryListOps& ops);
 
-    // The editor that `key` (a typed character's code, or 13 for Enter and double clicks)
-    // opens on `column` of `channel` of the active bank.
-    CellEditorRequest Begin(int channel, int column, int key) const;
+    // The editor that `key` (the typed character as text, or kEnter) opens on `column` of
+    // `channel` of the active bank.
+    CellEditorRequest Begin(int channel, int column, const std::string& key) const;
     // Enter in the text box on `column`: stores what the column's rules accept, then redraws
     // the list and marks the memory changed (also when nothing was stored).
     void CommitText(int channel, int column, const std::string& text);

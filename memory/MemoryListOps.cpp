@@ -13,64 +13,64 @@
 
 namespace corvell {
 
-MemoryListOps::MemoryListOps(clsMEMORY& memory, frmTesselbase& rx) : memory_(memory), rx_(rx) {}
+MemoryListOps::MemoryListOps(clsMEMORY& memory, frmTesselbase& rx) : memory_(&memory), rx_(&rx) {}
 
 void MemoryListOps::mem_loadbych(const clsMchDATA& record) {
-    rx_.setFrequency(record.lngFreq());
+    rx_->setFrequency(record.lngFreq());
     if (record.lngFreq() <= 0) return;
-    rx_.setModeText(record.ModeText());
-    rx_.setFilterText(record.FilterText());
-    rx_.setAtt(record.intAtt());
-    rx_.TSbase().setTsname(record.tsname());
-    rx_.setCtcss(record.intTsql());
+    rx_->setModeText(record.ModeText());
+    rx_->setFilterText(record.FilterText());
+    rx_->setAtt(record.intAtt());
+    rx_->TSbase().setTsname(record.tsname());
+    rx_->setCtcss(record.intTsql());
 }
 
 void MemoryListOps::mem_write() {
-    clsMchDATA& record = memory_.chData(memory_.ActiveBank(), memory_.ActiveCh());
+    clsMchDATA& record = memory_->chData(memory_->ActiveBank(), memory_->ActiveCh());
     const std::string name = record.name1();
     const std::string remark = record.name2();
-    memory_.DefaultBlank(record);
-    const int32_t f = rx_.Frequency();
+    memory_->DefaultBlank(record);
+    const int32_t f = rx_->Frequency();
     if (f > 0) {
         record.setName1(name);
         record.setName2(remark);
     }
     record.setLngFreq(f);
-    record.setModeText(rx_.ModeText());
-    record.setFilterText(rx_.FilterText());
-    record.setTsname(rx_.TSbase().tsname());
-    record.setIntAtt(static_cast<int16_t>(rx_.att()));
+    record.setModeText(rx_->ModeText());
+    record.setFilterText(rx_->FilterText());
+    record.setTsname(rx_->TSbase().tsname());
+    record.setIntAtt(static_cast<int16_t>(rx_->att()));
     record.setIntTag(0);
     record.setIntSkip(0);
-    record.setIntTsql(static_cast<int16_t>(rx_.ctcss()));
+    record.setIntTsql(static_cast<int16_t>(rx_->ctcss()));
     UpdateSheet();
     MarkMemoryChanged();
 }
 
 void MemoryListOps::mem_clear() {
-    rx_.setFrequency(0);
+    rx_->setFrequency(0);
     mem_write();
 }
 
 void MemoryListOps::Recall(int channel) {
-    memory_.setActiveCh(channel);
-    mem_loadbych(memory_.chData(memory_.ActiveBank(), memory_.ActiveCh()));
-    rx_.setDispReq(true);
+    memory_->setActiveCh(channel);
+    mem_loadbych(memory_->chData(memory_->ActiveBank(), memory_->ActiveCh()));
+    rx_->setDispReq(true);
     StopScan();
 }
 
 void MemoryListOps::StopScan() {
     // The hand tuning ends a running scan and forgets where it was.
-    if (ScanCtrlRef* scan = rx_.ScanObj()) {
+    if (ScanCtrlRef* scan = rx_->ScanObj()) {
         scan->scan_stop();
         scan->continus_reset();
     }
-    rx_.SetDispReq();
+    rx_->SetDispReq();
 }
 
 bool MemoryListOps::InsertChannel(int channel) {
-    const int16_t bank = memory_.ActiveBank();
-    if (!memory_.chk_blank(bank, kLastChannel)) {
+    const int16_t bank = memory_->ActiveBank();
+    if (!memory_->chk_blank(bank, kLastChannel)) {
         platform::MessageRequest request;
         request.text = kInsertRefused;
         request.title = "Corvell";
@@ -78,7 +78,7 @@ bool MemoryListOps::InsertChannel(int channel) {
         return false;
     }
     const int from = channel < 0 ? 0 : channel;
-    for (int i = kLastChannel; i >= from + 1; --i) memory_.Copy(bank, i - 1, bank, i);
+    for (int i = kLastChannel; i >= from + 1; --i) memory_->Copy(bank, i - 1, bank, i);
     BlankChannel(channel);
     UpdateSheet();
     MarkMemoryChanged();
@@ -86,9 +86,9 @@ bool MemoryListOps::InsertChannel(int channel) {
 }
 
 void MemoryListOps::DeleteChannel(int channel) {
-    const int16_t bank = memory_.ActiveBank();
+    const int16_t bank = memory_->ActiveBank();
     for (int i = channel < 0 ? 0 : channel; i <= kLastChannel - 1; ++i) {
-        memory_.Copy(bank, i + 1, bank, i);
+        memory_->Copy(bank, i + 1, bank, i);
     }
     BlankChannel(kLastChannel);
     UpdateSheet();
@@ -96,34 +96,34 @@ void MemoryListOps::DeleteChannel(int channel) {
 }
 
 void MemoryListOps::BlankChannel(int channel) {
-    memory_.ch(memory_.ActiveBank(), channel);
-    memory_.setStrChName("");
-    memory_.setStrComment("");
-    memory_.setLngFreq(0);
+    memory_->ch(memory_->ActiveBank(), channel);
+    memory_->setStrChName("");
+    memory_->setStrComment("");
+    memory_->setLngFreq(0);
     MarkMemoryChanged();
 }
 
 bool MemoryListOps::SelectBank(int bank, bool force) {
     const int16_t b = (bank >= 0 && bank <= kLastBank) ? static_cast<int16_t>(bank) : 0;
     bool changed = false;
-    if (b != memory_.ActiveBank() || force) {
-        memory_.setActiveBank(b);
-        memory_.setActiveCh(memory_.CurrentCh(b));
+    if (b != memory_->ActiveBank() || force) {
+        memory_->setActiveBank(b);
+        memory_->setActiveCh(memory_->CurrentCh(b));
         changed = true;
-    } else if (memory_.CurrentCh(b) != memory_.ActiveCh()) {
-        memory_.setActiveCh(memory_.CurrentCh(b));
+    } else if (memory_->CurrentCh(b) != memory_->ActiveCh()) {
+        memory_->setActiveCh(memory_->CurrentCh(b));
         changed = true;
     }
     if (!changed) return false;
-    if (view_) view_->ShowChannel(memory_.ActiveCh());
+    if (view_) view_->ShowChannel(memory_->ActiveCh());
     UpdateSheet();
     return view_ != nullptr && view_->ListVisible();
 }
 
 bool MemoryListOps::BankUpEndless() {
-    if (memory_.ActiveBank() < kLastBank) {
-        SelectBank(memory_.ActiveBank() + 1);
-        Recall(memory_.ActiveCh());
+    if (memory_->ActiveBank() < kLastBank) {
+        SelectBank(memory_->ActiveBank() + 1);
+        Recall(memory_->ActiveCh());
         return true;
     }
     SelectBank(0);
@@ -131,9 +131,9 @@ bool MemoryListOps::BankUpEndless() {
 }
 
 bool MemoryListOps::BankDownEndless() {
-    if (memory_.ActiveBank() > 0) {
-        SelectBank(memory_.ActiveBank() - 1);
-        Recall(memory_.ActiveCh());
+    if (memory_->ActiveBank() > 0) {
+        SelectBank(memory_->ActiveBank() - 1);
+        Recall(memory_->ActiveCh());
         return true;
     }
     SelectBank(kLastBank);
@@ -149,23 +149,23 @@ void MemoryListOps::UpdateSheet() {
 }
 
 void MemoryListOps::MarkMemoryChanged() {
-    memory_.Change();
+    memory_->Change();
 }
 
 int16_t MemoryListOps::intCurrentCh() const {
-    return memory_.ActiveCh();
+    return memory_->ActiveCh();
 }
 
 void MemoryListOps::setIntCurrentCh(int channel) {
-    memory_.setActiveCh(channel);
+    memory_->setActiveCh(channel);
 }
 
 int16_t MemoryListOps::intCurrentbank() const {
-    return memory_.ActiveBank();
+    return memory_->ActiveBank();
 }
 
 void MemoryListOps::setIntCurrentbank(int bank) {
-    memory_.setActiveBank(bank);
+    memory_->setActiveBank(bank);
 }
 
 namespace {
@@ -185,10 +185,11 @@ MemoryListOps& ProgramMemoryList() {
         std::fputs("corvell: the memory list was used before the receiver object exists\n", stderr);
         std::abort();
     }
-    if (!ops || &ops->memory() != &memory || &ops->receiver() != rx) {
-        MemoryListView* view = ops ? ops->view() : nullptr;
+    if (!ops) {
         ops = std::make_unique<MemoryListOps>(memory, *rx);
-        ops->setView(view);
+    } else {
+        ops->memory_ = &memory;
+        ops->rx_ = rx;
     }
     return *ops;
 }

@@ -42,8 +42,8 @@ class MemoryListOps {
     MemoryListOps(const MemoryListOps&) = delete;
     MemoryListOps& operator=(const MemoryListOps&) = delete;
 
-    clsMEMORY& memory() const { return memory_; }
-    frmTesselbase& receiver() const { return rx_; }
+    clsMEMORY& memory() const { return *memory_; }
+    frmTesselbase& receiver() const { return *rx_; }
 
     // The window that shows the list, or nullptr; not owned.
     void setView(MemoryListView* view) { view_ = view; }
@@ -92,15 +92,17 @@ class MemoryListOps {
     void setIntCurrentbank(int bank);
 
   private:
+    friend MemoryListOps& ProgramMemoryList();
     void StopScan();
 
-    clsMEMORY& memory_;
-    frmTesselbase& rx_;
+    clsMEMORY* memory_;
+    frmTesselbase* rx_;
     MemoryListView* view_ = nullptr;
 };
 
 // The operations on the program's memory object and receiver object; ProgramReceiver() must be
-// set. Made anew when either program-wide object was replaced (the window stays registered).
+// set. When either program-wide object was replaced, the same operations object turns to the
+// new one, so whoever holds it (the window) keeps a valid reference.
 MemoryListOps& ProgramMemoryList();
 void ResetProgramMemoryList();
 

@@ -129,7 +129,7 @@ frmMch::frmMch(MemoryListOps& ops, QWidget* parent)
     });
     connect(grid_, &ui::SheetView::cellKeyDown, this, [this](int code, int) { CellKeyDown(code); });
     connect(grid_, &ui::SheetView::cellDoubleClicked, this,
-            [this](int, int) { BeginCellEdit(MemoryCellEdit::kEnter); });
+            [this](int, int) { BeginCellEdit(13); });
     connect(grid_, &ui::SheetView::fixedCellClicked, this, [this](int, int) { RecallRow(); });
     connect(editors_, &ui::CellEditors::textEntered, this, [this](const QString& value) {
         edit_.CommitText(grid_->Row(), editColumn_, value.toStdString());
@@ -293,7 +293,9 @@ void frmMch::BeginCellEdit(int key) {
     const int row = grid_->Row();
     const int column = grid_->Col();
     if (row < 0 || column < mchcol::Name) return;
-    const CellEditorRequest request = edit_.Begin(row, column, key);
+    const std::string typed =
+        key == 13 ? std::string(MemoryCellEdit::kEnter) : QString(QChar(key)).toStdString();
+    const CellEditorRequest request = edit_.Begin(row, column, typed);
     editColumn_ = column;
     if (request.kind == CellEditorRequest::Kind::Text) {
         editors_->OpenText(text(request.text), request.maxLength);

@@ -9,12 +9,13 @@
 #include <memory>
 
 #include "core/ProgramObjects.h"
+#include "memory/MemoryListOps.h"
 #include "memory/clsMEMORY.h"
 #include "panels/dsp/frmDSP.h"
 #include "panels/tuner/frmTuner.h"
 #include "resources/Artwork.h"
 #include "tests/support/fake_quillon.h"
-#include "tests/support/memory_ops_recorder.h"
+#include "tests/support/program_tuner.h"
 #include "tests/support/receiver_lifecycle.h"
 #include "tests/support/temp_home.h"
 
@@ -40,10 +41,7 @@ class Session {
         test::loadReceiver(rx_);
         rx_->setPower(1);
         rx_->setFrequency(145000000);
-        tuner_ = std::make_unique<panels::frmTuner>(
-            panels::TunerLogic::Neighbours{*rx_, ProgramMemory(), ops_, ProgramSettings()});
-        tuner_->Load();
-        tuner_->show();
+        tuner_ = test::loadProgramTuner(*rx_, nullptr);
         tuner_->DispAll();
     }
     ~Session() {
@@ -60,7 +58,6 @@ class Session {
   private:
     test::TempHome home_;
     test::FakeQuillon link_;
-    test::MemoryOpsRecorder ops_;
     std::unique_ptr<frmTesselbase> rx_;
     std::unique_ptr<panels::frmTuner> tuner_;
 };

@@ -8,10 +8,10 @@
 #include <memory>
 
 #include "core/ProgramObjects.h"
+#include "memory/MemoryListOps.h"
 #include "memory/clsMEMORY.h"
 #include "panels/radio/frmRadio.h"
 #include "tests/support/fake_quillon.h"
-#include "tests/support/memory_ops_recorder.h"
 #include "tests/support/receiver_lifecycle.h"
 #include "tests/support/temp_home.h"
 
@@ -38,7 +38,7 @@ class RadioSession {
         rx_->setPower(1);
         rx_->setFrequency(145500000);
         radio_ = std::make_unique<panels::frmRadio>(
-            panels::RadioLogic::Neighbours{*rx_, ProgramMemory(), ops_, nullptr});
+            panels::RadioLogic::Neighbours{*rx_, ProgramMemory(), ProgramMemoryList(), nullptr});
         radio_->Load();
         radio_->show();
         radio_->DispAll();
@@ -56,7 +56,6 @@ class RadioSession {
   private:
     test::TempHome home_;
     test::FakeQuillon link_;
-    test::MemoryOpsRecorder ops_;
     std::unique_ptr<frmTesselbase> rx_;
     std::unique_ptr<panels::frmRadio> radio_;
 };

@@ -4,20 +4,12 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QWindow>
 
 #include "resources/Artwork.h"
+#include "ui/DragByFace.h"
 #include "ui/VirtualKeys.h"
 
 namespace corvell::panels {
-namespace {
-
-QPixmap artworkSource(int id, qreal dpr) {
-    return art::artwork(id, dpr);
-}
-
-}  // namespace
-
 SkinView::SkinView(int skinId, QWidget* parent) : QWidget(parent), skinId_(skinId) {
     resize(art::artworkSize(skinId));
 }
@@ -33,22 +25,7 @@ void SkinView::paintEvent(QPaintEvent*) {
 
 void SkinView::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
-    auto* panel = qobject_cast<DrawnPanel*>(parentWidget());
-    emit leftPressed();
-    // Without a window system move (a plain child widget) the face moves the panel itself.
-    manualDrag_ = panel && !panel->windowHandle();
-    if (panel) dragOffset_ = event->globalPosition().toPoint() - panel->mapToGlobal(QPoint(0, 0));
-}
-
-void SkinView::mouseMoveEvent(QMouseEvent* event) {
-    if (!manualDrag_) return;
-    QWidget* panel = parentWidget();
-    const QPoint target = event->globalPosition().toPoint() - dragOffset_;
-    panel->move(panel->isWindow() ? target : panel->parentWidget()->mapFromGlobal(target));
-}
-
-void SkinView::mouseReleaseEvent(QMouseEvent*) {
-    manualDrag_ = false;
+    if (auto* panel = qobject_cast<DrawnPanel*>(parentWidget())) panel->DragByPanel(*event);
 }
 
 DrawnPanel::DrawnPanel(const Setup& setup, QWidget* parent)
@@ -60,10 +37,9 @@ DrawnPanel::DrawnPanel(const Setup& setup, QWidget* parent)
       picPanel_(new SkinView(setup.skinId, this)) {
     setFocusPolicy(Qt::StrongFocus);
     repeater_.setObjForm(this);
-    connect(picPanel_, &SkinView::leftPressed, this, [this] { DragByPanel(); });
     img_.resize(static_cast<std::size_t>(setup.imageCount) + 1, nullptr);
     for (int i = 1; i <= setup.imageCount; ++i) {
-        auto* zone = new ui::ImageHotZone(i, this, artworkSource);
+        auto* zone = new ui::ImageHotZone(i, this);
         connect(zone, &ui::ImageHotZone::mouseDown, this, &DrawnPanel::imageMouseDown);
         connect(zone, &ui::ImageHotZone::mouseMove, this,
                 [this](int index, int button, int shift, float x, float y) {
@@ -110,9 +86,8 @@ void DrawnPanel::FitFormToPanel() {
     repeater_.SetOffsetPosision(0, 0);
 }
 
-bool DrawnPanel::DragByPanel() {
-    QWindow* handle = windowHandle();
-    return handle && handle->startSystemMove();
+void DrawnPanel::DragByPanel(const QMouseEvent& press) {
+    ui::DragByFace(this, picPanel_, press);
 }
 
 void DrawnPanel::clearLayout() {

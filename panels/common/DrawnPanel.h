@@ -28,23 +28,17 @@ class SkinView : public QWidget {
     int skinId() const { return skinId_; }
     QSize sizeHint() const override;
 
-  signals:
-    void leftPressed();
-
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     int skinId_;
-    QPoint dragOffset_;
-    bool manualDrag_ = false;
 };
 
 class DrawnPanel : public ui::PanelWindow {
     Q_OBJECT
+    friend class SkinView;
 
   public:
     struct Setup {
@@ -85,9 +79,9 @@ class DrawnPanel : public ui::PanelWindow {
 
     // The window's size becomes the skin's; the picture sits at 0, 0.
     void FitFormToPanel();
-    // Moves the window with the mouse as if its caption were dragged; false when the window
-    // system cannot (the face then drags the widget itself).
-    bool DragByPanel();
+    // From a left press on the face: the window moves with the mouse as if its caption were
+    // dragged.
+    void DragByPanel(const QMouseEvent& press);
     // Every image off the panel (-1000, -1000, 1 x 1), both id tables cleared.
     void clearLayout();
     // Places image `index` at a rectangle of the skin and names it by its key's legend.

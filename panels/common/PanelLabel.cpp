@@ -1,13 +1,11 @@
 #include "panels/common/PanelLabel.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
-
-#include "ui/LabelFit.h"
 
 namespace corvell::panels {
 
-PanelLabel::PanelLabel(QWidget* parent) : QLabel(parent) {
-    setTextFormat(Qt::PlainText);
+PanelLabel::PanelLabel(QWidget* parent) : ui::PlainLabel(parent) {
     setWordWrap(false);
     setAutoFillBackground(true);
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -25,7 +23,18 @@ void PanelLabel::setFittedText(const QString& text) {
             c = QLatin1Char(' ');
         }
     }
-    setText(ui::fitCaption(oneLine, font(), width()));
+    // A very long name is first brought near its fitting length by halving, so the cut from the
+    // end one character at a time stays short.
+    const QFontMetrics metrics(font());
+    if (oneLine.size() > 64 && metrics.horizontalAdvance(oneLine) > width()) {
+        qsizetype lo = 1, hi = oneLine.size();
+        while (hi - lo > 1) {
+            const qsizetype mid = (lo + hi) / 2;
+            (metrics.horizontalAdvance(oneLine.left(mid)) > width() ? hi : lo) = mid;
+        }
+        oneLine.truncate(hi);
+    }
+    ui::FitLabelCaption(this, oneLine);
 }
 
 void PanelLabel::setColours(QColor text, QColor ground) {

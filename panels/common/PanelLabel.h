@@ -1,14 +1,16 @@
 // A text label of a drawn panel: fixed rectangle, plain text only (a station name is never read
-// as markup), one line, the caption cut from its end to fit the width.
+// as markup), one line, the caption cut from its end to fit the width, and a double click that
+// opens the panel's in-place editor.
 // Thread contract: user-interface thread only.
 #pragma once
 
 #include <QColor>
-#include <QLabel>
+
+#include "ui/Labels.h"
 
 namespace corvell::panels {
 
-class PanelLabel : public QLabel {
+class PanelLabel : public ui::PlainLabel {
     Q_OBJECT
 
   public:

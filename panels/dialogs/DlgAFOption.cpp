@@ -10,6 +10,7 @@
 
 #include "core/clsSettingTessel.h"
 #include "core/frmTesselbase.h"
+#include "ui/Geometry.h"
 
 namespace corvell::panels {
 namespace {
@@ -55,6 +56,7 @@ void DlgAFOption::onLoad() {
     plug1_->setChecked(settings_.Plug != 0);
     level0_->setChecked(settings_.OutLevel == 0);
     level1_->setChecked(settings_.OutLevel != 0);
+    ui::KeepFormOnScreen(this);
 }
 
 void DlgAFOption::plugClicked() {

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "core/ToneList.h"
+#include "ui/Geometry.h"
 
 namespace corvell::panels {
 
@@ -38,6 +39,7 @@ void DlgCtcssOption::onLoad() {
     const QSignalBlocker block(cmbTONE_);
     cmbTONE_->clear();
     for (const std::string& tone : tones) cmbTONE_->addItem(QString::fromStdString(tone));
+    ui::KeepFormOnScreen(this);
 }
 
 void DlgCtcssOption::onUnload() {

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "ui/Geometry.h"
+
 namespace corvell::panels {
 
 KnobPointer::KnobPointer(QWidget* parent) : QWidget(parent) {
@@ -32,6 +34,7 @@ frmDSP::frmDSP(frmTesselbase& rx, KeyTarget keyTarget, QWidget* parent, ui::Hold
 
 void frmDSP::onLoad() {
     LayoutPanel();
+    ui::KeepFormOnScreen(this);
 }
 
 void frmDSP::LayoutPanel() {

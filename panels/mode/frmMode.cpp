@@ -5,6 +5,7 @@
 #include "core/frmTesselbase.h"
 #include "panels/mode/ModeKeys.h"
 #include "resources/Artwork.h"
+#include "ui/Geometry.h"
 
 namespace corvell::panels {
 namespace {
@@ -55,6 +56,7 @@ frmMode::~frmMode() = default;
 
 void frmMode::onLoad() {
     LayoutPanel();
+    ui::KeepFormOnScreen(this);
 }
 
 void frmMode::LayoutPanel() {

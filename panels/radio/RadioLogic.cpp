@@ -7,13 +7,13 @@
 #include "core/clsTSbase.h"
 #include "core/frmTesselbase.h"
 #include "core/objEDGES.h"
+#include "memory/MemoryListOps.h"
 #include "memory/clsMEMORY.h"
 #include "panels/common/LevelRule.h"
-#include "panels/common/MemoryOps.h"
 #include "panels/common/PcKeyMap.h"
 #include "panels/common/StepName.h"
+#include "panels/common/TenkeyInput.h"
 #include "panels/common/TenkeyRules.h"
-#include "panels/common/TuningPanelOps.h"
 #include "scan/ScanStop.h"
 #include "scan/frmSCANctrl.h"
 #include "ui/clsImgRepeat.h"
@@ -24,7 +24,7 @@ RadioLogic::RadioLogic(const Neighbours& n, ui::clsImgRepeat& repeater, PanelIma
                        RadioView& view)
     : rx_(n.rx),
       memory_(n.memory),
-      ops_(n.memoryOps),
+      ops_(n.memoryList),
       tone_(n.toneDialog),
       repeater_(repeater),
       images_(images),
@@ -207,26 +207,30 @@ void RadioLogic::runAction(const RadioImage& image) {
 
 void RadioLogic::Tuner_Key_Operation(int keyCode, int shift) {
     if (keyCode == 0) return;
-    pending_ = {keyCode, shift};
+    pendingKeyCode_ = keyCode;
+    pendingShift_ = shift;
     PcKey_Operation();
 }
 
 void RadioLogic::PcKey_Operation() {
+    const int keyCode = pendingKeyCode_;
+    const int shift = pendingShift_;
+    pendingKeyCode_ = 0;
+    pendingShift_ = 0;
     // The radio panel steps without touching automatic mode.
-    const PcKeyAction action = TakePcKey(pending_, rx_);
-    if (action.kind == PcKeyKind::Tenkey) {
-        Tenkey_Input(action.tenkeyCode);
+    if (panels::PcKey_Operation(tenkey_, rx_, keyCode, shift, false, EntryPlaces::NineTo10Hz)
+            .redraw) {
         view_.redraw();
     }
 }
 
 void RadioLogic::Tenkey_Input(int16_t code) {
-    if (TenkeyInput(tenkey_, rx_, code)) Tenkey_Enter();
+    panels::Tenkey_Input(tenkey_, rx_, code, EntryPlaces::NineTo10Hz);
 }
 
 void RadioLogic::Tenkey_Enter() {
-    // Nine places end at the 10 Hz digit: one "0" more gives Hz.
-    TenkeyEnter(tenkey_, rx_, true);
+    // Nine places end at the 10 Hz digit: one "0" more gives Hz, read in 64 bits.
+    panels::Tenkey_Enter(tenkey_, rx_, EntryPlaces::NineTo10Hz);
 }
 
 void RadioLogic::ListLabelDown(int place) {
@@ -237,7 +241,9 @@ void RadioLogic::ListLabelDown(int place) {
 }
 
 void RadioLogic::MemoryRecall() {
-    RecallActiveChannel(rx_, memory_, ops_);
+    ScanStop();
+    rx_.AutoMode().off();
+    ops_.mem_loadbych(memory_.chData(memory_.ActiveBank(), memory_.ActiveCh()));
 }
 
 void RadioLogic::MemoryWrite() {
@@ -289,8 +295,9 @@ std::string RadioLogic::TwoDigits(int value) {
 }
 
 void RadioLogic::CheckBlank() {
-    chIsBlank_ = memory_.chk_blank(memory_.ActiveBank(), memory_.ActiveCh());
-    isBlank_ = rx_.Blank() != 0;
+    const BlankState state = panels::CheckBlank(rx_, memory_);
+    isBlank_ = state.isBlank;
+    chIsBlank_ = state.chIsBlank;
 }
 
 void RadioLogic::DispTenkey() {
@@ -416,19 +423,24 @@ void RadioLogic::DispMemoryText() {
 // ---- name editing ----
 
 std::string RadioLogic::bankNameForEdit() {
-    return ActiveBankName(memory_);
+    return memory_.BankName(memory_.ActiveBank());
 }
 
 std::string RadioLogic::chNameForEdit() {
-    return ActiveChannelName(memory_);
+    return memory_.chData(memory_.ActiveBank(), memory_.ActiveCh()).name1();
 }
 
 void RadioLogic::StoreBankName(const std::string& text) {
-    StoreActiveBankName(memory_, ops_, text);
+    memory_.setBankName(memory_.ActiveBank(), text);
+    ops_.ListBankName();
+    ops_.UpdateSheet();
+    memory_.Change();
 }
 
 void RadioLogic::StoreChName(const std::string& text) {
-    StoreActiveChannelName(memory_, ops_, text);
+    memory_.chData(memory_.ActiveBank(), memory_.ActiveCh()).setName1(text);
+    ops_.UpdateSheet();
+    memory_.Change();
 }
 
 void RadioLogic::cancelEntry() {

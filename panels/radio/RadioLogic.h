@@ -13,13 +13,13 @@
 #include "core/clsTick.h"
 #include "panels/common/PanelImages.h"
 #include "panels/common/ToneSquelchKey.h"
-#include "panels/common/TuningPanelOps.h"
 #include "panels/radio/RadioKeys.h"
 #include "ui/clsTENKEY.h"
 
 namespace corvell {
 class frmTesselbase;
 class clsMEMORY;
+class MemoryListOps;
 }  // namespace corvell
 
 namespace corvell::ui {
@@ -27,8 +27,6 @@ class clsImgRepeat;
 }
 
 namespace corvell::panels {
-
-class MemoryOps;
 
 enum class TextColour { Black, White, Grey };
 
@@ -55,7 +53,7 @@ class RadioLogic {
     struct Neighbours {
         frmTesselbase& rx;
         clsMEMORY& memory;
-        MemoryOps& memoryOps;
+        MemoryListOps& memoryList;      // recall, write, clear, bank steps, list refreshes
         ToneSquelchDialog* toneDialog;  // null: the tone key does nothing
     };
 
@@ -124,7 +122,7 @@ class RadioLogic {
 
     frmTesselbase& rx_;
     clsMEMORY& memory_;
-    MemoryOps& ops_;
+    MemoryListOps& ops_;
     ToneSquelchDialog* tone_;
     ui::clsImgRepeat& repeater_;
     PanelImages& images_;
@@ -137,7 +135,8 @@ class RadioLogic {
     bool taskRunning_ = false;
     bool redrawNeeded_ = false;
     bool lastBusy_ = false;
-    PendingKey pending_;
+    int pendingKeyCode_ = 0;
+    int pendingShift_ = 0;
     bool isBlank_ = false;
     bool chIsBlank_ = false;
     std::array<std::string, kRadioListPlaces> listCaptions_;

@@ -5,8 +5,10 @@
 
 #include "panels/common/InPlaceEditor.h"
 #include "panels/common/PanelLabel.h"
+#include "ui/Fonts.h"
+#include "ui/Geometry.h"
 #include "ui/ImageHotZone.h"
-#include "ui/LabelFit.h"
+#include "ui/Labels.h"
 
 namespace corvell::panels {
 namespace {
@@ -27,14 +29,6 @@ void setTextColour(QLabel* label, const QColor& colour) {
     QPalette pal = label->palette();
     pal.setColor(QPalette::WindowText, colour);
     label->setPalette(pal);
-}
-
-QFont labelFont(const RadioLabelPlace& place) {
-    QFont font;
-    if (place.fontFamily) font.setFamily(QString::fromLatin1(place.fontFamily));
-    font.setPointSizeF(place.points);
-    font.setBold(place.bold);
-    return font;
 }
 
 }  // namespace
@@ -95,6 +89,7 @@ PanelLabel* frmRadio::label(RadioLabel which) const {
 
 void frmRadio::onLoad() {
     LayoutPanel();
+    ui::KeepFormOnScreen(this);
 }
 
 void frmRadio::LayoutPanel() {
@@ -117,8 +112,9 @@ void frmRadio::LayoutPanel() {
     for (const RadioLabelPlace& place : RadioLabelPlaces()) {
         PanelLabel* l = label(place.label);
         l->setGeometry(place.rect.x, place.rect.y, place.rect.width, place.rect.height);
-        l->setFont(ui::shrinkFontToFit(labelFont(place), QString::fromLatin1(place.sample),
-                                       place.rect.width));
+        l->setFont(place.fontFamily ? ui::programFont(place.points, place.bold)
+                                    : ui::localeFont(locale_, place.points));
+        ui::FitLabelFontFrom(l, QString::fromLatin1(place.sample), place.points);
         setTextColour(l, Qt::black);
         l->raise();
     }

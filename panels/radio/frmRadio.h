@@ -9,6 +9,7 @@
 
 #include "panels/common/DrawnPanel.h"
 #include "panels/radio/RadioLogic.h"
+#include "ui/Fonts.h"
 
 namespace corvell::panels {
 
@@ -32,6 +33,8 @@ class frmRadio : public DrawnPanel, public ui::TunerKeyTarget, private RadioView
         logic_.Tuner_Key_Operation(keyCode, shift);
     }
 
+    // The font of the bank and channel names (the Japanese locale's face or Arial).
+    void setLocaleFont(const ui::LocaleFont& locale) { locale_ = locale; }
     RadioLogic& logic() { return logic_; }
     PanelLabel* lblMEMO(int i) const { return lblMEMO_.at(static_cast<std::size_t>(i)); }
     PanelLabel* label(RadioLabel which) const;
@@ -71,6 +74,7 @@ class frmRadio : public DrawnPanel, public ui::TunerKeyTarget, private RadioView
     InPlaceEditor* txtMEMOname_;
     QWidget* picPowerOff_;
     QWidget* imgSCOPEerr_;
+    ui::LocaleFont locale_;
     RadioLogic logic_;
 };
 

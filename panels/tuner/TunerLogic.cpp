@@ -8,14 +8,12 @@
 #include "core/clsSettingTessel.h"
 #include "core/clsTSbase.h"
 #include "core/frmTesselbase.h"
-#include "core/objEDGES.h"
+#include "memory/MemoryListOps.h"
 #include "memory/clsMEMORY.h"
 #include "panels/common/DialTiming.h"
-#include "panels/common/MemoryOps.h"
-#include "panels/common/PcKeyMap.h"
 #include "panels/common/StepName.h"
+#include "panels/common/TenkeyInput.h"
 #include "panels/common/TenkeyRules.h"
-#include "panels/common/TuningPanelOps.h"
 #include "panels/tuner/TunerKeys.h"
 #include "scan/ScanStop.h"
 #include "scan/frmSCANctrl.h"
@@ -28,7 +26,7 @@ TunerLogic::TunerLogic(const Neighbours& n, ui::clsImgRepeat& repeater, PanelIma
                        TunerView& view)
     : rx_(n.rx),
       memory_(n.memory),
-      ops_(n.memoryOps),
+      ops_(n.memoryList),
       settings_(n.settings),
       repeater_(repeater),
       images_(images),
@@ -106,26 +104,25 @@ void TunerLogic::ImgKey_Operation() {
 
 void TunerLogic::Tuner_Key_Operation(int keyCode, int shift) {
     if (keyCode == 0) return;
-    pending_ = {keyCode, shift};
+    pendingKeyCode_ = keyCode;
+    pendingShift_ = shift;
     PcKey_Operation();
 }
 
 void TunerLogic::PcKey_Operation() {
-    const PcKeyAction action = TakePcKey(pending_, rx_);
-    if (action.kind == PcKeyKind::Tenkey) {
-        Tenkey_Input(action.tenkeyCode);
-        view_.redraw();
-    } else if (action.kind == PcKeyKind::StepUp || action.kind == PcKeyKind::StepDown) {
-        rx_.AutoMode().off();
-    }
+    const int keyCode = pendingKeyCode_;
+    const int shift = pendingShift_;
+    pendingKeyCode_ = 0;
+    pendingShift_ = 0;
+    if (panels::PcKey_Operation(tenkey_, rx_, keyCode, shift, true).redraw) view_.redraw();
 }
 
 void TunerLogic::Tenkey_Input(int16_t code) {
-    if (TenkeyInput(tenkey_, rx_, code)) Tenkey_Enter();
+    panels::Tenkey_Input(tenkey_, rx_, code);
 }
 
 void TunerLogic::Tenkey_Enter() {
-    TenkeyEnter(tenkey_, rx_, false);
+    panels::Tenkey_Enter(tenkey_, rx_);
 }
 
 void TunerLogic::MchKey() {
@@ -139,7 +136,9 @@ void TunerLogic::MchKey() {
 }
 
 void TunerLogic::MemoryRecall() {
-    RecallActiveChannel(rx_, memory_, ops_);
+    ScanStop();
+    rx_.AutoMode().off();
+    ops_.mem_loadbych(memory_.chData(memory_.ActiveBank(), memory_.ActiveCh()));
 }
 
 // ---- display ----
@@ -167,8 +166,9 @@ void TunerLogic::DispTenkey() {
 }
 
 void TunerLogic::CheckBlank() {
-    chIsBlank_ = memory_.chk_blank(memory_.ActiveBank(), memory_.ActiveCh());
-    isBlank_ = rx_.Blank() != 0;
+    const BlankState state = panels::CheckBlank(rx_, memory_);
+    isBlank_ = state.isBlank;
+    chIsBlank_ = state.chIsBlank;
 }
 
 std::string TunerLogic::StepText(const std::string& tsname, bool blank) {
@@ -269,20 +269,26 @@ void TunerLogic::cancelEntry() {
 }
 
 std::string TunerLogic::bankNameForEdit() {
-    return ActiveBankName(memory_);
+    return memory_.BankName(memory_.ActiveBank());
 }
 
 std::string TunerLogic::chNameForEdit() {
-    return ActiveChannelName(memory_);
+    return memory_.chData(memory_.ActiveBank(), memory_.ActiveCh()).name1();
 }
 
 std::string TunerLogic::StoreBankName(const std::string& text) {
-    StoreActiveBankName(memory_, ops_, text);
-    return bankLabelMode_ == 1 ? text : BankNumberText(memory_.ActiveBank());
+    const int bank = memory_.ActiveBank();
+    memory_.setBankName(bank, text);
+    ops_.ListBankName();
+    ops_.UpdateSheet();
+    memory_.Change();
+    return bankLabelMode_ == 1 ? text : BankNumberText(bank);
 }
 
 void TunerLogic::StoreChName(const std::string& text) {
-    StoreActiveChannelName(memory_, ops_, text);
+    memory_.chData(memory_.ActiveBank(), memory_.ActiveCh()).setName1(text);
+    ops_.UpdateSheet();
+    memory_.Change();
 }
 
 }  // namespace corvell::panels

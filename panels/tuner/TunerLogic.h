@@ -9,13 +9,13 @@
 #include <string>
 
 #include "panels/common/PanelImages.h"
-#include "panels/common/TuningPanelOps.h"
 #include "ui/clsTENKEY.h"
 
 namespace corvell {
 class frmTesselbase;
 class clsMEMORY;
 class clsSettingTessel;
+class MemoryListOps;
 }  // namespace corvell
 
 namespace corvell::ui {
@@ -23,8 +23,6 @@ class clsImgRepeat;
 }
 
 namespace corvell::panels {
-
-class MemoryOps;
 
 enum class TunerLabel { Step, Bank, Channel };
 
@@ -46,7 +44,7 @@ class TunerLogic {
     struct Neighbours {
         frmTesselbase& rx;
         clsMEMORY& memory;
-        MemoryOps& memoryOps;
+        MemoryListOps& memoryList;  // recall, write, clear, bank steps, list refreshes
         clsSettingTessel& settings;
     };
 
@@ -110,7 +108,7 @@ class TunerLogic {
 
     frmTesselbase& rx_;
     clsMEMORY& memory_;
-    MemoryOps& ops_;
+    MemoryListOps& ops_;
     clsSettingTessel& settings_;
     ui::clsImgRepeat& repeater_;
     PanelImages& images_;
@@ -119,7 +117,8 @@ class TunerLogic {
     ui::clsTENKEY tenkey_;
     int bankLabelMode_ = 0;
     int dialPosition_ = 0;
-    PendingKey pending_;
+    int pendingKeyCode_ = 0;
+    int pendingShift_ = 0;
     bool isBlank_ = false;
     bool chIsBlank_ = false;
     std::string shownTsText_;

@@ -6,7 +6,9 @@
 #include "panels/common/PanelLabel.h"
 #include "panels/tuner/TunerKeys.h"
 #include "resources/Artwork.h"
-#include "ui/LabelFit.h"
+#include "ui/Fonts.h"
+#include "ui/Geometry.h"
+#include "ui/Labels.h"
 
 namespace corvell::panels {
 namespace {
@@ -16,12 +18,6 @@ const QColor kBlack(0, 0, 0);
 
 // Sizes the channel-label font: eleven characters of a typical station name.
 const QString kSampleStationName = QStringLiteral("MARINE CH16");
-
-QFont localeFont(double points) {
-    QFont font;
-    font.setPointSizeF(points);
-    return font;
-}
 
 }  // namespace
 
@@ -71,6 +67,7 @@ frmTuner::~frmTuner() = default;
 
 void frmTuner::onLoad() {
     LayoutPanel();
+    ui::KeepFormOnScreen(this);
     txtMEMOname_->dismiss();
     txtBANKname_->dismiss();
     picTsName_->setColours(kCyan, kBlack);
@@ -91,18 +88,18 @@ void frmTuner::LayoutPanel() {
     picPanel()->lower();
 
     picChName_->setGeometry(74, 64, 162, 16);
-    picChName_->setFont(ui::shrinkFontToFit(localeFont(14), kSampleStationName, 162));
+    picChName_->setFont(ui::localeFont(locale_, 14));
+    ui::FitLabelFontFrom(picChName_, kSampleStationName, 14);
     txtMEMOname_->setGeometry(74, 64, 162, 16);
     txtMEMOname_->setFont(picChName_->font());
     picBankName_->setGeometry(74, 94, 71, 16);
-    picBankName_->setFont(ui::shrinkFontToFit(localeFont(14), QStringLiteral("Bank1"), 71));
+    picBankName_->setFont(ui::localeFont(locale_, 14));
+    ui::FitLabelFontFrom(picBankName_, QStringLiteral("Bank1"), 14);
     txtBANKname_->setGeometry(74, 94, 71, 16);
     txtBANKname_->setFont(picBankName_->font());
-    QFont tsFont(QStringLiteral("Arial"));
-    tsFont.setPointSizeF(11);
-    tsFont.setBold(true);
     picTsName_->setGeometry(186, 94, 50, 16);
-    picTsName_->setFont(ui::shrinkFontToFit(tsFont, QStringLiteral("500Hz"), 50));
+    picTsName_->setFont(ui::programFont(11, true));
+    ui::FitLabelFontFrom(picTsName_, QStringLiteral("500Hz"), 11);
     for (PanelLabel* label : {picChName_, picBankName_, picTsName_})
         label->setColours(kCyan, kBlack);
 

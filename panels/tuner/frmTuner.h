@@ -9,6 +9,7 @@
 
 #include "panels/common/DrawnPanel.h"
 #include "panels/tuner/TunerLogic.h"
+#include "ui/Fonts.h"
 
 namespace corvell::panels {
 
@@ -34,6 +35,8 @@ class frmTuner : public DrawnPanel, public ui::TunerKeyTarget, private TunerView
     // and mouse).
     explicit frmTuner(const TunerLogic::Neighbours& neighbours, QWidget* parent = nullptr,
                       ui::HoldEnvironment* hold = nullptr);
+    // The font of the name labels in the user's language (before Load).
+    void setLocaleFont(const ui::LocaleFont& locale) { locale_ = locale; }
     ~frmTuner() override;
 
     void Task_exec() override;
@@ -71,6 +74,7 @@ class frmTuner : public DrawnPanel, public ui::TunerKeyTarget, private TunerView
     InPlaceEditor* txtBANKname_;
     InPlaceEditor* txtMEMOname_;
     DialMark* shapeDial_;
+    ui::LocaleFont locale_;
     TunerLogic logic_;
 };
 

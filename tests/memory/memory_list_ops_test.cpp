@@ -302,3 +302,20 @@ TEST_F(MemoryListOpsTest, OperationsWorkOnAFileAndSurviveASaveAndReopen) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MemoryListOpsTest, TheProgramWideOperationsFollowANewMemoryObject) {
+    MemoryListOps& before = ops();
+    ResetProgramMemory();
+    memory().NewMemory();
+    memory().chData(0, 0).setLngFreq(7000000);
+    MemoryListOps& after = ops();
+    EXPECT_EQ(&before, &after);  // a window holding it stays valid
+    EXPECT_EQ(&after.memory(), &memory());
+    EXPECT_EQ(after.view(), &view);
+    after.Recall(0);
+    EXPECT_EQ(rx->Frequency(), 7000000);
+}
+
+}  // namespace

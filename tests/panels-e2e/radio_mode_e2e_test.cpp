@@ -4,7 +4,6 @@
 #include <filesystem>
 
 #include "memory/MemoryListOps.h"
-#include "panels/common/MemoryListRef.h"
 #include "panels/common/PanelLabel.h"
 #include "panels/mode/frmMode.h"
 #include "panels/radio/frmRadio.h"
@@ -23,11 +22,9 @@ class RadioModeE2e : public PanelE2e {
         ProgramMemory().LoadMemory(home.path("e2e.MCH"));
         ProgramMemory().setActiveBank(0);
         switchOn();
-        listOps = std::make_unique<MemoryListOps>(ProgramMemory(), *rx);
-        memoryRef = std::make_unique<panels::MemoryListRef>(*listOps);
         radio = std::make_unique<panels::frmRadio>(
-            panels::RadioLogic::Neighbours{*rx, ProgramMemory(), *memoryRef, nullptr}, nullptr,
-            &hold);
+            panels::RadioLogic::Neighbours{*rx, ProgramMemory(), ProgramMemoryList(), nullptr},
+            nullptr, &hold);
         radio->Load();
         radio->show();
         mode = std::make_unique<panels::frmMode>(
@@ -48,8 +45,6 @@ class RadioModeE2e : public PanelE2e {
         input.feed(line + "\n");
     }
 
-    std::unique_ptr<MemoryListOps> listOps;
-    std::unique_ptr<panels::MemoryListRef> memoryRef;
     std::unique_ptr<panels::frmRadio> radio;
     std::unique_ptr<panels::frmMode> mode;
 };

@@ -10,9 +10,10 @@
 #include <memory>
 
 #include "core/ProgramObjects.h"
+#include "memory/MemoryListOps.h"
+#include "memory/clsMEMORY.h"
 #include "panels/common/DrawnPanel.h"
 #include "tests/support/ManualHoldEnvironment.h"
-#include "tests/support/memory_ops_recorder.h"
 #include "tests/support/offscreen_gui_app.h"
 #include "tests/support/rx_fixture.h"
 
@@ -37,13 +38,25 @@ inline void saveShot(QWidget& w, const QString& name, int zoom = 1) {
     }
 }
 
+// Stands in for the memory list window: records the refreshes the operations ask of it.
+class ListViewRecorder : public MemoryListView {
+  public:
+    std::vector<std::string> calls;
+    void UpdateSheet() override { calls.push_back("UpdateSheet"); }
+    void ListBankName() override { calls.push_back("ListBankName"); }
+    void ShowChannel(int) override { calls.push_back("ShowChannel"); }
+    bool ListVisible() const override { return false; }
+};
+
 class PanelTest : public RxTest {
   protected:
     PanelTest() {
         load();
         rx->setPower(1);
         rs.clear();
+        ProgramMemoryList().setView(&list);
     }
+    ~PanelTest() override { ProgramMemoryList().setView(nullptr); }
 
     // Presses image `index` with a button, the cursor resting in its middle.
     void press(panels::DrawnPanel& panel, int index, Qt::MouseButton button = Qt::LeftButton) {
@@ -64,8 +77,22 @@ class PanelTest : public RxTest {
         release(panel, index, button);
     }
 
+    // Every channel of every bank in use, each at its own frequency: 100 MHz + 1 MHz per bank
+    // + 10 kHz per channel, FM.
+    static int32_t channelHz(int bank, int ch) { return 100000000 + bank * 1000000 + ch * 10000; }
+    static void fillChannels() {
+        for (int b = 0; b < 20; ++b) {
+            for (int c = 0; c < 50; ++c) {
+                clsMchDATA& r = ProgramMemory().chData(b, c);
+                r.setLngFreq(channelHz(b, c));
+                r.setModeText("FM");
+                r.setName1("CH" + std::to_string(c));
+            }
+        }
+    }
+
     ManualHoldEnvironment hold;
-    MemoryOpsRecorder ops;
+    ListViewRecorder list;
 };
 
 }  // namespace corvell::test

@@ -10,7 +10,6 @@
 #include "core/clsTSbase.h"
 #include "memory/MemoryListOps.h"
 #include "memory/clsMEMORY.h"
-#include "panels/common/MemoryListRef.h"
 #include "panels/common/ToneSquelchKey.h"
 #include "panels/dialogs/DlgCtcssOption.h"
 #include "panels/radio/frmRadio.h"
@@ -32,13 +31,12 @@ class RadioTest : public PanelTest {
         rx->setFrequency(145500000);
         rx->setMode(5);
         rx->setFilter(2);
-        listOps = std::make_unique<MemoryListOps>(ProgramMemory(), *rx);
-        memoryRef = std::make_unique<panels::MemoryListRef>(*listOps);
         dialog = std::make_unique<panels::DlgCtcssOption>(*rx, ProgramProfile());
         dialog->Load();
         toneRef = std::make_unique<panels::CtcssDialogRef>(*dialog);
         radio = std::make_unique<panels::frmRadio>(
-            panels::RadioLogic::Neighbours{*rx, ProgramMemory(), *memoryRef, toneRef.get()},
+            panels::RadioLogic::Neighbours{*rx, ProgramMemory(), ProgramMemoryList(),
+                                           toneRef.get()},
             nullptr, &hold);
         radio->Load();
         radio->show();
@@ -56,8 +54,6 @@ class RadioTest : public PanelTest {
         radio->Task_exec();
     }
 
-    std::unique_ptr<MemoryListOps> listOps;
-    std::unique_ptr<panels::MemoryListRef> memoryRef;
     std::unique_ptr<panels::DlgCtcssOption> dialog;
     std::unique_ptr<panels::CtcssDialogRef> toneRef;
     std::unique_ptr<panels::frmRadio> radio;

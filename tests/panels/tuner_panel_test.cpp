@@ -17,6 +17,7 @@
 #include "panels/tuner/frmTuner.h"
 #include "resources/ArtCatalog.h"
 #include "tests/panels/PanelFixture.h"
+#include "tests/support/program_tuner.h"
 
 namespace corvell::test {
 namespace {
@@ -33,15 +34,11 @@ class RecordingOwner : public ui::PanelOwner {
 class TunerPanelTest : public PanelTest {
   protected:
     TunerPanelTest() {
+        fillChannels();
         rx->setFrequency(145000000);
         ProgramMemory().setActiveBank(0);
         ProgramMemory().setActiveCh(0);
-        tuner = std::make_unique<frmTuner>(
-            panels::TunerLogic::Neighbours{*rx, ProgramMemory(), ops, ProgramSettings()}, nullptr,
-            &hold);
-        tuner->Init(owner);
-        tuner->Load();
-        tuner->show();
+        tuner = loadProgramTuner(*rx, &hold, &owner);
         rs.clear();
     }
     ~TunerPanelTest() override { tuner.reset(); }
@@ -62,9 +59,11 @@ TEST_F(TunerPanelTest, AClickAtTheCentreOfEveryHotZoneActsAndShowsItsPressedFace
         if (key.action == TunerAction::Indicator) continue;
         SCOPED_TRACE(key.legend);
         tuner->logic().tenkey().off();
-        ops.calls.clear();
+        rx->setFrequency(145000000);
         rs.clear();
+        const int16_t bankBefore = mem.ActiveBank();
         const int16_t chBefore = mem.ActiveCh();
+        const clsMchDATA channelBefore = mem.chData(bankBefore, chBefore);
         const int modeBefore = tuner->logic().bankLabelMode();
         const std::string stepBefore = rx->TSbase().tsname();
         const int32_t freqBefore = rx->Frequency();
@@ -80,20 +79,22 @@ TEST_F(TunerPanelTest, AClickAtTheCentreOfEveryHotZoneActsAndShowsItsPressedFace
         switch (key.action) {
             case TunerAction::ChannelDown:
                 EXPECT_EQ(mem.ActiveCh(), (chBefore + 49) % 50);
-                EXPECT_EQ(ops.count("mem_loadbych"), 1);
+                EXPECT_EQ(rx->Frequency(), channelHz(bankBefore, mem.ActiveCh()));
                 break;
             case TunerAction::ChannelUp:
                 EXPECT_EQ(mem.ActiveCh(), (chBefore + 1) % 50);
-                EXPECT_EQ(ops.count("mem_loadbych"), 1);
+                EXPECT_EQ(rx->Frequency(), channelHz(bankBefore, mem.ActiveCh()));
                 break;
             case TunerAction::BankLabelMode:
                 EXPECT_NE(tuner->logic().bankLabelMode(), modeBefore);
                 break;
             case TunerAction::BankUp:
-                EXPECT_EQ(ops.calls, (std::vector<std::string>{"BankUpEndless", "mem_loadbych"}));
+                EXPECT_EQ(mem.ActiveBank(), bankBefore + 1);
+                EXPECT_EQ(rx->Frequency(), channelHz(mem.ActiveBank(), mem.ActiveCh()));
                 break;
             case TunerAction::BankDown:
-                EXPECT_EQ(ops.calls, (std::vector<std::string>{"BankDownEndless", "mem_loadbych"}));
+                EXPECT_EQ(mem.ActiveBank(), bankBefore - 1);
+                EXPECT_EQ(rx->Frequency(), channelHz(mem.ActiveBank(), mem.ActiveCh()));
                 break;
             case TunerAction::StepUp:
             case TunerAction::StepDown:
@@ -111,7 +112,9 @@ TEST_F(TunerPanelTest, AClickAtTheCentreOfEveryHotZoneActsAndShowsItsPressedFace
                 break;
             case TunerAction::MemoryWrite:
             case TunerAction::MemoryClear:
-                EXPECT_TRUE(ops.calls.empty()) << "a click must not write or clear";
+                EXPECT_EQ(mem.chData(bankBefore, chBefore).lngFreq(), channelBefore.lngFreq())
+                    << "a click must not write or clear";
+                EXPECT_EQ(rx->Frequency(), 145000000);
                 break;
             case TunerAction::Dial:
                 EXPECT_EQ(rx->Frequency(), freqBefore - rx->TSbase().tsfrq());
@@ -127,28 +130,50 @@ TEST_F(TunerPanelTest, AClickAtTheCentreOfEveryHotZoneActsAndShowsItsPressedFace
 }
 
 TEST_F(TunerPanelTest, MemoryWriteAndClearActOnlyPastTheThirdRepeatAndLightTheirIndicator) {
-    struct Case {
-        int key, indicator;
-        int16_t litId;
-        const char* call;
-    };
-    for (const Case& c : {Case{25, 41, 1324, "mem_write"}, Case{26, 40, 1323, "mem_clear"}}) {
-        SCOPED_TRACE(c.call);
-        ops.calls.clear();
-        press(*tuner, c.key);
-        hold.advance(301);  // first repeat
-        hold.advance(200);  // second
-        EXPECT_EQ(ops.count(c.call), 0);
-        EXPECT_EQ(shownId(c.indicator), 0);
-        hold.advance(200);  // third: the hold is confirmed
-        EXPECT_EQ(ops.count(c.call), 1);
-        EXPECT_EQ(shownId(c.indicator), c.litId);
-        hold.advance(200);
-        EXPECT_EQ(ops.count(c.call), 2);
-        release(*tuner, c.key);
-        EXPECT_EQ(shownId(c.indicator), 0);
-        EXPECT_EQ(shownId(c.key), 0);
-    }
+    clsMEMORY& mem = ProgramMemory();
+    mem.setActiveCh(4);
+    // Write: the channel takes the receiver's frequency.
+    rx->setFrequency(145500000);
+    press(*tuner, 25);
+    hold.advance(301);  // first repeat
+    hold.advance(200);  // second
+    EXPECT_EQ(mem.chData(0, 4).lngFreq(), channelHz(0, 4));
+    EXPECT_EQ(shownId(41), 0);
+    hold.advance(200);  // third: the hold is confirmed
+    EXPECT_EQ(mem.chData(0, 4).lngFreq(), 145500000);
+    EXPECT_EQ(mem.chData(0, 4).name1().substr(0, 3), "CH4");  // the name is kept
+    EXPECT_EQ(shownId(41), 1324);
+    EXPECT_EQ(shownId(40), 0);
+    release(*tuner, 25);
+    EXPECT_EQ(shownId(41), 0);
+    EXPECT_EQ(shownId(25), 0);
+    // Clear: channel and receiver go blank, only past the third repeat as well.
+    mem.setActiveCh(5);
+    press(*tuner, 26);
+    hold.advance(501);
+    EXPECT_EQ(mem.chData(0, 5).lngFreq(), channelHz(0, 5));
+    EXPECT_EQ(shownId(40), 0);
+    hold.advance(200);
+    EXPECT_TRUE(mem.chk_blank(0, 5));
+    EXPECT_EQ(rx->Frequency(), 0);
+    EXPECT_EQ(shownId(40), 1323);
+    release(*tuner, 26);
+    EXPECT_EQ(shownId(40), 0);
+}
+
+// A held key never holds up the program: the press returns at once and the heartbeat keeps
+// redrawing between the repeats.
+TEST_F(TunerPanelTest, TheHeartbeatRedrawsWhileAKeyIsHeld) {
+    press(*tuner, 7);  // step up, held
+    EXPECT_EQ(tuner->repeater().RepeatStat(), 1);
+    rx->setFrequency(433920000);
+    tuner->Task_exec();
+    EXPECT_EQ(shownId(28), 1604);  // " 433.920.000 "
+    EXPECT_EQ(shownId(7), 1321);   // still pressed
+    hold.advance(301);
+    EXPECT_EQ(tuner->repeater().RepeatStat(), 2);
+    release(*tuner, 7);
+    EXPECT_EQ(shownId(7), 0);
 }
 
 TEST_F(TunerPanelTest, HoldingADigitEntersItOnceAndHoldingBankUpRepeats) {
@@ -159,7 +184,7 @@ TEST_F(TunerPanelTest, HoldingADigitEntersItOnceAndHoldingBankUpRepeats) {
     press(*tuner, 5);
     hold.advance(1000);  // the press, then at 300, 500, 700, 900 ms
     release(*tuner, 5);
-    EXPECT_EQ(ops.count("BankUpEndless"), 5);
+    EXPECT_EQ(ProgramMemory().ActiveBank(), 5);
 }
 
 TEST_F(TunerPanelTest, KeyPadEntryTunesWithinTheBandEdgesOnly) {
@@ -191,14 +216,14 @@ TEST_F(TunerPanelTest, MchSelectsTheTypedChannelOnlyWhileTheEntryIsOpen) {
     };
     for (const Case& c : cases) {
         mem.setActiveCh(3);
-        ops.calls.clear();
+        rx->setFrequency(145000000);
         for (int k : c.keys) click(*tuner, k);
         if (c.channel < 0) {
             EXPECT_EQ(mem.ActiveCh(), 3) << c.keys.size();
-            EXPECT_EQ(ops.count("mem_loadbych"), 0);
+            EXPECT_NE(rx->Frequency(), channelHz(0, 3)) << "no recall";
         } else {
             EXPECT_EQ(mem.ActiveCh(), c.channel);
-            EXPECT_EQ(ops.count("mem_loadbych"), 1);
+            EXPECT_EQ(rx->Frequency(), channelHz(0, c.channel));
         }
         EXPECT_EQ(tuner->logic().tenkey().mode(), 0);
     }
@@ -220,7 +245,7 @@ TEST_F(TunerPanelTest, NoKeyActsWhileTheReceiverIsOffButThePressedFaceShows) {
     clickKeys({9, 12, 13, 22});
     QTest::keyClick(tuner.get(), Qt::Key_1);
     EXPECT_EQ(tuner->logic().tenkey().mode(), 0);
-    EXPECT_TRUE(ops.calls.empty());
+    EXPECT_EQ(ProgramMemory().ActiveCh(), 0);
     EXPECT_EQ(rx->Frequency(), 145000000);
 }
 
@@ -306,6 +331,7 @@ TEST(TunerTexts, StepBankAndChannelLabels) {
 TEST_F(TunerPanelTest, LabelsShowBankChannelAndStepAndABlankReceiverShowsOnlyThePoints) {
     ProgramMemory().setActiveBank(3);
     ProgramMemory().setActiveCh(7);
+    ProgramMemory().chData(3, 7).setLngFreq(0);
     tuner->DispAll();
     EXPECT_EQ(tuner->picBankName()->text(), " 03");
     EXPECT_EQ(tuner->picChName()->text(), " 07 - BLANK -");
@@ -338,6 +364,7 @@ TEST_F(TunerPanelTest, TheBankEditorOpensOnlyOnTheNameAndEnterStoresIt) {
     EXPECT_FALSE(tuner->txtBANKname()->isOpen()) << "the bank number is not edited";
     click(*tuner, 4);
     tuner->logic().tenkey().finp(0);
+    list.calls.clear();
     QTest::mouseDClick(tuner->picBankName(), Qt::LeftButton);
     ASSERT_TRUE(tuner->txtBANKname()->isOpen());
     EXPECT_EQ(tuner->logic().tenkey().mode(), 0) << "opening the editor cancels the entry";
@@ -350,12 +377,13 @@ TEST_F(TunerPanelTest, TheBankEditorOpensOnlyOnTheNameAndEnterStoresIt) {
     EXPECT_FALSE(tuner->picBankName()->text().isEmpty());
     EXPECT_TRUE(QString("Airband").startsWith(tuner->picBankName()->text()));
     EXPECT_TRUE(tuner->picBankName()->isVisible());
-    EXPECT_EQ(ops.calls, (std::vector<std::string>{"ListBankName", "UpdateSheet"}));
+    EXPECT_THAT(list.calls, ::testing::ElementsAre("ListBankName", "UpdateSheet"));
     EXPECT_TRUE(ProgramMemory().MemoryChanged());
 }
 
 TEST_F(TunerPanelTest, EscapeOrLostFocusCancelsTheChannelEditor) {
     const std::string before = ProgramMemory().chData(0, 0).name1();
+    list.calls.clear();
     QTest::mouseDClick(tuner->picChName(), Qt::LeftButton);
     ASSERT_TRUE(tuner->txtMEMOname()->isOpen());
     QTest::keyClicks(tuner->txtMEMOname(), "Tower");
@@ -371,13 +399,15 @@ TEST_F(TunerPanelTest, EscapeOrLostFocusCancelsTheChannelEditor) {
     EXPECT_FALSE(tuner->txtMEMOname()->isOpen());
     EXPECT_TRUE(tuner->picChName()->isVisible());
     EXPECT_EQ(ProgramMemory().chData(0, 0).name1(), before);
-    EXPECT_TRUE(ops.calls.empty());
+    EXPECT_TRUE(list.calls.empty());
+    EXPECT_FALSE(ProgramMemory().MemoryChanged());
 
     QTest::mouseDClick(tuner->picChName(), Qt::LeftButton);
     tuner->txtMEMOname()->setText("Tower, north");
     QTest::keyClick(tuner->txtMEMOname(), Qt::Key_Enter);
     EXPECT_EQ(ProgramMemory().chData(0, 0).name1(), "Tower  north    ");
-    EXPECT_EQ(ops.calls, (std::vector<std::string>{"UpdateSheet"}));
+    EXPECT_THAT(list.calls, ::testing::ElementsAre("UpdateSheet"));
+    EXPECT_TRUE(ProgramMemory().MemoryChanged());
 }
 
 TEST_F(TunerPanelTest, WhileAnEditorIsOpenThePanelTakesNoKeys) {
@@ -406,6 +436,51 @@ TEST_F(TunerPanelTest, AnIdleHeartbeatRedrawsNothing) {
     EXPECT_EQ(tuner->DispAll(), 0);
     rx->setFrequency(145012500);
     EXPECT_GT(tuner->DispAll(), 0);
+}
+
+TEST(TunerKeyTable, ImagesGiveTheirPressedBitmapsActionsAndFirings) {
+    using A = TunerAction;
+    using F = panels::Firing;
+    struct Row {
+        int index;
+        int16_t pressed;
+        A action;
+        F firing;
+        int16_t code;
+    };
+    const Row rows[] = {
+        {2, 1322, A::ChannelDown, F::Each, 0},
+        {3, 1321, A::ChannelUp, F::Each, 0},
+        {4, 1303, A::BankLabelMode, F::Each, 0},
+        {5, 1321, A::BankUp, F::Each, 0},
+        {6, 1322, A::BankDown, F::Each, 0},
+        {7, 1321, A::StepUp, F::Each, 0},
+        {8, 1322, A::StepDown, F::Each, 0},
+        {9, 1304, A::Tenkey, F::First, 1},
+        {17, 1312, A::Tenkey, F::First, 9},
+        {18, 1314, A::Tenkey, F::First, 0},
+        {19, 1313, A::Tenkey, F::First, 10},
+        {20, 1315, A::Tenkey, F::First, 11},
+        {21, 1316, A::Mch, F::First, 0},
+        {22, 1317, A::Tenkey, F::First, 12},
+        {23, 1318, A::StepUp, F::Each, 0},
+        {24, 1319, A::StepDown, F::Each, 0},
+        {25, 1320, A::MemoryWrite, F::HoldConfirm, 0},
+        {26, 1320, A::MemoryClear, F::HoldConfirm, 0},
+        {39, 0, A::Dial, F::Each, 0},
+    };
+    for (const Row& r : rows) {
+        const panels::TunerImage* image = panels::FindTunerImage(r.index);
+        ASSERT_NE(image, nullptr) << r.index;
+        EXPECT_EQ(image->pressedId, r.pressed) << r.index;
+        EXPECT_EQ(image->action, r.action) << r.index;
+        EXPECT_EQ(image->firing, r.firing) << r.index;
+        if (r.action == A::Tenkey) {
+            EXPECT_EQ(image->tenkeyCode, r.code) << r.index;
+        }
+    }
+    EXPECT_EQ(panels::FindTunerImage(1), nullptr);
+    EXPECT_EQ(panels::FindTunerImage(27), nullptr);
 }
 
 // The key table and the skin are drawn from two tables; they must put every key in one place.
