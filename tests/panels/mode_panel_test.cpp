@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/clsAUTOMODE.h"
@@ -282,6 +283,36 @@ TEST_F(ModePanelTest, Screenshots) {
     rx->setFrequency(0);
     panel->Task_exec();
     saveShot(*panel, "mode-blank", 2);
+}
+
+}  // namespace
+}  // namespace corvell::test
+
+namespace corvell::test {
+namespace {
+
+TEST_F(ModePanelTest, LayoutPlacesKeysIndicatorsAndSliders) {
+    EXPECT_EQ(panel->size(), QSize(512, 126));
+    EXPECT_EQ(panel->img(1)->geometry(), QRect(-1000, -1000, 1, 1));
+    for (const panels::ModeKey& key : panels::ModeKeys()) {
+        EXPECT_EQ(panel->img(key.index)->geometry(), QRect(key.x, key.y, key.width, key.height))
+            << key.index;
+    }
+    // Indicators take the size of their bitmaps.
+    const std::tuple<int, QRect> indicators[] = {
+        {18, QRect(41, 39, 36, 10)},  {19, QRect(37, 50, 85, 14)},  {20, QRect(128, 45, 85, 20)},
+        {21, QRect(225, 45, 65, 20)}, {22, QRect(298, 40, 30, 11)}, {23, QRect(330, 53, 30, 11)},
+        {24, QRect(330, 40, 30, 11)}, {25, QRect(302, 53, 22, 11)}, {26, QRect(382, 84, 40, 5)},
+        {27, QRect(432, 84, 40, 5)},  {28, QRect(92, 39, 32, 10)},
+    };
+    for (const auto& [index, rect] : indicators) EXPECT_EQ(panel->img(index)->geometry(), rect);
+    EXPECT_EQ(panel->sldAfgain(0)->geometry(), QRect(380, 38, 95, 12));
+    EXPECT_EQ(panel->sldAfgain(1)->geometry(), QRect(380, 68, 95, 12));
+    EXPECT_EQ(panel->sldIFShift(0)->geometry(), QRect(213, 77, 95, 12));
+    for (QScrollBar* s : {panel->sldAfgain(0), panel->sldAfgain(1), panel->sldIFShift(0)}) {
+        EXPECT_EQ(s->minimum(), 0);
+        EXPECT_EQ(s->maximum(), 255);
+    }
 }
 
 }  // namespace
