@@ -7,9 +7,9 @@
 namespace corvell::art {
 
 std::span<const ArtTable* const> artTables() {
-    static constexpr std::array<const ArtTable*, 8> kTables = {
-        &kTitleArt, &kToolStripArt, &kTunerArt, &kModeArt,
-        &kDtmfArt,  &kDspArt,       &kDigitArt, &kRadioArt,
+    static constexpr std::array<const ArtTable*, 10> kTables = {
+        &kTitleArt, &kToolStripArt, &kTunerArt, &kModeArt,    &kDtmfArt,
+        &kDspArt,   &kDigitArt,     &kScopeArt, &kScanPadArt, &kRadioArt,
     };
     return kTables;
 }

@@ -106,6 +106,14 @@ void DrawnPanel::placeImage(int index, const QRect& rect, const QString& legend)
     zone->raise();
 }
 
+void DrawnPanel::placeImages(const ImagePlace* table, int count) {
+    for (int i = 1; i <= count; ++i) {
+        const ImagePlace& image = table[i];
+        placeImage(i, QRect(image.x, image.y, image.width, image.height),
+                   image.legend ? QString::fromLatin1(image.legend) : QString());
+    }
+}
+
 void DrawnPanel::imageMouseDown(int index, int button, int shift, float x, float y) {
     if (redrawBeforePress_) DispAll();
     setFocus(Qt::MouseFocusReason);

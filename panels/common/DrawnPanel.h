@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "panels/common/ImagePlace.h"
 #include "panels/common/PanelImages.h"
 #include "ui/ImageHotZone.h"
 #include "ui/PanelWindow.h"
@@ -86,6 +87,8 @@ class DrawnPanel : public ui::PanelWindow {
     void clearLayout();
     // Places image `index` at a rectangle of the skin and names it by its key's legend.
     void placeImage(int index, const QRect& rect, const QString& legend = {});
+    // Places images 1..count as table[1..count] says (table[0] is not used).
+    void placeImages(const ImagePlace* table, int count);
 
     bool onQueryUnload(ui::UnloadMode mode) override;
     void keyPressEvent(QKeyEvent* event) override;

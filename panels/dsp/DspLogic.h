@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "panels/common/ImagePlace.h"
 #include "panels/common/PanelImages.h"
 
 namespace corvell {
@@ -24,11 +25,7 @@ inline constexpr int16_t kDspKeyPressedId = 1502;
 inline constexpr int16_t kDspLampLitId = 1503;
 inline constexpr int16_t kDspOnLampId = 1504;
 
-struct DspImage {
-    int16_t index;
-    int16_t x, y, width, height;
-    const char* legend;
-};
+using DspImage = ImagePlace;
 // Images 1..7: DSP, ANF and NR keys, the NR-level knob, the DSP, ANF and NR lamps.
 const DspImage* DspImages();
 

@@ -39,12 +39,7 @@ void frmDSP::onLoad() {
 
 void frmDSP::LayoutPanel() {
     clearLayout();
-    const DspImage* table = DspImages();
-    for (int i = 1; i <= kDspImageCount; ++i) {
-        const DspImage& image = table[i];
-        placeImage(i, QRect(image.x, image.y, image.width, image.height),
-                   QString::fromLatin1(image.legend));
-    }
+    placeImages(DspImages(), kDspImageCount);
     pointer_->setGeometry(rect());
 }
 
