@@ -599,3 +599,16 @@ TEST_F(RadioPanelTest, ThePowerCoverFollowsThePowerAndACloseIsRefused) {
 
 }  // namespace
 }  // namespace corvell::test
+
+namespace corvell::test {
+namespace {
+
+TEST_F(RadioPanelTest, ARedrawWithNothingChangedTouchesNoImage) {
+    radio->DispAll();
+    EXPECT_EQ(radio->DispAll(), 0);
+    rx->setMode(1);
+    EXPECT_EQ(radio->DispAll(), 2);  // the USB and FM lamps
+}
+
+}  // namespace
+}  // namespace corvell::test
