@@ -102,12 +102,12 @@ bool frmScopeCtrl::SendCheck() {
         s = kStateContinuous;
         data.setMode(kScopeContinuous);
         const int32_t m = rx_.mode();
-        if (m == 0 || m == 1 || m == 3) {
+        if (m == kModeLSB || m == kModeUSB || m == kModeCW) {
             s = kStateSingle;
             data.setMode(kScopeSingle);
             ScanCtrlRef* scan = rx_.ScanObj();
             if (scan && scan->pause() == 0 && scan->scanning() != 0) {
-                if (scan->status() != 16) {
+                if (scan->status() != kScanStatusSignal) {
                     s = kStateScanOff;
                 } else {
                     scanWait_ = true;
@@ -134,7 +134,7 @@ bool frmScopeCtrl::SendCheck() {
     const bool paramChanged = data.speed() != sentSpeed_ || data.bwidth() != sentBwidth_ ||
                               stat.TsLimit() != sentTsLimit_ || stat.TsHalf() != sentTsHalf_ ||
                               data.ts() != sentTs_ || wfm != sentWfm_ ||
-                              (link == 6 && sentLink_ != 6);
+                              (link == kLinkStatLinked && sentLink_ != kLinkStatLinked);
     if (paramChanged) {
         sentTs_ = data.ts();
         sentSpeed_ = data.speed();

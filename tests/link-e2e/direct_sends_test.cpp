@@ -83,10 +83,11 @@ TEST_F(DirectSends, SendScopeStartsASweepWhoseLevelsComeBackThroughTheScopeBuffe
     const size_t mark = s.mark();
     EXPECT_NE(rs("RsSendScope", 1, 40, 3, 12500), 0);
     EXPECT_EQ(s.expectLines(mark, 1), std::vector<std::string>{"ME0000128030100012500"});
-    // 40 points come in three frames of 16: indexes 0..47.
-    EXPECT_TRUE(e2e::waitFor([] { return rs("RsGetScopeBuff", 47) == 255 - 47; }));
-    for (int i = 0; i < 48; ++i) EXPECT_EQ(rs("RsGetScopeBuff", i), 255 - i) << i;
-    EXPECT_EQ(rs("RsGetScopeBuff", 48), 0);
+    // 40 points, 20 on each side of index 128, come in four frames of 16: indexes 96..159.
+    EXPECT_TRUE(e2e::waitFor([] { return rs("RsGetScopeBuff", 159) == 255 - 159; }));
+    for (int i = 96; i < 160; ++i) EXPECT_EQ(rs("RsGetScopeBuff", i), 255 - i) << i;
+    EXPECT_EQ(rs("RsGetScopeBuff", 95), 0);
+    EXPECT_EQ(rs("RsGetScopeBuff", 160), 0);
     EXPECT_EQ(rs("RsGetScopeBuff", 256), 0);
     EXPECT_EQ(rs("RsGetScopeBuff", -1), 0);
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -123,13 +124,16 @@ TEST_F(Assembled, ASweepCoversTheRequestedSpanInFramesOfSixteen) {
         std::snprintf(line, sizeof line, "ME00001%02X0301%08d", span, 5000);
         model.handleLine(line);
         const std::string sweep = model.sweep();
-        const size_t frames = static_cast<size_t>((span + 15) / 16);
+        // Half the span on each side of the tuned frequency at index 128, in whole frames.
+        const int first = (128 - span / 2) / 16 * 16;
+        const int last = std::min(128 + span / 2, 255);
+        const size_t frames = static_cast<size_t>((last - first) / 16 + 1);
         EXPECT_EQ(sweep.size(), frames * 38);  // 37 characters and a line feed each
         for (int i = 0; i < 256; ++i) state_.setScopeBuff(i, 0);
         feed(sweep);
-        const int covered = static_cast<int>(frames) * 16;
+        const int end = first + static_cast<int>(frames) * 16;
         for (int i = 0; i < 256; ++i) {
-            ASSERT_EQ(state_.scopeBuff(i), i < covered ? levels[i] : 0) << i;
+            ASSERT_EQ(state_.scopeBuff(i), i >= first && i < end ? levels[i] : 0) << i;
         }
     }
 }

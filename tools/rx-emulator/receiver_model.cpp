@@ -141,19 +141,25 @@ void ReceiverModel::setScopeLevels(const std::array<uint8_t, kScopePoints>& leve
 }
 
 std::string ReceiverModel::sweep() const {
+    // A sweep reports the points around the tuned frequency, which sits at index 128 of the
+    // buffer, half the span on each side.
+    constexpr int kCentre = kScopePoints / 2;
     std::array<uint8_t, kScopePoints + 16> levels{};
     if (levelsGiven_) {
         std::copy(levels_.begin(), levels_.end(), levels.begin());
     } else {
-        // A noise floor with one carrier in the middle of the span.
+        // A noise floor with one carrier at the tuned frequency.
         for (int i = 0; i < kScopePoints; ++i) {
-            const int fromCentre = std::abs(i - scope_.span / 2);
+            const int fromCentre = std::abs(i - kCentre);
             const int floor = 0x18 + (i * 29) % 23;
             levels[i] = static_cast<uint8_t>(fromCentre <= 2 ? 0xC0 - 0x20 * fromCentre : floor);
         }
     }
+    const int half = std::min(scope_.span / 2, kCentre);
+    const int first = (kCentre - half) / 16 * 16;
+    const int last = std::min(kCentre + half, kScopePoints - 1);
     std::string out;
-    for (int start = 0; start < scope_.span && start < kScopePoints; start += 16) {
+    for (int start = first; start <= last; start += 16) {
         out += line(scopeFrame(start, levels.data() + start));
     }
     return out;
