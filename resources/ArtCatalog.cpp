@@ -56,7 +56,8 @@ void drawArtRow(QPainter& p, const ArtRow& row) {
             if (row.skin) drawSkin(p, r, *row.skin);
             break;
         case Prim::Key:
-            drawKey(p, r, caption, row.state == Face::Pressed);
+            drawKey(p, r, caption, row.state == Face::Pressed,
+                    row.arg == 1 ? Body::Light : Body::Dark);
             break;
         case Prim::PressedOverlay:
             drawPressedOverlay(p, r);
@@ -81,6 +82,15 @@ void drawArtRow(QPainter& p, const ArtRow& row) {
             break;
         case Prim::MeterSteps:
             drawMeterSteps(p, r, row.arg, row.step, true);
+            break;
+        case Prim::MeterBar:
+            drawMeterSteps(p, r, row.arg, row.step, false);
+            break;
+        case Prim::Rule:
+            drawRule(p, r);
+            break;
+        case Prim::ListMarker:
+            drawListMarker(p, r, row.state == Face::On);
             break;
         case Prim::ToolButton:
             drawToolButton(p, r, caption, row.state, row.arg != 0);

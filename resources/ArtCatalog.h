@@ -42,7 +42,7 @@ struct SkinLayout {
 // The primitive that draws a row.
 enum class Prim {
     Skin,            // a panel face and its layout
-    Key,             // a raised key with its legend (state Normal or Pressed)
+    Key,             // a raised key with its legend (state Normal or Pressed); arg 1 = light body
     PressedOverlay,  // the pressed face of keys whose legend the skin carries
     Lamp,            // an LED lamp; arg is the LampColour
     DisplayLamp,     // a display annunciator
@@ -51,6 +51,9 @@ enum class Prim {
     DigitPoint,      // the decimal point place
     Glyph,           // a display character: seven segments, or "*" and "#" drawn as strokes
     MeterSteps,      // a meter of arg steps; the state's step index is in `step`
+    MeterBar,        // a bar meter of arg cells; `step` cells from the left are lit
+    Rule,            // an engraved line or frame piece on the light body
+    ListMarker,      // a list place: light key face, or (state On) the dark face of the active one
     ToolButton,      // a tool of the frame's tool strip; arg 1 = it carries a lamp
     TitleSide,       // the About box's side picture
     TitleName,       // the product name plate

@@ -158,6 +158,32 @@ void drawDisplayGlyph(QPainter& p, const QRectF& r, QChar c) {
     p.restore();
 }
 
+void drawRule(QPainter& p, const QRectF& r) {
+    p.fillRect(r, QColor::fromRgb(palette::kBodyLight));
+    const qreal w = std::min<qreal>(r.width(), 2), h = std::min<qreal>(r.height(), 2);
+    if (r.width() >= r.height()) {
+        const qreal y = r.center().y() - h / 2;
+        p.fillRect(QRectF(r.left(), y, r.width(), h / 2),
+                   QColor::fromRgb(palette::kBodyLightShade));
+        p.fillRect(QRectF(r.left(), y + h / 2, r.width(), h / 2),
+                   QColor::fromRgb(palette::kBodyLightLight));
+    } else {
+        const qreal x = r.center().x() - w / 2;
+        p.fillRect(QRectF(x, r.top(), w / 2, r.height()),
+                   QColor::fromRgb(palette::kBodyLightShade));
+        p.fillRect(QRectF(x + w / 2, r.top(), w / 2, r.height()),
+                   QColor::fromRgb(palette::kBodyLightLight));
+    }
+}
+
+void drawListMarker(QPainter& p, const QRectF& r, bool active) {
+    p.fillRect(r, QColor::fromRgb(palette::kBodyLight));
+    drawKey(p, r, QString(), false, active ? Body::Dark : Body::Light);
+    const qreal lampW = std::min<qreal>(4, r.width() / 4);
+    drawLamp(p, QRectF(r.right() - lampW - 1.5, r.top() + 3, lampW, r.height() - 6), QString(),
+             active ? LampFace::On : LampFace::Off);
+}
+
 void drawTitleSide(QPainter& p, const QRectF& r) {
     drawPanelFace(p, r);
     const qreal cx = r.center().x();

@@ -21,6 +21,13 @@ void drawToolButton(QPainter& p, const QRectF& r, const QString& word, Face face
 // A display character: seven segments for 0-9 and A-D, strokes for "*" and "#".
 void drawDisplayGlyph(QPainter& p, const QRectF& r, QChar c);
 
+// An engraved line on the light body: a dark groove with a light edge below and right.
+void drawRule(QPainter& p, const QRectF& r);
+
+// A place of a channel list on the light body: a light key face with an unlit lamp at its right
+// end, or for the active place a dark face with the lamp lit, so white text on it reads.
+void drawListMarker(QPainter& p, const QRectF& r, bool active);
+
 void drawTitleSide(QPainter& p, const QRectF& r);
 void drawTitleName(QPainter& p, const QRectF& r);
 void drawTitleIcon(QPainter& p, const QRectF& r);

@@ -7,9 +7,9 @@
 namespace corvell::art {
 
 std::span<const ArtTable* const> artTables() {
-    static constexpr std::array<const ArtTable*, 10> kTables = {
-        &kTitleArt, &kToolStripArt, &kTunerArt, &kModeArt,    &kDtmfArt,
-        &kDspArt,   &kDigitArt,     &kScopeArt, &kScanPadArt, &kReceiverArt,
+    static constexpr std::array<const ArtTable*, 11> kTables = {
+        &kTitleArt, &kToolStripArt, &kTunerArt,   &kModeArt,     &kDtmfArt,  &kDspArt,
+        &kDigitArt, &kScopeArt,     &kScanPadArt, &kReceiverArt, &kRadioArt,
     };
     return kTables;
 }

@@ -14,6 +14,7 @@ extern const ArtTable kModeArt;
 extern const ArtTable kDtmfArt;
 extern const ArtTable kDspArt;
 extern const ArtTable kDigitArt;
+extern const ArtTable kRadioArt;
 extern const ArtTable kScopeArt;
 extern const ArtTable kScanPadArt;
 extern const ArtTable kReceiverArt;

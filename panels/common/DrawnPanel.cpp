@@ -119,6 +119,7 @@ void DrawnPanel::imageMouseDown(int index, int button, int shift, float x, float
     setFocus(Qt::MouseFocusReason);
     repeater_.setRepeatTime1st(repeatTime1st(index));
     repeater_.setRepeatTime2nd(repeatTime2nd(index));
+    beforePress(index);
     repeater_.MouseDown(img(index), static_cast<int16_t>(index), static_cast<int16_t>(button),
                         static_cast<int16_t>(shift), x, y);
     if (!redrawBeforePress_) DispAll();

@@ -72,6 +72,8 @@ class DrawnPanel : public ui::PanelWindow {
     // The press-and-hold times set before every press of an image.
     virtual int repeatTime1st(int /*index*/) const { return 300; }
     virtual int repeatTime2nd(int /*index*/) const { return 200; }
+    // Runs right before the widget takes a press of image `index` (after the times are set).
+    virtual void beforePress(int /*index*/) {}
     // A keyboard key (PC key code, shift state) while no in-place editor is open.
     virtual void onPanelKey(int /*keyCode*/, int /*shift*/) {}
     virtual bool nameEditorOpen() const { return false; }

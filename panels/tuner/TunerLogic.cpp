@@ -12,6 +12,7 @@
 #include "memory/clsMEMORY.h"
 #include "panels/common/DialTiming.h"
 #include "panels/common/PanelEntry.h"
+#include "panels/common/StepName.h"
 #include "panels/common/TenkeyInput.h"
 #include "panels/common/TenkeyRules.h"
 #include "panels/tuner/TunerKeys.h"
@@ -164,15 +165,7 @@ void TunerLogic::CheckBlank() {
 }
 
 std::string TunerLogic::StepText(const std::string& tsname, bool blank) {
-    if (blank) return {};
-    const auto first = tsname.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    std::string text = tsname.substr(first, tsname.find_last_not_of(' ') - first + 1);
-    if (text.size() >= 3) {
-        const std::string tail = text.substr(text.size() - 3);
-        if (tail == "kHz" || tail == "MHz") text.resize(text.size() - 2);
-    }
-    return text;
+    return ShortStepName(tsname, blank);
 }
 
 std::string TunerLogic::BankNumberText(int bank) {

@@ -1,85 +1,23 @@
 // The tuner panel on the real receiver object, the real link library and an emulated receiver:
 // a frequency keyed in on the key pad and the steps of the dial reach the wire in order.
-#include <gmock/gmock.h>
-#include <stdlib.h>
-
-#include <QTest>
-#include <chrono>
-#include <cstdio>
-#include <functional>
-#include <memory>
-#include <thread>
-
-#include "core/ProgramObjects.h"
-#include "core/ReceiverCodes.h"
 #include "core/clsTSbase.h"
-#include "core/frmTesselbase.h"
-#include "memory/MemoryListOps.h"
-#include "memory/clsMEMORY.h"
 #include "panels/tuner/frmTuner.h"
-#include "tests/support/ManualHoldEnvironment.h"
+#include "tests/panels-e2e/PanelE2e.h"
 #include "tests/support/program_tuner.h"
-#include "tests/support/receiver_lifecycle.h"
-#include "tests/support/scripted_presenter.h"
-#include "tests/support/temp_home.h"
-#include "tests/support/wait_for.h"
-#include "tools/rx-emulator/rx_emulator.h"
 
 namespace corvell::test {
 namespace {
 
-class TunerE2e : public ::testing::Test {
+class TunerE2e : public PanelE2e {
   protected:
-    TunerE2e() : emu(options()) {
-        ResetProgramObjects();
-        ResetProgramMemory();
-        if (!emu.start()) ADD_FAILURE() << "emulator: " << emu.lastError();
-        ::setenv("QUILLON_COM1", emu.devicePath().c_str(), 1);
-        loadReceiver(rx);
-        rx->setComPortNum(1);
-        rx->PowerOn();
+    TunerE2e() {
+        switchOn();
         tuner = loadProgramTuner(*rx, &hold);
     }
-    ~TunerE2e() override {
-        tuner.reset();
-        if (rx) rx->Unload();
-        SetProgramReceiver(nullptr);
-        rx.reset();
-        ResetProgramMemory();
-        ResetProgramObjects();
-        emu.stop();
-    }
-    static rxemu::EmulatorOptions options() {
-        rxemu::EmulatorOptions o;
-        o.statusPeriodMs = 50;
-        return o;
-    }
-    bool linked() {
-        return waitFor([&] { return rx->LinkStat() == kLinkStatLinked; });
-    }
-    std::string frequencyLine(int32_t f) const {
-        char line[40];
-        std::snprintf(line, sizeof line, "K0%010d%02d%02d00", f, rx->mode(), rx->filter());
-        return line;
-    }
-    void press(int index, Qt::MouseButton button) {
-        QWidget* zone = tuner->img(index);
-        hold.cursor = zone->mapToGlobal(zone->rect().center());
-        hold.leftDown = button == Qt::LeftButton;
-        hold.rightDown = button == Qt::RightButton;
-        QTest::mousePress(zone, button, Qt::NoModifier, zone->rect().center());
-    }
-    void release(int index, Qt::MouseButton button) {
-        hold.leftDown = hold.rightDown = false;
-        QWidget* zone = tuner->img(index);
-        QTest::mouseRelease(zone, button, Qt::NoModifier, zone->rect().center());
-    }
+    ~TunerE2e() override { tuner.reset(); }
+    void press(int index, Qt::MouseButton button) { PanelE2e::press(*tuner, index, button); }
+    void release(int index, Qt::MouseButton button) { PanelE2e::release(*tuner, index, button); }
 
-    TempHome home;
-    platform::ScriptedPresenter presenter;
-    rxemu::RxEmulator emu;
-    std::unique_ptr<frmTesselbase> rx;
-    ManualHoldEnvironment hold;
     std::unique_ptr<panels::frmTuner> tuner;
 };
 

@@ -1,0 +1,81 @@
+// The radio panel's share of a heartbeat: one tick with nothing changed, and a page change of
+// its channel list (ten markers and ten captions redrawn, then painted by the event loop). The
+// receiver object runs on the in-process stand-in of the link library.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <cstdlib>
+#include <memory>
+
+#include "core/ProgramObjects.h"
+#include "memory/MemoryListOps.h"
+#include "memory/clsMEMORY.h"
+#include "panels/radio/frmRadio.h"
+#include "tests/support/fake_quillon.h"
+#include "tests/support/receiver_lifecycle.h"
+#include "tests/support/temp_home.h"
+
+namespace {
+
+using namespace corvell;
+
+void ensureApp() {
+    if (QCoreApplication::instance()) return;
+    if (!std::getenv("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "bench-radio";
+    static char* argv[] = {name, nullptr};
+    static QApplication a(argc, argv);
+}
+
+class RadioSession {
+  public:
+    RadioSession() {
+        ensureApp();
+        ResetProgramObjects();
+        ResetProgramMemory();
+        test::loadReceiver(rx_);
+        rx_->setPower(1);
+        rx_->setFrequency(145500000);
+        radio_ = std::make_unique<panels::frmRadio>(
+            panels::RadioLogic::Neighbours{*rx_, ProgramMemory(), ProgramMemoryList(), nullptr});
+        radio_->Load();
+        radio_->show();
+        radio_->DispAll();
+        QCoreApplication::processEvents();
+    }
+    ~RadioSession() {
+        radio_.reset();
+        SetProgramReceiver(nullptr);
+        rx_.reset();
+        ResetProgramMemory();
+        ResetProgramObjects();
+    }
+    panels::frmRadio& radio() { return *radio_; }
+
+  private:
+    test::TempHome home_;
+    test::FakeQuillon link_;
+    std::unique_ptr<frmTesselbase> rx_;
+    std::unique_ptr<panels::frmRadio> radio_;
+};
+
+void BM_RadioHeartbeatIdle(benchmark::State& state) {
+    RadioSession s;
+    for (auto _ : state) s.radio().Task_exec();
+}
+BENCHMARK(BM_RadioHeartbeatIdle);
+
+void BM_RadioListPageChange(benchmark::State& state) {
+    RadioSession s;
+    int16_t first = 0;
+    for (auto _ : state) {
+        first = panels::RadioLogic::PageForward(first);
+        s.radio().logic().setListFirst(first);
+        s.radio().DispAll();
+        QCoreApplication::processEvents();  // the changed images and labels are painted
+    }
+}
+BENCHMARK(BM_RadioListPageChange)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -1,0 +1,198 @@
+#include "panels/radio/frmRadio.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+
+#include "panels/common/InPlaceEditor.h"
+#include "panels/common/PanelLabel.h"
+#include "ui/Fonts.h"
+#include "ui/Geometry.h"
+#include "ui/ImageHotZone.h"
+#include "ui/Labels.h"
+
+namespace corvell::panels {
+namespace {
+
+QColor colourOf(TextColour c) {
+    switch (c) {
+        case TextColour::White:
+            return QColor(255, 255, 255);
+        case TextColour::Grey:
+            return QColor(127, 127, 127);
+        case TextColour::Black:
+            break;
+    }
+    return QColor(0, 0, 0);
+}
+
+void setTextColour(QLabel* label, const QColor& colour) {
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    label->setPalette(pal);
+}
+
+}  // namespace
+
+frmRadio::frmRadio(const RadioLogic::Neighbours& neighbours, QWidget* parent,
+                   ui::HoldEnvironment* hold)
+    : DrawnPanel({QStringLiteral("Radio Form"), kRadioSkinId, kRadioImageCount, "", true, hold},
+                 parent),
+      txtBANKname_(new InPlaceEditor(this)),
+      txtMEMOname_(new InPlaceEditor(this)),
+      picPowerOff_(new QWidget(this)),
+      imgSCOPEerr_(new ui::ImageHotZone(0, this)),
+      logic_(neighbours, repeater(), images(), *this) {
+    setCaption(QStringLiteral("Radio Form"));
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+        labels_[i] = new PanelLabel(this);
+        labels_[i]->setAutoFillBackground(false);
+    }
+    for (std::size_t i = 0; i < lblMEMO_.size(); ++i) {
+        auto* label = new PanelLabel(this);
+        label->setAutoFillBackground(false);
+        label->setAlignment(Qt::AlignCenter);
+        label->installEventFilter(this);
+        lblMEMO_[i] = label;
+    }
+    picPowerOff_->setAutoFillBackground(true);
+    picPowerOff_->setPalette(QPalette(QColor(0x20, 0x22, 0x24)));
+    connect(label(RadioLabel::BankName), &PanelLabel::doubleClicked, this,
+            &frmRadio::openBankEditor);
+    connect(label(RadioLabel::ChName), &PanelLabel::doubleClicked, this, &frmRadio::openChEditor);
+    connect(txtBANKname_, &InPlaceEditor::committed, this, [this](const QString& text) {
+        label(RadioLabel::BankName)->setFittedText(text);
+        logic_.StoreBankName(text.toStdString());
+        EndNameEdit();
+    });
+    connect(txtMEMOname_, &InPlaceEditor::committed, this, [this](const QString& text) {
+        label(RadioLabel::ChName)->setFittedText(text);
+        logic_.StoreChName(text.toStdString());
+        EndNameEdit();
+    });
+    connect(txtBANKname_, &InPlaceEditor::cancelled, this, &frmRadio::EndNameEdit);
+    connect(txtMEMOname_, &InPlaceEditor::cancelled, this, &frmRadio::EndNameEdit);
+}
+
+frmRadio::~frmRadio() = default;
+
+int frmRadio::DispAll() {
+    const int changed = DrawnPanel::DispAll();
+    if (changed > 0) {
+        for (PanelLabel* l : lblMEMO_) l->raise();
+    }
+    return changed;
+}
+
+PanelLabel* frmRadio::label(RadioLabel which) const {
+    return labels_.at(static_cast<std::size_t>(which));
+}
+
+void frmRadio::onLoad() {
+    LayoutPanel();
+    ui::KeepFormOnScreen(this);
+}
+
+void frmRadio::LayoutPanel() {
+    clearLayout();
+    imgSCOPEerr_->setGeometry(-1000, -1000, 1, 1);
+    for (const RadioImage& image : RadioImages()) {
+        placeImage(image.index, QRect(image.x, image.y, image.width, image.height),
+                   image.legend ? QString::fromLatin1(image.legend) : QString());
+    }
+    for (int i = 0; i < kRadioListPlaces; ++i) {
+        const RadioRect r = RadioListLabelRect(i);
+        PanelLabel* l = lblMEMO(i);
+        l->setGeometry(r.x, r.y, r.width, r.height);
+        QFont font(QStringLiteral("Arial"));
+        font.setPointSizeF(9);
+        font.setBold(true);
+        l->setFont(font);
+        l->raise();
+    }
+    for (const RadioLabelPlace& place : RadioLabelPlaces()) {
+        PanelLabel* l = label(place.label);
+        l->setGeometry(place.rect.x, place.rect.y, place.rect.width, place.rect.height);
+        l->setFont(place.fontFamily ? ui::programFont(place.points, place.bold)
+                                    : ui::localeFont(locale_, place.points));
+        ui::FitLabelFontFrom(l, QString::fromLatin1(place.sample), place.points);
+        setTextColour(l, Qt::black);
+        l->raise();
+    }
+    txtBANKname_->setGeometry(67, 90, 168, 21);
+    txtBANKname_->setFont(label(RadioLabel::BankName)->font());
+    txtMEMOname_->setGeometry(67, 108, 168, 21);
+    txtMEMOname_->setFont(label(RadioLabel::ChName)->font());
+    txtBANKname_->dismiss();
+    txtMEMOname_->dismiss();
+    picPowerOff_->setVisible(true);
+    picPowerOff_->setGeometry(-5000, -5000, kRadioSkinWidth, kRadioSkinHeight);
+    picPanel()->lower();
+    DispAll();
+}
+
+void frmRadio::showLabel(RadioLabel which, const std::string& text) {
+    PanelLabel* l = label(which);
+    setTextColour(l, Qt::black);
+    const QString q = QString::fromStdString(text);
+    if (which == RadioLabel::BankName || which == RadioLabel::ChName) {
+        l->setFittedText(q);
+    } else {
+        l->setText(q);
+    }
+}
+
+void frmRadio::showListCaption(int place, const std::string& text) {
+    lblMEMO(place)->setText(QString::fromStdString(text));
+}
+
+void frmRadio::setListColour(int place, TextColour colour) {
+    setTextColour(lblMEMO(place), colourOf(colour));
+}
+
+void frmRadio::setCentrePicture(int16_t id) {
+    img(kRadioCentreImage)->setImageId(id);
+}
+
+bool frmRadio::nameEditorOpen() const {
+    return txtBANKname_->isOpen() || txtMEMOname_->isOpen();
+}
+
+bool frmRadio::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        for (int i = 0; i < kRadioListPlaces; ++i) {
+            if (watched == lblMEMO(i)) {
+                logic_.ListLabelDown(i);
+                return true;
+            }
+        }
+    }
+    return DrawnPanel::eventFilter(watched, event);
+}
+
+void frmRadio::openBankEditor() {
+    logic_.CheckBlank();
+    if (!logic_.canEditNames() || nameEditorOpen()) return;
+    logic_.cancelEntry();
+    label(RadioLabel::BankName)->hide();
+    txtBANKname_->open(QString::fromStdString(logic_.bankNameForEdit()));
+}
+
+void frmRadio::openChEditor() {
+    logic_.CheckBlank();
+    if (!logic_.canEditNames() || nameEditorOpen()) return;
+    logic_.cancelEntry();
+    label(RadioLabel::ChName)->hide();
+    txtMEMOname_->open(QString::fromStdString(logic_.chNameForEdit()));
+}
+
+void frmRadio::EndNameEdit() {
+    txtBANKname_->dismiss();
+    txtMEMOname_->dismiss();
+    for (RadioLabel which : {RadioLabel::BankName, RadioLabel::ChName}) {
+        label(which)->show();
+        setTextColour(label(which), Qt::black);
+    }
+    setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace corvell::panels
