@@ -19,4 +19,8 @@ QSize artworkSize(int id);
 // artworkSize(id) logical pixels). An unknown id gives a null pixmap, never a crash.
 const QPixmap& artwork(int id, qreal devicePixelRatio = 1.0);
 
+// Drops every cached drawing (references returned by artwork() become invalid); the next
+// artwork() call draws afresh.
+void clearArtworkCache();
+
 }  // namespace corvell::art

@@ -1,0 +1,168 @@
+// The catalog holds every id the windows name, at the size each window lays out, drawn crisp
+// at any device pixel ratio and never outside its rectangle.
+#include <gtest/gtest.h>
+
+#include <QPainter>
+#include <limits>
+#include <set>
+
+#include "resources/ArtCatalog.h"
+#include "resources/Artwork.h"
+#include "tests/support/offscreen_gui_app.h"
+
+namespace corvell::art {
+namespace {
+
+struct IdRange {
+    int first, last, width, height;
+};
+
+// The ids and sizes the windows use, written out independently of the catalog's tables.
+const IdRange kExpected[] = {
+    {500, 500, 102, 291},
+    {501, 501, 302, 32},
+    {502, 502, 82, 59},
+    // Tool strip: the tools' rectangles.
+    {1901, 1903, 67, 37},
+    {1904, 1905, 42, 36},
+    {1906, 1919, 42, 37},
+    {1920, 1921, 44, 37},
+    {1922, 1937, 45, 19},
+    // Mode panel.
+    {1201, 1201, 512, 126},
+    {1202, 1206, 45, 18},
+    {1207, 1207, 33, 18},
+    {1208, 1208, 12, 18},
+    {1209, 1210, 32, 18},
+    {1211, 1211, 18, 18},
+    {1212, 1213, 48, 18},
+    {1214, 1219, 85, 14},
+    {1220, 1221, 36, 10},
+    {1222, 1226, 85, 20},
+    {1227, 1230, 30, 11},
+    {1231, 1232, 22, 11},
+    {1233, 1234, 30, 11},
+    {1235, 1236, 40, 5},
+    {1237, 1237, 32, 10},
+    {1238, 1245, 65, 20},
+    // Tuner panel: the skin, the keys' hot zones, the hold indicators.
+    {1301, 1301, 512, 126},
+    {1303, 1303, 8, 13},
+    {1304, 1315, 27, 15},
+    {1316, 1317, 31, 30},
+    {1318, 1322, 12, 11},
+    {1323, 1323, 18, 8},
+    {1324, 1324, 15, 8},
+    // DTMF and DSP panels.
+    {1501, 1501, 512, 55},
+    {1502, 1502, 29, 11},
+    {1503, 1504, 27, 9},
+    {1510, 1525, 12, 12},
+    {1801, 1801, 512, 55},
+    // Read-out digits and point.
+    {1600, 1609, 24, 20},
+    {1610, 1610, 4, 20},
+};
+
+class Catalog : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() { test::ensureGuiApp(); }
+};
+
+TEST_F(Catalog, EveryNamedIdHasItsSizeAndScalesWithTheRatio) {
+    for (const IdRange& r : kExpected) {
+        for (int id = r.first; id <= r.last; ++id) {
+            SCOPED_TRACE(id);
+            ASSERT_TRUE(hasArtwork(id));
+            EXPECT_EQ(artworkSize(id), QSize(r.width, r.height));
+            const QPixmap& one = artwork(id, 1.0);
+            EXPECT_EQ(one.size(), QSize(r.width, r.height));
+            const QPixmap& two = artwork(id, 2.0);
+            EXPECT_EQ(two.size(), QSize(2 * r.width, 2 * r.height));
+            EXPECT_EQ(two.devicePixelRatio(), 2.0);
+            EXPECT_EQ(two.deviceIndependentSize(), QSizeF(r.width, r.height));
+            const QPixmap& half = artwork(id, 1.5);
+            EXPECT_EQ(half.deviceIndependentSize().toSize(), QSize(r.width, r.height));
+        }
+    }
+}
+
+TEST_F(Catalog, HoldsNoIdTwiceAndNoIdBeyondTheNamedOnes) {
+    std::set<int> expected;
+    for (const IdRange& r : kExpected) {
+        for (int id = r.first; id <= r.last; ++id) expected.insert(id);
+    }
+    size_t rows = 0;
+    for (const ArtTable* table : artTables()) rows += table->rows.size();
+    const std::vector<int> ids = artworkIds();
+    EXPECT_EQ(rows, ids.size()) << "an id is registered twice";
+    EXPECT_EQ(std::set<int>(ids.begin(), ids.end()), expected);
+}
+
+TEST_F(Catalog, UnknownIdsAndAbsurdRatiosGiveANullPixmap) {
+    for (int id : {0, -1, 1302, 1505, 1611, 99999, 2147483647}) {
+        SCOPED_TRACE(id);
+        EXPECT_FALSE(hasArtwork(id));
+        EXPECT_TRUE(artworkSize(id).isEmpty());
+        EXPECT_TRUE(artwork(id).isNull());
+        EXPECT_TRUE(artwork(id, 2.0).isNull());
+    }
+    for (qreal dpr : {0.0, -1.0, 1e9, std::numeric_limits<qreal>::quiet_NaN()}) {
+        EXPECT_TRUE(artwork(1600, dpr).isNull()) << dpr;
+    }
+}
+
+TEST_F(Catalog, DrawsOnceAndServesFromTheCacheUntilCleared) {
+    const QPixmap& first = artwork(1205, 1.0);
+    EXPECT_EQ(&first, &artwork(1205, 1.0));
+    EXPECT_EQ(first.cacheKey(), artwork(1205, 1.0).cacheKey());
+    EXPECT_NE(first.cacheKey(), artwork(1205, 2.0).cacheKey());
+    const QImage before = first.toImage();
+    clearArtworkCache();
+    EXPECT_EQ(test::differingPixels(before, artwork(1205, 1.0).toImage()), 0);
+}
+
+TEST_F(Catalog, NoDrawingSpillsOutsideItsRectangle) {
+    // Each row drawn into a larger image with no clip: the margin must stay untouched.
+    constexpr int kMargin = 6;
+    const QRgb marker = qRgba(1, 2, 3, 255);
+    for (int id : artworkIds()) {
+        SCOPED_TRACE(id);
+        const ArtRow& row = *findArtRow(id);
+        for (qreal dpr : {1.0, 2.0}) {
+            QImage img(QSize(row.width + 2 * kMargin, row.height + 2 * kMargin) * dpr,
+                       QImage::Format_ARGB32);
+            img.setDevicePixelRatio(dpr);
+            img.fill(marker);
+            {
+                QPainter p(&img);
+                p.setRenderHint(QPainter::Antialiasing);
+                p.translate(kMargin, kMargin);
+                drawArtRow(p, row);
+            }
+            int spilled = 0;
+            for (int y = 0; y < img.height(); ++y) {
+                for (int x = 0; x < img.width(); ++x) {
+                    const bool inside = x >= kMargin * dpr && x < (kMargin + row.width) * dpr &&
+                                        y >= kMargin * dpr && y < (kMargin + row.height) * dpr;
+                    if (!inside && img.pixel(x, y) != marker) ++spilled;
+                }
+            }
+            EXPECT_EQ(spilled, 0) << "at ratio " << dpr;
+        }
+    }
+}
+
+TEST_F(Catalog, EveryDrawingPaintsSomething) {
+    for (int id : artworkIds()) {
+        const QImage img = artwork(id).toImage().convertToFormat(QImage::Format_ARGB32);
+        int opaque = 0;
+        for (int y = 0; y < img.height(); ++y) {
+            for (int x = 0; x < img.width(); ++x) opaque += qAlpha(img.pixel(x, y)) > 0;
+        }
+        EXPECT_GT(opaque, img.width() * img.height() / 3) << id;
+    }
+}
+
+}  // namespace
+}  // namespace corvell::art

@@ -1,0 +1,126 @@
+#include "ui/ImageHotZone.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "ui/Twips.h"
+#include "ui/VirtualKeys.h"
+
+namespace corvell::ui {
+namespace {
+
+ImageHotZone::PixmapSource& defaultSource() {
+    static ImageHotZone::PixmapSource source;
+    return source;
+}
+
+// Presents a hot zone as a push button with a press action.
+class HotZoneAccessible : public QAccessibleWidget {
+  public:
+    explicit HotZoneAccessible(ImageHotZone* zone) : QAccessibleWidget(zone, QAccessible::Button) {}
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == pressAction()) static_cast<ImageHotZone*>(widget())->press();
+    }
+};
+
+QAccessibleInterface* hotZoneFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("corvell::ui::ImageHotZone") && object->isWidgetType()) {
+        return new HotZoneAccessible(static_cast<ImageHotZone*>(object));
+    }
+    return nullptr;
+}
+
+void installAccessibleFactoryOnce() {
+    static const bool installed = [] {
+        QAccessible::installFactory(hotZoneFactory);
+        return true;
+    }();
+    (void)installed;
+}
+
+float twipsOf(qreal pixels) {
+    return static_cast<float>(pixelsToTwips(pixels));
+}
+
+}  // namespace
+
+void ImageHotZone::setDefaultPixmapSource(PixmapSource source) {
+    defaultSource() = std::move(source);
+}
+
+ImageHotZone::ImageHotZone(int index, QWidget* parent, PixmapSource source)
+    : QWidget(parent), index_(index), source_(source ? std::move(source) : defaultSource()) {
+    installAccessibleFactoryOnce();
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+void ImageHotZone::setImageId(int id) {
+    if (id == id_) return;
+    id_ = id;
+    pixmap_ = QPixmap();
+    pixmapStale_ = id != 0;
+    update();
+}
+
+void ImageHotZone::setLegend(const QString& legend) {
+    setAccessibleName(legend);
+}
+
+QSize ImageHotZone::sizeHint() const {
+    if (pixmap_.isNull()) return QWidget::sizeHint();
+    return pixmap_.deviceIndependentSize().toSize();
+}
+
+const QPixmap& ImageHotZone::currentPixmap() {
+    const qreal ratio = devicePixelRatioF();
+    if (id_ != 0 && source_ && (pixmapStale_ || pixmap_.devicePixelRatio() != ratio)) {
+        pixmap_ = source_(id_, ratio);
+        pixmapStale_ = false;
+    }
+    return pixmap_;
+}
+
+void ImageHotZone::paintEvent(QPaintEvent*) {
+    const QPixmap& pixmap = currentPixmap();
+    if (pixmap.isNull()) return;
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, pixmap);
+}
+
+void ImageHotZone::mousePressEvent(QMouseEvent* event) {
+    const QPointF p = event->position();
+    emit mouseDown(index_, mouseButtonFromQt(event->button()), shiftStateFromQt(event->modifiers()),
+                   twipsOf(p.x()), twipsOf(p.y()));
+}
+
+void ImageHotZone::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF p = event->position();
+    emit mouseMove(index_, mouseButtonsFromQt(event->buttons()),
+                   shiftStateFromQt(event->modifiers()), twipsOf(p.x()), twipsOf(p.y()));
+}
+
+void ImageHotZone::mouseReleaseEvent(QMouseEvent* event) {
+    const QPointF p = event->position();
+    emit mouseUp(index_, mouseButtonFromQt(event->button()), shiftStateFromQt(event->modifiers()),
+                 twipsOf(p.x()), twipsOf(p.y()));
+}
+
+// The second press of a double click reports as the double click alone; its release follows
+// as a mouse up.
+void ImageHotZone::mouseDoubleClickEvent(QMouseEvent*) {
+    emit dblClick(index_);
+}
+
+void ImageHotZone::press() {
+    const float x = twipsOf(width() / 2);
+    const float y = twipsOf(height() / 2);
+    emit mouseDown(index_, kLeftButton, 0, x, y);
+    emit mouseUp(index_, kLeftButton, 0, x, y);
+}
+
+}  // namespace corvell::ui
