@@ -1,0 +1,29 @@
+// Where tests put their pictures: CORVELL_ARTIFACTS when set, else <build>/artifacts (the test
+// program's CMake gives CORVELL_BUILD_DIR).
+#pragma once
+
+#include <QDir>
+#include <QString>
+#include <QWidget>
+#include <cstdlib>
+
+namespace corvell::test {
+
+inline QString artifactsDir() {
+    const char* env = std::getenv("CORVELL_ARTIFACTS");
+#ifdef CORVELL_BUILD_DIR
+    const QString fallback = QStringLiteral(CORVELL_BUILD_DIR "/artifacts");
+#else
+    const QString fallback = QStringLiteral("artifacts");
+#endif
+    const QString dir = env && *env ? QString::fromLocal8Bit(env) : fallback;
+    QDir().mkpath(dir);
+    return dir;
+}
+
+// Renders the widget to <artifacts>/<name>.png; true when written.
+inline bool saveShot(QWidget& widget, const QString& name) {
+    return widget.grab().save(artifactsDir() + "/" + name + ".png");
+}
+
+}  // namespace corvell::test
