@@ -18,18 +18,19 @@ struct PanelSlotInfo {
     std::string_view member;        // the main window's member name ("frmRadio")
     std::string_view placementKey;  // key of its "WINDOW_PLACEMENT" entry
     std::string_view word;          // the command word that opens it ("" for none)
+    int designX, designY;           // where a stand-in window sits until a placement is saved
 };
 
 inline constexpr std::array<PanelSlotInfo, kPanelCount> kPanelSlots = {{
-    {PanelSlot::Radio, "frmRadio", "Radio Form", "RADIO"},
-    {PanelSlot::Receiver, "frmReceiver", "Receiver Form", "RECEIVER"},
-    {PanelSlot::ScanPad, "frmScanPad", "Scan Form", "SCAN"},
-    {PanelSlot::Scope, "frmScope", "Band Scope Form", "SCOPE"},
-    {PanelSlot::Mode, "frmMode", "Mode Form", "MODE"},
-    {PanelSlot::Tuner, "frmTuner", "Tuner Form", "TUNER"},
-    {PanelSlot::DTMF, "frmDTMF", "DTMF Form", "DTMF"},
-    {PanelSlot::DSP, "frmDSP", "DSP Form", "DSP"},
-    {PanelSlot::Mch, "frmMch", "Memory List", "MEMORY"},
+    {PanelSlot::Radio, "frmRadio", "Radio Form", "RADIO", 0, 0},
+    {PanelSlot::Receiver, "frmReceiver", "Receiver Form", "RECEIVER", 0, 0},
+    {PanelSlot::ScanPad, "frmScanPad", "Scan Form", "SCAN", 250, 0},
+    {PanelSlot::Scope, "frmScope", "Band Scope Form", "SCOPE", 250, 160},
+    {PanelSlot::Mode, "frmMode", "Mode Form", "MODE", 0, 160},
+    {PanelSlot::Tuner, "frmTuner", "Tuner Form", "TUNER", 0, 0},
+    {PanelSlot::DTMF, "frmDTMF", "DTMF Form", "DTMF", 500, 0},
+    {PanelSlot::DSP, "frmDSP", "DSP Form", "DSP", 500, 160},
+    {PanelSlot::Mch, "frmMch", "Memory List", "MEMORY", 0, 320},
 }};
 
 // The four panels of the SIMPLE set, in the order they are shown and hidden.

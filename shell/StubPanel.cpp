@@ -22,6 +22,7 @@ StubPanel::StubPanel(PanelSlot slot, QWidget* parent)
     note->setAlignment(Qt::AlignCenter);
     layout->addWidget(note);
     setFixedSize(240, 120);
+    move(slotInfo(slot).designX, slotInfo(slot).designY);
 }
 
 StubMemoryList::StubMemoryList(frmTesselbase& receiver, QWidget* parent)

@@ -54,8 +54,19 @@ void frmMain::setPanelVisible(PanelSlot slot, bool visible) {
     sub->setVisible(visible);
 }
 
-// A panel that hides or shows itself takes its child-window frame along.
+// A panel that hides or shows itself takes its child-window frame along; the close box of a
+// panel's frame hides the panel, which stays loaded for the whole run.
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Close) {
+        for (std::size_t i = 0; i < subs_.size(); ++i) {
+            if (subs_[i] == watched && panels_[i]) {
+                event->ignore();
+                setPanelVisible(kPanelSlots[i].slot, false);
+                if (connect_ == 1) RememberPanelVisibility();
+                return true;
+            }
+        }
+    }
     if (event->type() == QEvent::HideToParent || event->type() == QEvent::ShowToParent) {
         for (std::size_t i = 0; i < panels_.size(); ++i) {
             if (panels_[i] == watched && subs_[i]) {
@@ -75,13 +86,17 @@ void frmMain::LoadPanel(PanelSlot slot) {
     const PanelFactory& make = parts_.panels[i];
     ui::PanelWindow* p = make ? make() : nullptr;
     if (!p) return;
+    const QPoint design = p->pos();
     QMdiSubWindow* sub = mdi_->addSubWindow(p);
     sub->setWindowTitle(p->Caption());
+    sub->adjustSize();
+    sub->move(design);
     sub->setAttribute(Qt::WA_DeleteOnClose, false);
     sub->hide();
     panels_[i] = p;
     subs_[i] = sub;
     p->installEventFilter(this);
+    sub->installEventFilter(this);
     p->Load();
     p->Init(*this);
     if (parts_.placement->LoadFormPlacement(*p)) {

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QDialog>
-
 #include <QLabel>
 class QPushButton;
 class QWidget;

@@ -1,6 +1,7 @@
 // The command words as a user reaches them: menus, tools and panels all end in KeyAction.
 #include <QAction>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTimer>
 #include <filesystem>
@@ -229,6 +230,29 @@ TEST_F(Commands, MenuItemsRunTheirWords) {
     radio->trigger();
     EXPECT_EQ(main().PanelMode(), 1);
     EXPECT_EQ(main().menuAction(shell::MenuId::View, 1)->text(), "   Panel Selection");
+}
+
+}  // namespace
+}  // namespace corvell::test
+
+namespace corvell::test {
+namespace {
+
+TEST_F(Commands, APanelsCloseBoxHidesItAndItStaysLoaded) {
+    open();
+    main().KeyAction("POWER");
+    ui::PanelWindow* tuner = main().panel(PanelSlot::Tuner);
+    QMdiSubWindow* frame = nullptr;
+    for (QMdiSubWindow* s : main().mdiArea()->subWindowList()) {
+        if (s->widget() == tuner) frame = s;
+    }
+    ASSERT_NE(frame, nullptr);
+    frame->close();
+    EXPECT_FALSE(main().panelVisible(PanelSlot::Tuner));
+    EXPECT_TRUE(tuner->isLoaded());
+    EXPECT_FALSE(tuner->fVisiblePwrOn);
+    main().KeyAction("TUNER");
+    EXPECT_TRUE(main().panelVisible(PanelSlot::Tuner));
 }
 
 }  // namespace

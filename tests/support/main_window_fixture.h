@@ -79,6 +79,8 @@ class MainWindowFixture {
     // Ends the run as the program does when the window is gone, and forgets every object.
     void reset() {
         main.reset();
+        endedCount = 0;
+        modalRuns = 0;
         if (rx) {
             if (rx->loaded()) rx->Unload();
             SetProgramReceiver(nullptr);
