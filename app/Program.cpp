@@ -44,8 +44,11 @@ bool Program::start() {
     instanceHeld_ = true;
     steps_.push_back("single instance");
 
-    // 2. The help file, when it is there.
-    const std::string help = dir + "/" + kHelpFileName;
+    // 2. The help file beside the executable, when it is there.
+    const std::string exeDir = options_.executableDir.empty()
+                                   ? QCoreApplication::applicationDirPath().toStdString()
+                                   : options_.executableDir;
+    const std::string help = exeDir + "/" + kHelpFileName;
     helpFile_ = platform::fileOpensForReading(help) ? help : std::string();
     steps_.push_back("help file");
 
@@ -84,7 +87,7 @@ bool Program::start() {
     parts.placement = &placement_;
     parts.memory = &ProgramMemory();
     parts.panels = ProgramPanels(*receiver_);
-    parts.programDir = dir;
+    parts.programDir = exeDir;
     parts.helpFile = helpFile_;
     parts.runModal = options_.runModal;
     parts.ended = options_.ended;

@@ -31,6 +31,9 @@ class Program {
         std::function<int(QDialog&)> runModal;
         std::function<void()> ended;
         shell::LinkCheck::SecondSource secondOfDay;
+        // Where the help file and the decoder program are looked for; default the directory
+        // of the running executable.
+        std::string executableDir;
     };
 
     explicit Program(Options options = {});

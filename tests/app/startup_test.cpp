@@ -38,6 +38,7 @@ class Startup : public ::testing::Test {
     app::Program& make() {
         app::Program::Options options;
         options.ended = [this] { ++ended; };
+        options.executableDir = home.dir();
         program = std::make_unique<app::Program>(std::move(options));
         return *program;
     }
