@@ -158,9 +158,7 @@ class frmMain : public QMainWindow, public ui::PanelOwner {
     void cmdComPort(std::string_view);
     void cmdScanSet(std::string_view);
     void cmdExtSp(std::string_view);
-    void cmdRadio(std::string_view);
-    void cmdReceiver(std::string_view);
-    void cmdSimple(std::string_view);
+    void cmdPanelMode(std::string_view);
     void cmdTogglePanel(std::string_view);
     void cmdToggleDialog(std::string_view);
     void cmdDarc(std::string_view);

@@ -38,9 +38,9 @@ const std::vector<frmMain::Command>& frmMain::commands() {
         {"COMPORT", &frmMain::cmdComPort, false},
         {"SCANSET", &frmMain::cmdScanSet, false},
         {"EXTSP", &frmMain::cmdExtSp, false},
-        {"RADIO", &frmMain::cmdRadio, true},
-        {"RECEIVER", &frmMain::cmdReceiver, true},
-        {"SIMPLE", &frmMain::cmdSimple, true},
+        {"RADIO", &frmMain::cmdPanelMode, true},
+        {"RECEIVER", &frmMain::cmdPanelMode, true},
+        {"SIMPLE", &frmMain::cmdPanelMode, true},
         {"SCAN", &frmMain::cmdTogglePanel, true},
         {"SCOPE", &frmMain::cmdTogglePanel, true},
         {"MODE", &frmMain::cmdTogglePanel, true},
@@ -126,30 +126,22 @@ void frmMain::cmdExtSp(std::string_view) {
     afOption_->show();
 }
 
-void frmMain::cmdRadio(std::string_view) {
-    if (panelMode_ != kModeSimple && panelMode_ != kModeReceiver) return;
-    HideSimplePanels();
-    setPanelVisible(PanelSlot::Radio, true);
-    setPanelVisible(PanelSlot::Receiver, false);
-    panelMode_ = kModeRadio;
-}
-
-void frmMain::cmdReceiver(std::string_view) {
-    if (panelMode_ != kModeSimple && panelMode_ != kModeRadio) return;
-    HideSimplePanels();
-    setPanelVisible(PanelSlot::Radio, false);
-    setPanelVisible(PanelSlot::Receiver, true);
-    panelMode_ = kModeReceiver;
-    RefreshScopeDisplay();
-}
-
-void frmMain::cmdSimple(std::string_view) {
-    if (panelMode_ != kModeRadio && panelMode_ != kModeReceiver) return;
-    ShowSimplePanels();
-    setPanelVisible(PanelSlot::Radio, false);
-    setPanelVisible(PanelSlot::Receiver, false);
-    panelMode_ = kModeSimple;
-    RefreshScopeDisplay();
+// "RADIO", "RECEIVER" and "SIMPLE": only from another mode; each hides the other modes'
+// panels, shows its own and, except RADIO, has the band scope of the new mode redrawn.
+void frmMain::cmdPanelMode(std::string_view word) {
+    const int16_t target = word == "RADIO"      ? kModeRadio
+                           : word == "RECEIVER" ? kModeReceiver
+                                                : kModeSimple;
+    if (panelMode_ == target) return;
+    if (target == kModeSimple) {
+        ShowSimplePanels();
+    } else {
+        HideSimplePanels();
+    }
+    setPanelVisible(PanelSlot::Radio, target == kModeRadio);
+    setPanelVisible(PanelSlot::Receiver, target == kModeReceiver);
+    panelMode_ = target;
+    if (target != kModeRadio) RefreshScopeDisplay();
 }
 
 void frmMain::cmdTogglePanel(std::string_view word) {

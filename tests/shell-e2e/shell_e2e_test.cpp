@@ -14,6 +14,7 @@
 #include "memory/clsMEMORY.h"
 #include "platform/message_box.h"
 #include "shell/frmMain.h"
+#include "tests/support/fast_emulator.h"
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/manual_clock.h"
 #include "tests/support/temp_home.h"
@@ -45,17 +46,10 @@ class Answering : public platform::MessagePresenter {
     std::function<MessageResult(const platform::MessageRequest&)> answer_;
 };
 
-rxemu::EmulatorOptions fastOptions() {
-    rxemu::EmulatorOptions options;
-    options.statusPeriodMs = 50;
-    options.sweepPeriodMs = 100;
-    return options;
-}
-
 class ShellE2e : public ::testing::Test {
   protected:
     ShellE2e()
-        : emu(fastOptions()),
+        : emu(fastEmulatorOptions()),
           control(
               emu, [](const std::string&) {},
               [](const std::string& e) { ADD_FAILURE() << "control: " << e; }) {
