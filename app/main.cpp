@@ -4,8 +4,6 @@
 #include <cstdlib>
 
 #include "app/Program.h"
-#include "resources/Artwork.h"
-#include "ui/ImageHotZone.h"
 #include "ui/QtMessagePresenter.h"
 
 namespace {
@@ -30,9 +28,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Corvell");
-    corvell::ui::QtMessagePresenter presenter;
-    corvell::ui::ImageHotZone::setDefaultPixmapSource(
-        [](int id, qreal dpr) { return corvell::art::artwork(id, dpr); });
+    corvell::ui::ScopedQtMessagePresenter presenter;
     corvell::app::Program program;
     if (!program.start()) return 0;  // another instance runs: end quietly
     return app.exec();

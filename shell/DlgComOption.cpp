@@ -9,8 +9,8 @@
 
 #include "core/clsSettingTessel.h"
 #include "core/frmTesselbase.h"
+#include "ui/Geometry.h"
 #include "ui/Twips.h"
-#include "ui/WindowGeometry.h"
 
 namespace corvell::shell {
 
@@ -53,7 +53,7 @@ void DlgComOption::LoadDialog() {
     for (int i = 0; i < 10; ++i) cboCom_->addItem(QStringLiteral("COM ") + QString::number(i + 1));
     cboCom_->setCurrentIndex(std::clamp(receiver_.ComPortNum() - 1, 0, 9));
     cmdCancel_->setEnabled(settings_.COMPort != 0);
-    ui::KeepFormOnScreen(*this);
+    ui::KeepFormOnScreen(this);
 }
 
 bool DlgComOption::event(QEvent* e) {

@@ -12,15 +12,15 @@ namespace {
 ui::FileDialogRequest mchRequest() {
     ui::FileDialogRequest r;
     r.filter = "*.MCH|*.mch";
-    r.defaultExt = "MCH";
+    r.defaultExtension = "MCH";
     r.overwritePrompt = true;
     return r;
 }
 
 }  // namespace
 
-MemoryFileCommands::MemoryFileCommands(clsMEMORY& memory, QWidget* owner, Hooks hooks)
-    : memory_(memory), owner_(owner), hooks_(std::move(hooks)) {}
+MemoryFileCommands::MemoryFileCommands(clsMEMORY& memory, Hooks hooks)
+    : memory_(memory), hooks_(std::move(hooks)) {}
 
 int MemoryFileCommands::AskSaveMemory(bool always) {
     if (!always && !memory_.MemoryChanged()) return 1;
@@ -54,8 +54,8 @@ void MemoryFileCommands::MemoryFileCommand(std::string_view word) {
     } else if (word == "OPEN") {
         if (!SaveIfWanted()) return;
         request.fileName = "*.MCH";
-        request.mustExist = true;
-        const auto chosen = ui::fileChooser().open(owner_, request);
+        request.fileMustExist = true;
+        const auto chosen = ui::fileDialogs().getOpenFileName(request);
         if (!chosen || chosen->isEmpty()) return;
         if (memory_.LoadMemory(chosen->toStdString()) == 0) return;
         TakeOverActiveChannel();
@@ -65,7 +65,7 @@ void MemoryFileCommands::MemoryFileCommand(std::string_view word) {
         memory_.SaveMemory();
     } else if (word == "SAVEAS") {
         request.fileName = QString::fromStdString(memory_.filepath());
-        const auto chosen = ui::fileChooser().save(owner_, request);
+        const auto chosen = ui::fileDialogs().getSaveFileName(request);
         if (!chosen || chosen->isEmpty()) return;
         memory_.SaveAsMemory(chosen->toStdString());
     }

@@ -7,8 +7,6 @@
 #include <functional>
 #include <string_view>
 
-class QWidget;
-
 namespace corvell {
 class clsMEMORY;
 class MemoryListOps;
@@ -26,7 +24,7 @@ class MemoryFileCommands {
         std::function<void()> beforeTakeOver;
     };
 
-    MemoryFileCommands(clsMEMORY& memory, QWidget* owner, Hooks hooks);
+    MemoryFileCommands(clsMEMORY& memory, Hooks hooks);
 
     // 6 Yes, 7 No, 2 Cancel from the box; 1 without asking when nothing changed (or, with
     // `always`, it asks even then).
@@ -43,7 +41,6 @@ class MemoryFileCommands {
 
   private:
     clsMEMORY& memory_;
-    QWidget* owner_;
     Hooks hooks_;
 };
 

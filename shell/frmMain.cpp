@@ -24,9 +24,9 @@
 #include "shell/MemoryFileCommands.h"
 #include "shell/clsMDIPlaceWindow.h"
 #include "shell/frmTitle.h"
+#include "ui/Geometry.h"
 #include "ui/Twips.h"
 #include "ui/WaitCursor.h"
-#include "ui/WindowGeometry.h"
 
 namespace corvell::shell {
 
@@ -62,7 +62,7 @@ frmMain::frmMain(MainParts parts, QWidget* parent)
         if (scanCtrl_) scanCtrl_->continus_reset();
         if (rx_.loaded()) rx_.AutoMode().off();
     };
-    memoryFiles_ = std::make_unique<MemoryFileCommands>(*parts_.memory, this, std::move(hooks));
+    memoryFiles_ = std::make_unique<MemoryFileCommands>(*parts_.memory, std::move(hooks));
 }
 
 frmMain::~frmMain() {
@@ -144,7 +144,7 @@ void frmMain::MDIForm_Load() {
     makeDialog(parts_.ctcss, ctcss_);
 
     LayoutTools();
-    ui::KeepFormOnScreen(*this);
+    ui::KeepFormOnScreen(this);
     timer1_.start(HeartbeatPeriodMs());
     rx_.MyOptionUpdate();
     if (connect_ == 1) {

@@ -14,7 +14,7 @@
 #include "shell/clsMDIPlaceWindow.h"
 #include "shell/frmMain.h"
 #include "shell/frmTitle.h"
-#include "ui/WindowGeometry.h"
+#include "ui/Geometry.h"
 
 namespace corvell::shell {
 
@@ -105,7 +105,7 @@ void frmMain::cmdComPort(std::string_view) {
     if (!comDialog_) comDialog_ = new DlgComOption(rx_, *parts_.settings, this);
     comDialog_->setModal(false);
     comDialog_->LoadDialog();
-    ui::CentreFormOnForm(*comDialog_, *this);
+    ui::CentreFormOnForm(comDialog_, this);
     comDialog_->show();
 }
 
@@ -121,7 +121,7 @@ void frmMain::cmdExtSp(std::string_view) {
     }
     if (!afOption_) return;
     afOption_->Load();
-    ui::CentreFormOnForm(*afOption_, *this);
+    ui::CentreFormOnForm(afOption_, this);
     rx_.setAfmute(1);
     afOption_->show();
 }

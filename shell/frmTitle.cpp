@@ -10,7 +10,8 @@
 #include "core/ProgramValues.h"
 #include "resources/Artwork.h"
 #include "resources/StringTable.h"
-#include "ui/LabelFit.h"
+#include "ui/Fonts.h"
+#include "ui/Labels.h"
 
 namespace corvell::shell {
 
@@ -47,7 +48,7 @@ frmTitle::frmTitle(QWidget* parent) : QDialog(parent) {
     QPalette red = kind_->palette();
     red.setColor(QPalette::WindowText, QColor(128, 0, 0));
     kind_->setPalette(red);
-    for (QLabel* l : {kind_, rev_, platform_, copy_}) ui::SetControlFont(*l, 9, false);
+    for (QLabel* l : {kind_, rev_, platform_, copy_}) ui::SetControlFont(l, 9, false);
     ok_->adjustSize();
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
 }
@@ -67,8 +68,8 @@ QSize frmTitle::LayoutTitle() {
     name_->move((L - nameW) / 2, static_cast<int>(nameH * 1.3));
     const int nameTop = name_->y();
 
-    auto fit = [&](QLabel& label, int id, double size, double wFactor, double hFactor) {
-        ui::FitLabelAndCentre(0, label, resText(id), size, 0, 0, half_even(L * wFactor),
+    auto fit = [&](QLabel& label, int id, int16_t size, double wFactor, double hFactor) {
+        ui::FitLabelAndCentre(0, &label, resText(id), size, 0, 0, half_even(L * wFactor),
                               half_even(nameH * hFactor));
         QFont f = label.font();
         f.setBold(false);

@@ -1,56 +1,67 @@
 #include "ui/FileDialogs.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 
 namespace corvell::ui {
-
 namespace {
 
-QString qtFilter(const QString& filter) {
-    const int bar = filter.indexOf('|');
-    if (bar < 0) return filter;
-    return filter.left(bar) + " (" + filter.mid(bar + 1).replace(';', ' ') + ")";
-}
-
-QString withExtension(QString name, const QString& ext) {
-    if (!name.isEmpty() && !ext.isEmpty() && QFileInfo(name).suffix().isEmpty()) {
-        name += "." + ext;
+std::optional<QString> runDialog(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(QApplication::activeWindow(), request.title, request.initialDir);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen && request.fileMustExist
+                           ? QFileDialog::ExistingFile
+                           : QFileDialog::AnyFile);
+    const QStringList filters = qtNameFilters(request.filter);
+    if (!filters.isEmpty()) dialog.setNameFilters(filters);
+    if (!request.defaultExtension.isEmpty()) dialog.setDefaultSuffix(request.defaultExtension);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
+    if (!request.fileName.isEmpty() && !request.fileName.contains('*')) {
+        dialog.selectFile(request.fileName);
     }
-    return name;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst();
 }
 
-class QtFileChooser : public FileChooser {
+class QtFileDialogs : public FileDialogs {
   public:
-    std::optional<QString> open(QWidget* owner, const FileDialogRequest& r) override {
-        QFileDialog dialog(owner, QString(), r.fileName, qtFilter(r.filter));
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(r.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-        dialog.setDefaultSuffix(r.defaultExt);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-        return dialog.selectedFiles().front();
+    std::optional<QString> getOpenFileName(const FileDialogRequest& request) override {
+        return runDialog(request, QFileDialog::AcceptOpen);
     }
-    std::optional<QString> save(QWidget* owner, const FileDialogRequest& r) override {
-        QFileDialog dialog(owner, QString(), r.fileName, qtFilter(r.filter));
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(r.defaultExt);
-        if (!r.overwritePrompt) dialog.setOption(QFileDialog::DontConfirmOverwrite);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-        return withExtension(dialog.selectedFiles().front(), r.defaultExt);
+    std::optional<QString> getSaveFileName(const FileDialogRequest& request) override {
+        return runDialog(request, QFileDialog::AcceptSave);
     }
 };
 
-FileChooser* installed = nullptr;
+FileDialogs* g_installed = nullptr;
 
 }  // namespace
 
-FileChooser& fileChooser() {
-    static QtFileChooser qt;
-    return installed ? *installed : qt;
+FileDialogs& fileDialogs() {
+    static QtFileDialogs qtDialogs;
+    return g_installed != nullptr ? *g_installed : qtDialogs;
 }
 
-void setFileChooser(FileChooser* chooser) {
-    installed = chooser;
+void setFileDialogs(FileDialogs* dialogs) {
+    g_installed = dialogs;
+}
+
+QStringList qtNameFilters(const QString& filter) {
+    const QStringList parts = filter.split('|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString description = parts[i].trimmed();
+        const QString patterns = parts[i + 1].split(';', Qt::SkipEmptyParts).join(' ');
+        if (description.endsWith('(' + patterns + ')')) {
+            filters << description;
+        } else {
+            filters << QStringLiteral("%1 (%2)").arg(description, patterns);
+        }
+    }
+    return filters;
 }
 
 }  // namespace corvell::ui

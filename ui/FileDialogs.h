@@ -1,33 +1,42 @@
-// Open and save file dialogs behind a seam: the program shows Qt's dialogs, tests install a
-// chooser that answers. An empty answer means the user cancelled.
+// The open and save file dialogs, behind a seam: the program shows Qt's dialogs, tests install
+// a scripted stand-in (tests/support/ScriptedFileDialogs.h) that records each request and
+// answers it. A cancelled dialog answers with no value.
 // Thread contract: user-interface thread only.
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
-
-class QWidget;
 
 namespace corvell::ui {
 
 struct FileDialogRequest {
-    QString filter;          // e.g. "*.MCH|*.mch": description before the bar, pattern after it
-    QString defaultExt;      // added when the chosen name has none, e.g. "MCH"
-    QString fileName;        // the name the dialog starts with (may hold a directory)
-    bool mustExist = false;  // open: the file must exist
-    bool overwritePrompt = true;  // save: ask before replacing a file
+    QString title;
+    // Pairs of description and patterns joined by "|", patterns split by ";":
+    // "Wave Audio|*.WAV|All Files|*.*".
+    QString filter;
+    QString defaultExtension;  // added to a typed name that has none ("MCH")
+    QString fileName;          // the name offered at first; may be a pattern such as "*.MCH"
+    QString initialDir;
+    bool fileMustExist = false;    // open: only an existing file can be chosen
+    bool overwritePrompt = false;  // save: asks before replacing a file
 };
 
-class FileChooser {
+class FileDialogs {
   public:
-    virtual ~FileChooser() = default;
-    virtual std::optional<QString> open(QWidget* owner, const FileDialogRequest& request) = 0;
-    virtual std::optional<QString> save(QWidget* owner, const FileDialogRequest& request) = 0;
+    virtual ~FileDialogs() = default;
+    virtual std::optional<QString> getOpenFileName(const FileDialogRequest& request) = 0;
+    virtual std::optional<QString> getSaveFileName(const FileDialogRequest& request) = 0;
 };
 
-// The chooser in use: the one installed, else Qt's dialogs.
-FileChooser& fileChooser();
-// nullptr brings back Qt's dialogs. Not owned.
-void setFileChooser(FileChooser* chooser);
+// The dialogs in use: Qt's unless a stand-in is installed.
+FileDialogs& fileDialogs();
+// Installs a stand-in (not owned); nullptr returns to Qt's dialogs.
+void setFileDialogs(FileDialogs* dialogs);
+
+// "Wave Audio|*.WAV;*.WAVE|All Files|*.*" as Qt's name filters
+// {"Wave Audio (*.WAV *.WAVE)", "All Files (*.*)"}. A description that already ends with its
+// patterns in brackets is kept as it is.
+QStringList qtNameFilters(const QString& filter);
 
 }  // namespace corvell::ui

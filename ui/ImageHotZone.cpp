@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "resources/Artwork.h"
 #include "ui/Twips.h"
 #include "ui/VirtualKeys.h"
 
@@ -12,7 +13,9 @@ namespace corvell::ui {
 namespace {
 
 ImageHotZone::PixmapSource& defaultSource() {
-    static ImageHotZone::PixmapSource source;
+    static ImageHotZone::PixmapSource source = [](int id, qreal ratio) {
+        return corvell::art::artwork(id, ratio);
+    };
     return source;
 }
 

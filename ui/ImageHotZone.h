@@ -20,8 +20,8 @@ class ImageHotZone : public QWidget {
     // Gives the bitmap of an id at a device pixel ratio; a null pixmap for an unknown id.
     using PixmapSource = std::function<QPixmap(int id, qreal devicePixelRatio)>;
 
-    // The source every new hot zone takes unless it is given its own (the artwork catalog once
-    // the program installs it; until then none, and hot zones stay empty).
+    // The source every new hot zone takes unless it is given its own; the artwork catalog
+    // (corvell::art::artwork) until another is set.
     static void setDefaultPixmapSource(PixmapSource source);
 
     explicit ImageHotZone(int index, QWidget* parent = nullptr, PixmapSource source = {});

@@ -2,89 +2,90 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QThread>
+#include <vector>
 
 namespace corvell::ui {
-
 namespace {
 
 using platform::MessageButtons;
 using platform::MessageIcon;
 using platform::MessageResult;
 
-platform::MessageResult showOnThisThread(const platform::MessageRequest& r) {
-    QMessageBox box(QApplication::activeWindow());
-    box.setWindowTitle(QString::fromStdString(r.title));
-    box.setText(QString::fromStdString(r.text));
-    switch (r.icon) {
+struct Choice {
+    QMessageBox::StandardButton button;
+    MessageResult result;
+};
+
+std::vector<Choice> choicesOf(MessageButtons buttons) {
+    switch (buttons) {
+        case MessageButtons::Ok:
+            return {{QMessageBox::Ok, MessageResult::Ok}};
+        case MessageButtons::OkCancel:
+            return {{QMessageBox::Ok, MessageResult::Ok},
+                    {QMessageBox::Cancel, MessageResult::Cancel}};
+        case MessageButtons::YesNo:
+            return {{QMessageBox::Yes, MessageResult::Yes}, {QMessageBox::No, MessageResult::No}};
+        case MessageButtons::YesNoCancel:
+            return {{QMessageBox::Yes, MessageResult::Yes},
+                    {QMessageBox::No, MessageResult::No},
+                    {QMessageBox::Cancel, MessageResult::Cancel}};
+        case MessageButtons::RetryCancel:
+            return {{QMessageBox::Retry, MessageResult::Retry},
+                    {QMessageBox::Cancel, MessageResult::Cancel}};
+    }
+    return {{QMessageBox::Ok, MessageResult::Ok}};
+}
+
+QMessageBox::Icon iconOf(MessageIcon icon) {
+    switch (icon) {
         case MessageIcon::Information:
-            box.setIcon(QMessageBox::Information);
-            break;
+            return QMessageBox::Information;
         case MessageIcon::Warning:
-            box.setIcon(QMessageBox::Warning);
-            break;
+            return QMessageBox::Warning;
         case MessageIcon::Error:
-            box.setIcon(QMessageBox::Critical);
-            break;
+            return QMessageBox::Critical;
         case MessageIcon::Question:
-            box.setIcon(QMessageBox::Question);
-            break;
+            return QMessageBox::Question;
         case MessageIcon::None:
             break;
     }
-    struct Choice {
-        QMessageBox::StandardButton button;
-        MessageResult result;
-    };
-    std::vector<Choice> choices;
-    switch (r.buttons) {
-        case MessageButtons::Ok:
-            choices = {{QMessageBox::Ok, MessageResult::Ok}};
-            break;
-        case MessageButtons::OkCancel:
-            choices = {{QMessageBox::Ok, MessageResult::Ok},
-                       {QMessageBox::Cancel, MessageResult::Cancel}};
-            break;
-        case MessageButtons::YesNo:
-            choices = {{QMessageBox::Yes, MessageResult::Yes},
-                       {QMessageBox::No, MessageResult::No}};
-            break;
-        case MessageButtons::YesNoCancel:
-            choices = {{QMessageBox::Yes, MessageResult::Yes},
-                       {QMessageBox::No, MessageResult::No},
-                       {QMessageBox::Cancel, MessageResult::Cancel}};
-            break;
-        case MessageButtons::RetryCancel:
-            choices = {{QMessageBox::Retry, MessageResult::Retry},
-                       {QMessageBox::Cancel, MessageResult::Cancel}};
-            break;
-    }
-    QMessageBox::StandardButtons all;
-    for (const Choice& c : choices) all |= c.button;
-    box.setStandardButtons(all);
-    const std::size_t def = static_cast<std::size_t>(std::max(0, r.defaultButton));
-    if (def < choices.size()) box.setDefaultButton(choices[def].button);
-    const int answer = box.exec();
+    return QMessageBox::NoIcon;
+}
+
+// The texts carry the line breaks of the system they were written for.
+QString plain(const std::string& text) {
+    return QString::fromStdString(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+MessageResult showOnThisThread(const platform::MessageRequest& request) {
+    const std::vector<Choice> choices = choicesOf(request.buttons);
+    QMessageBox box(iconOf(request.icon), plain(request.title), plain(request.text),
+                    QMessageBox::NoButton, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    QMessageBox::StandardButtons buttons;
+    for (const Choice& c : choices) buttons |= c.button;
+    box.setStandardButtons(buttons);
+    const auto index = static_cast<size_t>(request.defaultButton);
+    box.setDefaultButton(choices[index < choices.size() ? index : 0].button);
+    // Escape and the close box answer with Cancel where there is one, else the default.
+    box.setEscapeButton(buttons.testFlag(QMessageBox::Cancel)
+                            ? QMessageBox::Cancel
+                            : choices[index < choices.size() ? index : 0].button);
+    box.exec();
+    const auto clicked = box.standardButton(box.clickedButton());
     for (const Choice& c : choices) {
-        if (answer == c.button) return c.result;
+        if (c.button == clicked) return c.result;
     }
-    // Closed by Esc or the close box: the cancelling answer where there is one.
-    return choices.size() > 1 ? choices.back().result : choices.front().result;
+    return platform::defaultAnswer(request);
 }
 
 }  // namespace
 
-QtMessagePresenter::QtMessagePresenter() {
-    platform::setMessagePresenter(this);
-}
-
-QtMessagePresenter::~QtMessagePresenter() {
-    platform::setMessagePresenter(nullptr);
-}
-
-platform::MessageResult QtMessagePresenter::present(const platform::MessageRequest& request) {
+MessageResult QtMessagePresenter::present(const platform::MessageRequest& request) {
     QCoreApplication* app = QCoreApplication::instance();
-    if (!app) return platform::defaultAnswer(request);
+    if (app == nullptr) return platform::defaultAnswer(request);
     if (QThread::currentThread() == app->thread()) return showOnThisThread(request);
     MessageResult result = platform::defaultAnswer(request);
     QMetaObject::invokeMethod(

@@ -1,8 +1,8 @@
-// The message-box presenter the program installs at start-up: shows a real Qt message box on
-// the user-interface thread, whichever thread asks (a call from another thread waits there
-// until the user has answered).
-// Thread contract: present() may be called from any thread once the presenter exists; create
-// and destroy it on the user-interface thread.
+// Shows the program's message boxes as Qt dialogs. Installed once at start-up; a box asked for
+// from another thread (the link library's threads) is shown on the user-interface thread while
+// the asking thread waits for the answer. Texts are plain text, never rich text.
+// Thread contract: present() may be called from any thread once a QApplication exists; the
+// asking thread must not be one the user-interface thread is waiting for.
 #pragma once
 
 #include "platform/message_box.h"
@@ -11,13 +11,19 @@ namespace corvell::ui {
 
 class QtMessagePresenter : public platform::MessagePresenter {
   public:
-    // Installs itself; the destructor removes it again.
-    QtMessagePresenter();
-    ~QtMessagePresenter() override;
-    QtMessagePresenter(const QtMessagePresenter&) = delete;
-    QtMessagePresenter& operator=(const QtMessagePresenter&) = delete;
-
     platform::MessageResult present(const platform::MessageRequest& request) override;
+};
+
+// Installs the presenter for the life of the object (the program keeps one in main()).
+class ScopedQtMessagePresenter {
+  public:
+    ScopedQtMessagePresenter() { platform::setMessagePresenter(&presenter_); }
+    ~ScopedQtMessagePresenter() { platform::setMessagePresenter(nullptr); }
+    ScopedQtMessagePresenter(const ScopedQtMessagePresenter&) = delete;
+    ScopedQtMessagePresenter& operator=(const ScopedQtMessagePresenter&) = delete;
+
+  private:
+    QtMessagePresenter presenter_;
 };
 
 }  // namespace corvell::ui

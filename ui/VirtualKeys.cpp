@@ -5,140 +5,98 @@
 namespace corvell::ui {
 namespace {
 
-// Keys of the numeric keypad whose code differs from the main keyboard's.
+struct KeyRow {
+    int qtKey;
+    int code;
+};
+
+// Keys of the numeric keypad whose code differs from the main keyboard's (Enter and the
+// navigation keys read as on the main keyboard).
+constexpr KeyRow kKeypadKeys[] = {
+    {Qt::Key_Asterisk, vk::Multiply},
+    {Qt::Key_Plus, vk::Add},
+    {Qt::Key_Minus, vk::Subtract},
+    {Qt::Key_Period, vk::Decimal},
+    {Qt::Key_Slash, vk::Divide},
+    {Qt::Key_Comma, vk::Decimal},  // the decimal key of layouts that write a decimal comma
+};
+
+// Keys that are not characters.
+constexpr KeyRow kControlKeys[] = {
+    {Qt::Key_Backspace, vk::Back},
+    {Qt::Key_Tab, vk::Tab},
+    {Qt::Key_Backtab, vk::Tab},
+    {Qt::Key_Clear, vk::Clear},
+    {Qt::Key_Return, vk::Return},
+    {Qt::Key_Enter, vk::Return},
+    {Qt::Key_Shift, vk::Shift},
+    {Qt::Key_Control, vk::Control},
+    {Qt::Key_Alt, vk::Menu},
+    {Qt::Key_Pause, vk::Pause},
+    {Qt::Key_CapsLock, vk::Capital},
+    {Qt::Key_Escape, vk::Escape},
+    {Qt::Key_Space, vk::Space},
+    {Qt::Key_PageUp, vk::Prior},
+    {Qt::Key_PageDown, vk::Next},
+    {Qt::Key_End, vk::End},
+    {Qt::Key_Home, vk::Home},
+    {Qt::Key_Left, vk::Left},
+    {Qt::Key_Up, vk::Up},
+    {Qt::Key_Right, vk::Right},
+    {Qt::Key_Down, vk::Down},
+    {Qt::Key_Insert, vk::Insert},
+    {Qt::Key_Delete, vk::Delete},
+    {Qt::Key_NumLock, vk::NumLock},
+    {Qt::Key_ScrollLock, vk::Scroll},
+};
+
+// Symbols, named by the key of a US keyboard that types them (shifted or not).
+constexpr KeyRow kSymbolKeys[] = {
+    {Qt::Key_Exclam, '1'},
+    {Qt::Key_At, '2'},
+    {Qt::Key_NumberSign, '3'},
+    {Qt::Key_Dollar, '4'},
+    {Qt::Key_Percent, '5'},
+    {Qt::Key_AsciiCircum, '6'},
+    {Qt::Key_Ampersand, '7'},
+    {Qt::Key_Asterisk, '8'},
+    {Qt::Key_ParenLeft, '9'},
+    {Qt::Key_ParenRight, '0'},
+    {Qt::Key_Semicolon, vk::OemSemicolon},
+    {Qt::Key_Colon, vk::OemSemicolon},
+    {Qt::Key_Equal, vk::OemPlus},
+    {Qt::Key_Plus, vk::OemPlus},
+    {Qt::Key_Comma, vk::OemComma},
+    {Qt::Key_Less, vk::OemComma},
+    {Qt::Key_Minus, vk::OemMinus},
+    {Qt::Key_Underscore, vk::OemMinus},
+    {Qt::Key_Period, vk::OemPeriod},
+    {Qt::Key_Greater, vk::OemPeriod},
+    {Qt::Key_Slash, vk::OemSlash},
+    {Qt::Key_Question, vk::OemSlash},
+    {Qt::Key_QuoteLeft, vk::OemTilde},
+    {Qt::Key_AsciiTilde, vk::OemTilde},
+    {Qt::Key_BracketLeft, vk::OemOpenBracket},
+    {Qt::Key_BraceLeft, vk::OemOpenBracket},
+    {Qt::Key_Backslash, vk::OemBackslash},
+    {Qt::Key_Bar, vk::OemBackslash},
+    {Qt::Key_BracketRight, vk::OemCloseBracket},
+    {Qt::Key_BraceRight, vk::OemCloseBracket},
+    {Qt::Key_Apostrophe, vk::OemQuote},
+    {Qt::Key_QuoteDbl, vk::OemQuote},
+};
+
+template <size_t N>
+int lookUp(const KeyRow (&table)[N], int qtKey) {
+    for (const KeyRow& row : table) {
+        if (row.qtKey == qtKey) return row.code;
+    }
+    return 0;
+}
+
 int keypadKey(int qtKey) {
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return vk::Numpad0 + (qtKey - Qt::Key_0);
-    switch (qtKey) {
-        case Qt::Key_Asterisk:
-            return vk::Multiply;
-        case Qt::Key_Plus:
-            return vk::Add;
-        case Qt::Key_Minus:
-            return vk::Subtract;
-        case Qt::Key_Period:
-        case Qt::Key_Comma:  // the decimal key of layouts that write a decimal comma
-            return vk::Decimal;
-        case Qt::Key_Slash:
-            return vk::Divide;
-        default:
-            return 0;  // Enter and the navigation keys read as on the main keyboard
-    }
-}
-
-// Shifted symbols of a US keyboard, named by the key that types them.
-int symbolKey(int qtKey) {
-    switch (qtKey) {
-        case Qt::Key_Exclam:
-            return '1';
-        case Qt::Key_At:
-            return '2';
-        case Qt::Key_NumberSign:
-            return '3';
-        case Qt::Key_Dollar:
-            return '4';
-        case Qt::Key_Percent:
-            return '5';
-        case Qt::Key_AsciiCircum:
-            return '6';
-        case Qt::Key_Ampersand:
-            return '7';
-        case Qt::Key_Asterisk:
-            return '8';
-        case Qt::Key_ParenLeft:
-            return '9';
-        case Qt::Key_ParenRight:
-            return '0';
-        case Qt::Key_Semicolon:
-        case Qt::Key_Colon:
-            return vk::OemSemicolon;
-        case Qt::Key_Equal:
-        case Qt::Key_Plus:
-            return vk::OemPlus;
-        case Qt::Key_Comma:
-        case Qt::Key_Less:
-            return vk::OemComma;
-        case Qt::Key_Minus:
-        case Qt::Key_Underscore:
-            return vk::OemMinus;
-        case Qt::Key_Period:
-        case Qt::Key_Greater:
-            return vk::OemPeriod;
-        case Qt::Key_Slash:
-        case Qt::Key_Question:
-            return vk::OemSlash;
-        case Qt::Key_QuoteLeft:
-        case Qt::Key_AsciiTilde:
-            return vk::OemTilde;
-        case Qt::Key_BracketLeft:
-        case Qt::Key_BraceLeft:
-            return vk::OemOpenBracket;
-        case Qt::Key_Backslash:
-        case Qt::Key_Bar:
-            return vk::OemBackslash;
-        case Qt::Key_BracketRight:
-        case Qt::Key_BraceRight:
-            return vk::OemCloseBracket;
-        case Qt::Key_Apostrophe:
-        case Qt::Key_QuoteDbl:
-            return vk::OemQuote;
-        default:
-            return 0;
-    }
-}
-
-int controlKey(int qtKey) {
-    switch (qtKey) {
-        case Qt::Key_Backspace:
-            return vk::Back;
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-            return vk::Tab;
-        case Qt::Key_Clear:
-            return vk::Clear;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return vk::Return;
-        case Qt::Key_Shift:
-            return vk::Shift;
-        case Qt::Key_Control:
-            return vk::Control;
-        case Qt::Key_Alt:
-            return vk::Menu;
-        case Qt::Key_Pause:
-            return vk::Pause;
-        case Qt::Key_CapsLock:
-            return vk::Capital;
-        case Qt::Key_Escape:
-            return vk::Escape;
-        case Qt::Key_Space:
-            return vk::Space;
-        case Qt::Key_PageUp:
-            return vk::Prior;
-        case Qt::Key_PageDown:
-            return vk::Next;
-        case Qt::Key_End:
-            return vk::End;
-        case Qt::Key_Home:
-            return vk::Home;
-        case Qt::Key_Left:
-            return vk::Left;
-        case Qt::Key_Up:
-            return vk::Up;
-        case Qt::Key_Right:
-            return vk::Right;
-        case Qt::Key_Down:
-            return vk::Down;
-        case Qt::Key_Insert:
-            return vk::Insert;
-        case Qt::Key_Delete:
-            return vk::Delete;
-        case Qt::Key_NumLock:
-            return vk::NumLock;
-        case Qt::Key_ScrollLock:
-            return vk::Scroll;
-        default:
-            return 0;
-    }
+    return lookUp(kKeypadKeys, qtKey);
 }
 
 }  // namespace
@@ -150,8 +108,8 @@ int virtualKeyFromQt(int qtKey, Qt::KeyboardModifiers modifiers) {
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return vk::Key0 + (qtKey - Qt::Key_0);
     if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return vk::KeyA + (qtKey - Qt::Key_A);
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) return vk::F1 + (qtKey - Qt::Key_F1);
-    if (const int code = controlKey(qtKey)) return code;
-    return symbolKey(qtKey);
+    if (const int code = lookUp(kControlKeys, qtKey)) return code;
+    return lookUp(kSymbolKeys, qtKey);
 }
 
 int virtualKeyFromQt(const QKeyEvent& event) {

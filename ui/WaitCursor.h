@@ -1,17 +1,15 @@
-// The hourglass while a slow step runs: shown by the constructor, the previous cursor back
-// when the guard goes out of scope (also on an early return).
+// Shows the busy cursor over the whole program for the life of the object.
 // Thread contract: user-interface thread only.
 #pragma once
 
-#include <QApplication>
-#include <QCursor>
+#include <QGuiApplication>
 
 namespace corvell::ui {
 
 class WaitCursor {
   public:
-    WaitCursor() { QApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
 };

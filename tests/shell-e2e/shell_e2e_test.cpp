@@ -14,13 +14,13 @@
 #include "memory/clsMEMORY.h"
 #include "platform/message_box.h"
 #include "shell/frmMain.h"
+#include "tests/support/ScriptedFileDialogs.h"
 #include "tests/support/fast_emulator.h"
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/manual_clock.h"
 #include "tests/support/temp_home.h"
 #include "tools/rx-emulator/control_commands.h"
 #include "tools/rx-emulator/rx_emulator.h"
-#include "ui/FileDialogs.h"
 #include "ui/ImageHotZone.h"
 
 namespace corvell::test {
@@ -139,19 +139,9 @@ TEST_F(ShellE2e, ASilentReceiverPromptsExactlyOnceAndRetryAfterItSpeaksRecovers)
     EXPECT_EQ(presenter.texts.size(), 1u);
 }
 
-class ChooseFile : public ui::FileChooser {
-  public:
-    explicit ChooseFile(QString path) : path_(std::move(path)) { ui::setFileChooser(this); }
-    ~ChooseFile() override { ui::setFileChooser(nullptr); }
-    std::optional<QString> open(QWidget*, const ui::FileDialogRequest&) override { return path_; }
-    std::optional<QString> save(QWidget*, const ui::FileDialogRequest&) override { return path_; }
-
-  private:
-    QString path_;
-};
-
 TEST_F(ShellE2e, OpeningARealMemoryFileTunesToItsActiveChannel) {
-    ChooseFile chooser(QString(CORVELL_SOURCE_DIR) + "/tests/fixtures/windows.MCH");
+    ScriptedFileDialogs chooser;
+    chooser.answerNext(QString(CORVELL_SOURCE_DIR) + "/tests/fixtures/windows.MCH");
     fx.open();
     fx.main->KeyAction("POWER");
     ASSERT_TRUE(linked());

@@ -12,8 +12,8 @@
 #include "platform/window_messages.h"
 #include "shell/DlgComOption.h"
 #include "tests/shell/frame_test_base.h"
+#include "tests/support/ScriptedFileDialogs.h"
 #include "tests/support/artifacts.h"
-#include "ui/FileDialogs.h"
 
 namespace corvell::test {
 namespace {
@@ -284,22 +284,6 @@ TEST_F(Life, ClosingAsksToSaveChangedChannelsAndAFailedSaveKeepsItRunning) {
     EXPECT_EQ(shown[0].buttons, platform::MessageButtons::YesNoCancel);
 }
 
-class ChooseFile : public ui::FileChooser {
-  public:
-    ChooseFile() { ui::setFileChooser(this); }
-    ~ChooseFile() override { ui::setFileChooser(nullptr); }
-    std::optional<QString> answer;
-    std::vector<ui::FileDialogRequest> asked;
-    std::optional<QString> open(QWidget*, const ui::FileDialogRequest& r) override {
-        asked.push_back(r);
-        return answer;
-    }
-    std::optional<QString> save(QWidget*, const ui::FileDialogRequest& r) override {
-        asked.push_back(r);
-        return answer;
-    }
-};
-
 TEST_F(Life, NewAlwaysAsksAndCancelLeavesTheChangedFlagAsItWas) {
     open();
     for (bool changed : {false, true}) {
@@ -317,15 +301,17 @@ TEST_F(Life, NewAlwaysAsksAndCancelLeavesTheChangedFlagAsItWas) {
 }
 
 TEST_F(Life, OpenTunesToTheFilesActiveChannelAndSaveAsStartsAtTheCurrentName) {
-    ChooseFile chooser;
+    ScriptedFileDialogs chooser;
     open();
     const std::string fixture = std::string(CORVELL_SOURCE_DIR) + "/tests/fixtures/windows.MCH";
-    chooser.answer = QString::fromStdString(fixture);
+    chooser.answerNext(QString::fromStdString(fixture));
     rs.clear();
     main().KeyAction("OPEN");
-    ASSERT_EQ(chooser.asked.size(), 1u);
-    EXPECT_TRUE(chooser.asked[0].mustExist);
-    EXPECT_EQ(chooser.asked[0].fileName, "*.MCH");
+    ASSERT_EQ(chooser.shown().size(), 1u);
+    EXPECT_FALSE(chooser.shown()[0].save);
+    EXPECT_TRUE(chooser.shown()[0].request.fileMustExist);
+    EXPECT_EQ(chooser.shown()[0].request.fileName, "*.MCH");
+    EXPECT_EQ(chooser.shown()[0].request.filter, "*.MCH|*.mch");
     EXPECT_EQ(ProgramMemory().filepath(), fixture);
     clsMchDATA& active =
         ProgramMemory().chData(ProgramMemory().ActiveBank(), ProgramMemory().ActiveCh());
@@ -333,11 +319,13 @@ TEST_F(Life, OpenTunesToTheFilesActiveChannelAndSaveAsStartsAtTheCurrentName) {
     EXPECT_EQ(fx.rx->Frequency(), active.lngFreq());
     EXPECT_EQ(fx.rx->ModeText(), active.ModeText());
 
-    chooser.answer.reset();  // Cancel in the save dialog writes nothing
+    chooser.answerNext(std::nullopt);  // Cancel in the save dialog writes nothing
     main().KeyAction("SAVEAS");
-    EXPECT_EQ(chooser.asked.back().fileName.toStdString(), fixture);
+    EXPECT_EQ(chooser.shown().back().request.fileName.toStdString(), fixture);
+    EXPECT_TRUE(chooser.shown().back().request.overwritePrompt);
+    EXPECT_EQ(ProgramMemory().filepath(), fixture);
     const std::string copy = home.path("COPY.MCH");
-    chooser.answer = QString::fromStdString(copy);
+    chooser.answerNext(QString::fromStdString(copy));
     main().KeyAction("SAVEAS");
     EXPECT_EQ(ProgramMemory().filepath(), copy);
     EXPECT_FALSE(home.read("COPY.MCH").empty());

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <vector>
 
+#include "resources/Artwork.h"
 #include "ui/ImageHotZone.h"
 
 namespace corvell::ui {
@@ -133,6 +134,23 @@ TEST_F(ImageHotZoneTest, AScreenReaderFindsTheKeyByItsLegendAsAButtonAndCanPress
     ASSERT_EQ(down.count(), 1);
     EXPECT_EQ(up.count(), 1);
     EXPECT_EQ(down.takeFirst().at(1).toInt(), 1);  // a left click
+}
+
+TEST(ImageHotZone, ShowsTheArtworkCatalogsBitmapUnlessGivenAnotherSource) {
+    const int digitFive = 1605;
+    ASSERT_TRUE(corvell::art::hasArtwork(digitFive));
+    QWidget panel;
+    auto* zone = new ImageHotZone(1, &panel);
+    zone->setImageId(digitFive);
+    zone->resize(corvell::art::artworkSize(digitFive));
+    panel.resize(zone->size());
+    panel.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
+    const QImage shown = zone->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage drawn =
+        corvell::art::artwork(digitFive).toImage().convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(shown, drawn);
+    EXPECT_EQ(zone->sizeHint(), corvell::art::artworkSize(digitFive));
 }
 
 }  // namespace

@@ -1,0 +1,36 @@
+#include "ui/Geometry.h"
+
+#include <QGuiApplication>
+#include <QMdiSubWindow>
+#include <QScreen>
+#include <QWidget>
+
+namespace corvell::ui {
+
+QWidget* windowFrameOf(QWidget* form) {
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(form->parentWidget())) return frame;
+    return form;
+}
+
+void KeepFormOnScreen(QWidget* form) {
+    QWidget* frame = windowFrameOf(form);
+    QScreen* screen =
+        frame->screen() != nullptr ? frame->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    const QSize size = screen->geometry().size();
+    if (frame->x() > size.width() || frame->y() > size.height()) frame->move(0, 0);
+}
+
+void CentreFormOnForm(QWidget* form, QWidget* reference) {
+    QWidget* frame = windowFrameOf(form);
+    const QRect ref = windowFrameOf(reference)->frameGeometry();
+    const QRect own = frame->frameGeometry();
+    const int cx = ref.left() + ref.width() / 2;
+    const int cy = ref.top() + ref.height() / 2;
+    int left = cx - own.width() / 2;
+    int top = cy - own.height() / 2;
+    if (left < 0 || top < 0) left = top = 0;
+    frame->move(left, top);
+}
+
+}  // namespace corvell::ui

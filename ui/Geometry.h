@@ -1,0 +1,23 @@
+// Placing windows: keeping a window on the screen, centring one window over another, and the
+// frame that actually moves a form (its child-window frame when it lives in a QMdiArea).
+// Positions are pixels.
+// Thread contract: user-interface thread only.
+#pragma once
+
+class QWidget;
+
+namespace corvell::ui {
+
+// The widget that carries a form's position: the QMdiSubWindow around it when there is one,
+// else the form itself.
+QWidget* windowFrameOf(QWidget* form);
+
+// Moves the window to (0, 0) when its left edge lies beyond the screen's width or its top edge
+// beyond the screen's height (strictly); otherwise leaves it.
+void KeepFormOnScreen(QWidget* form);
+
+// Centres `form` over `reference` without changing its size; when either coordinate comes out
+// negative, both become 0.
+void CentreFormOnForm(QWidget* form, QWidget* reference);
+
+}  // namespace corvell::ui
