@@ -1,12 +1,12 @@
 #include "shell/clsMDIPlaceWindow.h"
 
-#include <QMdiSubWindow>
 #include <QWidget>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
 
 #include "core/clsProfileIO.h"
+#include "ui/Geometry.h"
 #include "ui/PanelWindow.h"
 #include "ui/Twips.h"
 
@@ -83,8 +83,7 @@ bool parsePlacement(const std::string& text, WindowPlacement& out) {
 }
 
 QWidget& clsMDIPlaceWindow::container(ui::PanelWindow& panel) {
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(panel.parentWidget())) return *sub;
-    return panel;
+    return *ui::windowFrameOf(&panel);
 }
 
 WindowPlacement clsMDIPlaceWindow::currentPlacement(QWidget& window, bool minimised) {
