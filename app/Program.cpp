@@ -8,6 +8,7 @@
 #include "core/ProgramObjects.h"
 #include "core/ProgramValues.h"
 #include "core/frmTesselbase.h"
+#include "memory/MemoryListOps.h"
 #include "memory/clsMEMORY.h"
 #include "platform/file_exists.h"
 #include "platform/program_dir.h"
@@ -86,6 +87,7 @@ bool Program::start() {
     parts.settings = &ProgramSettings();
     parts.placement = &placement_;
     parts.memory = &ProgramMemory();
+    parts.memoryList = &ProgramMemoryList();
     parts.panels = ProgramPanels(*receiver_);
     parts.programDir = exeDir;
     parts.helpFile = helpFile_;

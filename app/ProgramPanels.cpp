@@ -1,5 +1,7 @@
 #include "app/ProgramPanels.h"
 
+#include "memory/MemoryListOps.h"
+#include "memory/frmMch.h"
 #include "shell/StubPanel.h"
 
 namespace corvell::app {
@@ -7,7 +9,7 @@ namespace corvell::app {
 using shell::PanelSlot;
 using shell::StubPanel;
 
-std::array<shell::PanelFactory, shell::kPanelCount> ProgramPanels(frmTesselbase& receiver) {
+std::array<shell::PanelFactory, shell::kPanelCount> ProgramPanels(frmTesselbase& /*receiver*/) {
     // One row per slot, in the frame's fixed order.
     return {{
         /* frmRadio    */ [] { return new StubPanel(PanelSlot::Radio); },
@@ -18,7 +20,7 @@ std::array<shell::PanelFactory, shell::kPanelCount> ProgramPanels(frmTesselbase&
         /* frmTuner    */ [] { return new StubPanel(PanelSlot::Tuner); },
         /* frmDTMF     */ [] { return new StubPanel(PanelSlot::DTMF); },
         /* frmDSP      */ [] { return new StubPanel(PanelSlot::DSP); },
-        /* frmMch      */ [&receiver] { return new shell::StubMemoryList(receiver); },
+        /* frmMch      */ [] { return new frmMch(ProgramMemoryList()); },
     }};
 }
 

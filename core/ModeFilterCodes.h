@@ -1,63 +1,66 @@
-// The receiver's mode and filter codes and the texts the program stores them as: "AM" 2,
-// "WFM" 6, "CW" 3, "USB" 1, "LSB" 0 and any other text FM (5); "3k" 0, "6k" 1, "15k" 2,
-// "50k" 3 and any other text "230k" (4). Comparisons are exact and case-sensitive.
-// Stateless. Thread contract: any thread.
+// The receiver's mode and filter codes and the texts the program stores them as, from one
+// table each. The receiver object reads an unknown mode text as FM and an unknown filter text
+// as "230k"; the channel record has fallbacks of its own and uses the lookups that say "none".
+// Comparisons are exact and case-sensitive. Stateless. Thread contract: any thread.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
+
+#include "core/ReceiverCodes.h"
 
 namespace corvell {
 
+struct CodeName {
+    int32_t code;
+    const char* name;
+};
+
+inline constexpr CodeName kModeNames[] = {{kModeLSB, "LSB"}, {kModeUSB, "USB"}, {kModeAM, "AM"},
+                                          {kModeCW, "CW"},   {kModeFM, "FM"},   {kModeWFM, "WFM"}};
+inline constexpr CodeName kFilterNames[] = {{kFilter3k, "3k"},
+                                            {kFilter6k, "6k"},
+                                            {kFilter15k, "15k"},
+                                            {kFilter50k, "50k"},
+                                            {kFilter230k, "230k"}};
+
+template <std::size_t N>
+constexpr std::optional<int32_t> CodeOfName(const CodeName (&table)[N], std::string_view text) {
+    for (const CodeName& row : table) {
+        if (text == row.name) return row.code;
+    }
+    return std::nullopt;
+}
+
+template <std::size_t N>
+constexpr const char* NameOfCode(const CodeName (&table)[N], int32_t code) {
+    for (const CodeName& row : table) {
+        if (row.code == code) return row.name;
+    }
+    return nullptr;
+}
+
+// Any text that names no mode is FM.
 inline int32_t ModeCodeOf(std::string_view text) {
-    if (text == "AM") return 2;
-    if (text == "WFM") return 6;
-    if (text == "CW") return 3;
-    if (text == "USB") return 1;
-    if (text == "LSB") return 0;
-    return 5;
+    return CodeOfName(kModeNames, text).value_or(kModeFM);
 }
 
 // Code 4 and any unknown code read as "AM".
 inline const char* ModeNameOf(int32_t code) {
-    switch (code) {
-        case 0:
-            return "LSB";
-        case 1:
-            return "USB";
-        case 3:
-            return "CW";
-        case 5:
-            return "FM";
-        case 6:
-            return "WFM";
-        default:
-            return "AM";
-    }
+    const char* name = NameOfCode(kModeNames, code);
+    return name ? name : "AM";
 }
 
+// Any text that names no filter is "230k".
 inline int32_t FilterCodeOf(std::string_view text) {
-    if (text == "3k") return 0;
-    if (text == "6k") return 1;
-    if (text == "15k") return 2;
-    if (text == "50k") return 3;
-    return 4;
+    return CodeOfName(kFilterNames, text).value_or(kFilter230k);
 }
 
-// Code 4 and any unknown code read as "230k".
+// Any unknown code reads as "230k".
 inline const char* FilterNameOf(int32_t code) {
-    switch (code) {
-        case 0:
-            return "3k";
-        case 1:
-            return "6k";
-        case 2:
-            return "15k";
-        case 3:
-            return "50k";
-        default:
-            return "230k";
-    }
+    const char* name = NameOfCode(kFilterNames, code);
+    return name ? name : "230k";
 }
 
 }  // namespace corvell

@@ -84,12 +84,7 @@ std::string executableDirectory() {
 }
 
 void report(const std::string& text) {
-    platform::MessageRequest request;
-    request.text = text;
-    request.title = "Corvell";
-    request.buttons = platform::MessageButtons::Ok;
-    request.icon = platform::MessageIcon::Error;
-    platform::showMessage(request);
+    platform::tellUser(text, platform::MessageIcon::Error);
 }
 
 // Called with the mutex held; what is to be reported goes into `message`, shown once the mutex

@@ -5,6 +5,8 @@
 
 #include "core/ChannelRowText.h"
 #include "core/ProgramObjects.h"
+#include "core/ReceiverCodes.h"
+#include "platform/message_box.h"
 #include "platform/private_profile.h"
 
 namespace corvell {
@@ -30,7 +32,7 @@ clsAUTOMODE::clsAUTOMODE() {
 }
 
 clsAUTOMODE::~clsAUTOMODE() {
-    if (!WriteRows()) std::fprintf(stderr, "Corvell: the automatic mode rows were not saved\n");
+    if (!WriteRows()) platform::logLine("Corvell", "the automatic mode rows were not saved");
 }
 
 size_t clsAUTOMODE::index(int16_t i) {
@@ -59,7 +61,7 @@ void clsAUTOMODE::Default(clsMchDATA& record) const {
     record.setLngFreq(144000000);
     record.setLngFreqHigh(146000000);
     record.setIntMode(5);
-    record.setIntFilter(2);
+    record.setIntFilter(kFilter15k);
     record.setTsname("20kHz");
     record.setIntAtt(0);
 }

@@ -1,18 +1,11 @@
 #include "core/clsMchDATA.h"
 
+#include "core/ModeFilterCodes.h"
 #include "core/clsTSbase.h"
 
 namespace corvell {
 
 namespace {
-
-struct CodeText {
-    int16_t code;
-    const char* text;
-};
-
-constexpr CodeText kModes[] = {{0, "LSB"}, {1, "USB"}, {2, "AM"}, {3, "CW"}, {5, "FM"}, {6, "WFM"}};
-constexpr CodeText kFilters[] = {{0, "3k"}, {1, "6k"}, {2, "15k"}, {3, "50k"}, {4, "230k"}};
 
 // Length of the UTF-8 sequence that starts with `lead`; a byte that cannot start one counts
 // alone, so damaged text is still cut at a byte and never read past its end.
@@ -107,46 +100,37 @@ int32_t clsMchDATA::tsfrq() const {
     return step().tsfrq();
 }
 
+// A record reads an unknown mode as "AM" and an unknown filter as "50k", and stores an unknown
+// mode text as AM and an unknown filter text as "15k": files written that way read back so.
 std::string clsMchDATA::ModeText() const {
-    for (const CodeText& m : kModes) {
-        if (m.code == intMode_) return m.text;
-    }
-    return "AM";
+    const char* name = NameOfCode(kModeNames, intMode_);
+    return name ? name : "AM";
 }
 
 void clsMchDATA::setModeText(const std::string& text) {
-    int16_t code = 2;
-    for (const CodeText& m : kModes) {
-        if (text == m.text) code = m.code;
-    }
-    intMode_ = code;
+    intMode_ = static_cast<int16_t>(CodeOfName(kModeNames, text).value_or(kModeAM));
     intFilter_ = FilterCorrect(intMode_, intFilter_);
 }
 
 std::string clsMchDATA::FilterText() const {
-    for (const CodeText& f : kFilters) {
-        if (f.code == intFilter_) return f.text;
-    }
-    return "50k";
+    const char* name = NameOfCode(kFilterNames, intFilter_);
+    return name ? name : "50k";
 }
 
 void clsMchDATA::setFilterText(const std::string& text) {
-    int16_t code = 2;
-    for (const CodeText& f : kFilters) {
-        if (text == f.text) code = f.code;
-    }
+    const auto code = static_cast<int16_t>(CodeOfName(kFilterNames, text).value_or(kFilter15k));
     intFilter_ = FilterCorrect(intMode_, code);
 }
 
 int16_t clsMchDATA::FilterCorrect(int16_t mode, int16_t filter) {
-    int16_t lo = 1;
-    int16_t hi = 3;
-    if (mode == 6) {
-        lo = 3;
-        hi = 4;
-    } else if (mode == 0 || mode == 1 || mode == 3) {
-        lo = 0;
-        hi = 1;
+    int16_t lo = kFilter6k;
+    int16_t hi = kFilter50k;
+    if (mode == kModeWFM) {
+        lo = kFilter50k;
+        hi = kFilter230k;
+    } else if (mode == kModeLSB || mode == kModeUSB || mode == kModeCW) {
+        lo = kFilter3k;
+        hi = kFilter6k;
     }
     if (filter < lo) return lo;
     if (filter > hi) return hi;

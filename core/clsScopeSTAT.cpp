@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/ReceiverCodes.h"
 #include "core/ValueProcs.h"
 #include "core/clsTSbase.h"
 #include "core/frmTesselbase.h"
@@ -69,7 +70,7 @@ void clsScopeSTAT::RangeDown() {
 }
 
 bool clsScopeSTAT::IsWfmMode() const {
-    return rx_.mode() == 6;
+    return rx_.mode() == kModeWFM;
 }
 
 int32_t clsScopeSTAT::WidthRule(int32_t halfSpan) {

@@ -103,10 +103,12 @@ bool clsTSbase::chktsname_programts(std::string_view text, std::string& name, in
         unit = "M";
         s.pop_back();
     }
-    double v = LeadingNumber(s);
+    // The typed number is single precision, and so is the product: 4.0005k is 4001 Hz.
+    float v = static_cast<float>(LeadingNumber(s));
     if (!(v > 0 && v < 1000)) return false;
-    v = std::min(v, multiplier == 1 ? 999.0 : 999.9);
-    const auto stepHz = RoundToInt32(v * multiplier);
+    v = std::min(v, multiplier == 1 ? 999.0f : 999.9f);
+    const float product = v * static_cast<float>(multiplier);
+    const auto stepHz = RoundToInt32(product);
     // A step of 0 Hz would be divided by when aligning; such a text is no step.
     if (!stepHz || *stepHz < 1) return false;
     // The name states the step exactly, so that a saved name reads back as the same Hz.

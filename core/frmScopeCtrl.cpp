@@ -4,6 +4,7 @@
 
 #include "core/ProgramObjects.h"
 #include "core/QuillonApi.h"
+#include "core/ReceiverCodes.h"
 #include "core/clsScopeDATA.h"
 #include "core/clsScopeSTAT.h"
 #include "core/frmTesselbase.h"
@@ -53,7 +54,7 @@ void frmScopeCtrl::Task_exec() {
     if (rx_.Power() == 0 || rx_.Error() != 0) return;
     const int32_t bwidth = data_->bwidth();
     const int32_t n = bwidth < kMaxPollPerTick ? bwidth : kMaxPollPerTick;
-    if (data_->mode() == 0) return;
+    if (data_->mode() == kScopeOff) return;
     int32_t h = static_cast<int32_t>(std::nearbyint(bwidth / 2.0));
     if (h < 1) h = 1;
     const int32_t low = clsScopeDATA::kCentre - h;
@@ -69,7 +70,7 @@ void frmScopeCtrl::Task_exec() {
             ++cursor_;
         }
         int16_t v = static_cast<int16_t>(rs.RsGetScopeBuff(cursor_));
-        if (data_->mode() == 2) {
+        if (data_->mode() == kScopeSingle) {
             const int16_t stored = data_->SCOPE_buff_WoFlag(cursor_);
             const bool centre = cursor_ == clsScopeDATA::kCentre;
             if ((centre || cursor_ == clsScopeDATA::kCentre + 1) &&
@@ -97,13 +98,13 @@ bool frmScopeCtrl::SendCheck() {
 
     int16_t s = kStateOff;
     scanWait_ = false;
-    if (data.mode() != 0 && rx_.Blank() == 0) {
+    if (data.mode() != kScopeOff && rx_.Blank() == 0) {
         s = kStateContinuous;
-        data.setMode(1);
+        data.setMode(kScopeContinuous);
         const int32_t m = rx_.mode();
         if (m == 0 || m == 1 || m == 3) {
             s = kStateSingle;
-            data.setMode(2);
+            data.setMode(kScopeSingle);
             ScanCtrlRef* scan = rx_.ScanObj();
             if (scan && scan->pause() == 0 && scan->scanning() != 0) {
                 if (scan->status() != 16) {
@@ -128,7 +129,7 @@ bool frmScopeCtrl::SendCheck() {
 
     // The step and the WFM flag count too: a step change alone must reach the receiver, or a
     // click on the scope would tune by the old spacing.
-    const int16_t wfm = rx_.mode() == 6 ? stat.WFMmoni() : 0;
+    const int16_t wfm = rx_.mode() == kModeWFM ? stat.WFMmoni() : 0;
     const int16_t link = static_cast<int16_t>(rx_.LinkStat());
     const bool paramChanged = data.speed() != sentSpeed_ || data.bwidth() != sentBwidth_ ||
                               stat.TsLimit() != sentTsLimit_ || stat.TsHalf() != sentTsHalf_ ||

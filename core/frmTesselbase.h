@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/ReceiverCodes.h"
 #include "core/ScanCtrlRef.h"
 #include "core/clsTick.h"
 
@@ -38,8 +39,6 @@ class frmTesselbase : public QObject {
     static constexpr int32_t kRxerrSettleMs = 500;
     static constexpr int kFirstTimerMs = 100;
     static constexpr int kWatchTimerMs = 10000;
-    static constexpr int32_t kLinkStatConnecting = 8;
-    static constexpr int32_t kLinkStatLinked = 6;
 
     explicit frmTesselbase(QObject* parent = nullptr);
     ~frmTesselbase() override;

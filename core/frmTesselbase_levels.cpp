@@ -10,7 +10,7 @@ namespace corvell {
 namespace {
 
 bool hasFilterMemory(int32_t mode) {
-    return mode >= 0 && mode <= 6;
+    return mode >= kModeLSB && mode <= kModeWFM;
 }
 
 }  // namespace
@@ -41,14 +41,14 @@ void frmTesselbase::ModeGroup(int16_t code) {
 
 int32_t frmTesselbase::FilterCorrect(int32_t mode, int32_t filter) {
     switch (mode) {
-        case 2:
-            return ClampLong(0, 3, filter);
-        case 5:
-            return ClampLong(1, 3, filter);
-        case 6:
-            return ClampLong(3, 4, filter);
+        case kModeAM:
+            return ClampLong(kFilter3k, kFilter50k, filter);
+        case kModeFM:
+            return ClampLong(kFilter6k, kFilter50k, filter);
+        case kModeWFM:
+            return ClampLong(kFilter50k, kFilter230k, filter);
         default:
-            return ClampLong(0, 1, filter);
+            return ClampLong(kFilter3k, kFilter6k, filter);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "core/BandEdgeTables.h"
 #include "core/LocaleProcs.h"
 #include "core/QuillonApi.h"
+#include "core/ReceiverCodes.h"
 #include "core/ValueProcs.h"
 #include "core/clsScopeDATA.h"
 #include "core/clsScopeSTAT.h"
@@ -23,7 +24,7 @@ int16_t roundHalfEven(double v) {
 int32_t frmTesselbase::busy() const {
     const QuillonApi& rs = Quillon();
     const int32_t b = rs.RsGetBusy();
-    if (!scopeData_ || scopeData_->mode() != 2) return b;
+    if (!scopeData_ || scopeData_->mode() != kScopeSingle) return b;
     const int32_t t = rs.RsGetScanStat();
     if (t >= 1 && t <= 5) return 0;
     const int32_t threshold = 2 * squelch() - 256;

@@ -1,9 +1,9 @@
 #include "link/parse_reply.h"
 
 #include "link/darc_relay.h"
+#include "link/frame_grammar.h"
 #include "link/hex_pair.h"
 #include "link/receiver_state.h"
-#include "link/reply_assembler.h"
 
 namespace quillon {
 namespace {
@@ -91,7 +91,7 @@ void ParseO(const char* f, ReceiverState& state) {
 }  // namespace
 
 void ParseReply(const char* frame, int length, ReceiverState& state) {
-    if (length < 1 || length < ReplyAssembler::FrameLength(static_cast<uint8_t>(frame[0]))) return;
+    if (length < 1 || length < FrameLength(static_cast<uint8_t>(frame[0]))) return;
     switch (frame[0]) {
         case 'G':
             ParseG(frame[1], HexPair(frame[2], frame[3]), state);

@@ -1,30 +1,16 @@
 #include "link/reply_assembler.h"
 
+#include "link/frame_grammar.h"
 #include "link/parse_reply.h"
+#include "link/receiver_state.h"
 
 namespace quillon {
 
-int ReplyAssembler::FrameLength(uint8_t letter) {
-    switch (letter) {
-        case 'G':
-        case 'H':
-        case 'I':
-            return 4;
-        case 'J':
-            return 5;
-        case 'K':
-            return 18;
-        case 'L':
-            return 7;
-        case 'M':
-            return 21;
-        case 'N':
-            return 37;
-        case 'O':
-            return 53;
-        default:
-            return 0;
-    }
+void ReplyAssembler::Feed(const uint8_t* bytes, int32_t count) {
+    // A system-wide lock per data frame would cost more than parsing it; one per chunk keeps
+    // every frame whole for readers all the same.
+    DarcRelay::Batch batch(state_.relay());
+    for (int32_t i = 0; i < count; ++i) Feed(bytes[i]);
 }
 
 void ReplyAssembler::Feed(uint8_t byte) {
@@ -34,8 +20,7 @@ void ReplyAssembler::Feed(uint8_t byte) {
         expected_ = length;
         return;
     }
-    const bool hexDigit = (byte >= '0' && byte <= '9') || (byte >= 'A' && byte <= 'F');
-    if (!hexDigit) {
+    if (!IsFrameDigit(byte)) {
         expected_ = 0;  // the frame is abandoned; digits are only counted until the next letter
         return;
     }

@@ -1,5 +1,5 @@
-// Cuts the receiver's byte stream into reply frames: a start letter G..O, then upper-case
-// hexadecimal digits up to the letter's fixed length; each complete frame goes to ParseReply.
+// Cuts the receiver's byte stream into reply frames (see frame_grammar.h); each complete frame
+// goes to ParseReply. The data-broadcast frames of one chunk share one hold of the relay mutex.
 // Thread contract: used by one thread only (the port's reader).
 #pragma once
 
@@ -16,12 +16,8 @@ class ReplyAssembler {
     explicit ReplyAssembler(ReceiverState& state) : state_(state) {}
 
     void Feed(uint8_t byte);
-    void Feed(const uint8_t* bytes, int32_t count) {
-        for (int32_t i = 0; i < count; ++i) Feed(bytes[i]);
-    }
-
-    // Total length of a frame that starts with `letter`, 0 when it starts none.
-    static int FrameLength(uint8_t letter);
+    // One chunk as read from the line.
+    void Feed(const uint8_t* bytes, int32_t count);
 
     int CurrentLength() const { return current_; }
     int ExpectedLength() const { return expected_; }

@@ -56,9 +56,7 @@ void SerialPort::Close() {
 int32_t SerialPort::Write(const void* bytes, int32_t count) {
     if (!IsOpen() || count < 0) return 0;
     const long written = device_.write(bytes, static_cast<size_t>(count));
-    if (written == count) return 1;
-    device_.clearErrors();
-    return 0;
+    return written == count ? 1 : 0;
 }
 
 int32_t SerialPort::SendLine(const char* text) {
@@ -90,7 +88,7 @@ void SerialPort::Turn() {
     if (event.dsrChanged) dsr_.set(event.lines.dsr ? 1 : 0);
     if (event.ctsChanged) cts_.set(event.lines.cts ? 1 : 0);
     if (event.data) {
-        int queued = device_.clearErrors();
+        int queued = device_.queuedInput();
         if (queued > kReadChunk) queued = kReadChunk;
         if (queued <= 0) return;
         uint8_t buffer[kReadChunk];
@@ -106,13 +104,8 @@ void SerialPort::OnError(const char* context, const std::string& reason) {
     std::string what = context ? context : "";
     while (!what.empty() && what.front() == ' ') what.erase(what.begin());
     while (!what.empty() && what.back() == ' ') what.pop_back();
-    std::fprintf(stderr, "Quillon: %s %s: %s\n", name_.c_str(), what.c_str(), reason.c_str());
-    platform::MessageRequest box;
-    box.text = " COM Port Error    ";
-    box.title = "Corvell";
-    box.icon = platform::MessageIcon::Warning;
-    box.buttons = platform::MessageButtons::Ok;
-    platform::showMessage(box);
+    platform::logLine("Quillon", name_ + " " + what + ": " + reason);
+    platform::tellUser(" COM Port Error    ", platform::MessageIcon::Warning);
 }
 
 }  // namespace quillon

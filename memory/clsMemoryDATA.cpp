@@ -7,6 +7,7 @@
 #include "core/ChannelRowText.h"
 #include "core/IniProcs.h"
 #include "core/PathProcs.h"
+#include "core/ReceiverCodes.h"
 #include "core/TextProcs.h"
 #include "core/ToneList.h"
 #include "memory/MchFileNames.h"
@@ -50,12 +51,7 @@ std::string protectQuotes(const std::string& value) {
 }
 
 void showFileMessage(const char* what, const std::string& name) {
-    platform::MessageRequest request;
-    request.text = std::string(what) + "\r\n" + name;
-    request.title = "Corvell";
-    request.buttons = platform::MessageButtons::Ok;
-    request.icon = platform::MessageIcon::Warning;
-    platform::showMessage(request);
+    platform::tellUser(std::string(what) + "\r\n" + name, platform::MessageIcon::Warning);
 }
 
 }  // namespace
@@ -243,7 +239,7 @@ void clsMemoryDATA::Default(clsMchDATA& record) const {
     record.setName2("");
     record.setLngFreq(10000);
     record.setIntMode(5);
-    record.setIntFilter(2);
+    record.setIntFilter(kFilter15k);
     record.setIntAtt(0);
     record.setTsname("20kHz");
     record.setIntTag(0);

@@ -1,6 +1,8 @@
 #include "platform/atomic_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -40,14 +42,67 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
+struct Place {
+    std::string dir;   // with its trailing slash
+    std::string base;  // the file's own name
+};
+
+Place placeOf(const std::string& target) {
+    const auto slash = target.rfind('/');
+    if (slash == std::string::npos) return {"./", target};
+    return {target.substr(0, slash + 1), target.substr(slash + 1)};
+}
+
+// "." + base + "." + process + "." + serial + ".tmp": the temporaries a save makes.
+std::string temporaryName(const std::string& base, pid_t pid, unsigned serial) {
+    return "." + base + "." + std::to_string(pid) + "." + std::to_string(serial) + ".tmp";
+}
+
+bool allDigits(std::string_view s) {
+    return !s.empty() && s.size() <= 10 &&
+           s.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// The process that made `name` as a temporary of `base`, 0 when it is no such name.
+pid_t writerOf(std::string_view name, const std::string& base) {
+    const std::string head = "." + base + ".";
+    if (!name.starts_with(head) || !name.ends_with(".tmp")) return 0;
+    name.remove_prefix(head.size());
+    name.remove_suffix(4);
+    const auto dot = name.find('.');
+    if (dot == std::string_view::npos) return 0;
+    const std::string_view pid = name.substr(0, dot);
+    if (!allDigits(pid) || !allDigits(name.substr(dot + 1))) return 0;
+    const long value = std::strtol(std::string(pid).c_str(), nullptr, 10);
+    return value > 0 && value <= INT_MAX ? static_cast<pid_t>(value) : 0;
+}
+
+bool processGone(pid_t pid) {
+    return ::kill(pid, 0) != 0 && errno == ESRCH;
+}
+
+void removeStaleIn(const Place& place) {
+    DIR* dir = ::opendir(place.dir.c_str());
+    if (!dir) return;
+    while (const dirent* entry = ::readdir(dir)) {
+        const pid_t writer = writerOf(entry->d_name, place.base);
+        if (writer > 0 && processGone(writer)) ::unlink((place.dir + entry->d_name).c_str());
+    }
+    ::closedir(dir);
+}
+
 }  // namespace
+
+void removeStaleTemporaries(const std::string& path) {
+    removeStaleIn(placeOf(targetOf(path)));
+}
 
 bool replaceFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
     static std::atomic<unsigned> serial{0};
     const std::string target = targetOf(path);
-    const auto slash = target.rfind('/');
-    const std::string dir = slash == std::string::npos ? "./" : target.substr(0, slash + 1);
-    const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+    const Place place = placeOf(target);
+    const std::string& dir = place.dir;
+    removeStaleIn(place);
 
     struct stat old {};
     const bool existed = ::stat(target.c_str(), &old) == 0;
@@ -61,8 +116,7 @@ bool replaceFileAtomically(const std::string& path, std::string_view bytes, std:
     std::string temp;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = dir + "." + base + "." + std::to_string(::getpid()) + "." +
-               std::to_string(serial.fetch_add(1)) + ".tmp";
+        temp = dir + temporaryName(place.base, ::getpid(), serial.fetch_add(1));
         fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) break;
     }
@@ -90,6 +144,14 @@ bool replaceFileAtomically(const std::string& path, std::string_view bytes, std:
         ::unlink(temp.c_str());
         return fail(error, "cannot write " + target, code);
     }
+    // The rename is only durable once the directory that holds the new name is. A directory
+    // we may not read, or a file system that cannot sync one, allows nothing better.
+    const int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd < 0) return true;
+    ok = ::fsync(dirFd) == 0 || errno == EINVAL;
+    code = errno;
+    ::close(dirFd);
+    if (!ok) return fail(error, "the new " + target + " may not have reached the disk", code);
     return true;
 }
 

@@ -12,8 +12,16 @@ namespace platform {
 // names is replaced and the link stays. An existing file keeps its permission bits; a new one
 // gets 0666 less the umask. A read-only file (no write permission bit, or one this process may
 // not write) is not replaced. On failure nothing is left behind, the old file is untouched,
-// `error` (when given) holds the reason and the result is false.
+// `error` (when given) holds the reason and the result is false; only a failed sync of the
+// directory comes after the rename, and then says the new content may not be on the disk yet.
+// True means the new content and its name have reached the disk (the file and then its
+// directory are synced). Leftover
+// temporary files of earlier saves whose process is gone are removed first.
 bool replaceFileAtomically(const std::string& path, std::string_view bytes,
                            std::string* error = nullptr);
+
+// Removes the temporary files that saves of `path` by processes that have since ended left
+// beside it (a save killed half-way). Those of running processes and all other files stay.
+void removeStaleTemporaries(const std::string& path);
 
 }  // namespace platform

@@ -177,12 +177,16 @@ IniDocument::Edit IniDocument::set(std::string_view section, std::string_view ke
     key = trim(key);
     if (section.empty() || key.empty() || hasLineBreak(section) || hasLineBreak(key) ||
         section.find(']') != std::string_view::npos || key.find('=') != std::string_view::npos ||
-        key.starts_with('[') || key.starts_with(';')) {
-        return Edit::Invalid;
+        key.starts_with('[') || key.starts_with(';') || key.starts_with(kBom)) {
+        return Edit::Invalid;  // (a mark opening a line is dropped on reading)
     }
+    // Lines end at a line feed only, so a carriage return inside a value reads back as it is;
+    // one that would end up before the line end (or before a line feed) is a blank instead.
     std::string clean(value);
-    std::replace_if(
-        clean.begin(), clean.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    for (std::size_t i = 0; i < clean.size(); ++i) {
+        const bool lineEnd = i + 1 == clean.size() || clean[i + 1] == '\n';
+        if (clean[i] == '\n' || (clean[i] == '\r' && lineEnd)) clean[i] = ' ';
+    }
 
     const std::string foldedSection = fold(section);
     Section* s = findSection(foldedSection);

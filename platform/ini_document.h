@@ -29,9 +29,11 @@ class IniDocument {
     std::optional<std::string_view> value(std::string_view section, std::string_view key) const;
 
     // Sets the key (creating section and key when missing). Invalid when a name is empty,
-    // holds a line break, or would not read back as the same name (a key holding "=", a
-    // section holding "]"). Line breaks inside the value become blanks so the value stays
-    // one line. Unchanged when the key already reads as this value.
+    // holds a line break, or would not read back as the same name (a key holding "=" or
+    // opening with a byte-order mark, a section holding "]"). Line feeds inside the value,
+    // and a carriage return before one or at its end, become blanks so the value stays one
+    // line; any other carriage return is kept, as reading keeps it. Unchanged when the key
+    // already reads as this value.
     Edit set(std::string_view section, std::string_view key, std::string_view value);
 
     // Removes every line of the key in the first matching section.

@@ -41,8 +41,24 @@ MessageResult showMessage(const MessageRequest& request) {
     if (MessagePresenter* presenter = g_presenter.load(std::memory_order_acquire)) {
         return presenter->present(request);
     }
-    std::fprintf(stderr, "%s: %s\n", request.title.c_str(), request.text.c_str());
+    logLine(request.title.c_str(), request.text);
     return defaultAnswer(request);
+}
+
+MessageResult tellUser(const std::string& text, MessageIcon icon, MessageButtons buttons,
+                       int defaultButton) {
+    MessageRequest request;
+    request.text = text;
+    request.title = kProgramTitle;
+    request.icon = icon;
+    request.buttons = buttons;
+    request.defaultButton = defaultButton;
+    return showMessage(request);
+}
+
+void logLine(const char* who, const std::string& text) {
+    // One call per line, so lines of several threads never interleave.
+    std::fprintf(stderr, "%s: %s\n", who, text.c_str());
 }
 
 }  // namespace platform

@@ -37,4 +37,15 @@ MessageResult showMessage(const MessageRequest& request);
 // The answer a box gives when nobody is there to choose: its default button.
 MessageResult defaultAnswer(const MessageRequest& request);
 
+// Every box the program and the link library show carries the program's name.
+inline constexpr const char* kProgramTitle = "Corvell";
+
+// The one way to tell the user something: a box titled with the program's name.
+MessageResult tellUser(const std::string& text, MessageIcon icon,
+                       MessageButtons buttons = MessageButtons::Ok, int defaultButton = 0);
+
+// The one way to log: a line "<who>: <text>" on stderr ("Corvell" for the program, "Quillon"
+// for the link library). Safe from any thread.
+void logLine(const char* who, const std::string& text);
+
 }  // namespace platform

@@ -101,6 +101,17 @@ bool NamedMutex::try_lock() {
     return true;
 }
 
+bool NamedMutex::try_lock_for(std::chrono::milliseconds wait) {
+    // Neither flock() nor every thread checker knows a timed wait, so a taken mutex is looked
+    // at again now and then until the time is up; holds are rare and short.
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    while (!try_lock()) {
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+    return true;
+}
+
 void NamedMutex::unlock() {
     if (--shared_->depth == 0 && shared_->fd >= 0) ::flock(shared_->fd, LOCK_UN);
     shared_->inProcess.unlock();

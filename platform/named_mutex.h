@@ -4,6 +4,7 @@
 // Thread contract: any thread may lock and unlock; unlock only what this thread has locked.
 #pragma once
 
+#include <chrono>
 #include <memory>
 #include <string>
 
@@ -26,6 +27,9 @@ class NamedMutex {
 
     void lock();
     bool try_lock();
+    // Waits at most `wait` for the mutex (its owner gets it at once); false when it stayed
+    // taken. A hold is looked at again every fraction of a millisecond.
+    bool try_lock_for(std::chrono::milliseconds wait);
     void unlock();
 
     struct Shared;

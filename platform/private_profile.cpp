@@ -61,6 +61,7 @@ std::string cacheKey(const std::string& path) {
 }
 
 void readFromDisk(const std::string& path, CachedFile& file) {
+    removeStaleTemporaries(path);  // what a save killed half-way left beside the file
     file.doc = IniDocument();
     file.readable = true;
     file.loaded = true;

@@ -32,9 +32,10 @@ int32_t readProfileInt(const std::string& path, std::string_view section, std::s
                        int32_t fallback);
 
 // Writes key=value, creating the file and the section when missing; other lines keep their
-// bytes and order, a new key goes at the end of its section. Line breaks in the value become
-// blanks. False when the write did not reach the disk (or will not, within a batch: see
-// ProfileBatch::commit) or a name cannot be stored; the file is then as it was.
+// bytes and order, a new key goes at the end of its section. Line feeds in the value become
+// blanks (a lone carriage return is kept, as reading keeps it). False when the write did not reach
+// the disk (or will not, within a batch: see ProfileBatch::commit) or a name cannot be stored; the
+// file is then as it was.
 bool writeProfileString(const std::string& path, std::string_view section, std::string_view key,
                         std::string_view value);
 

@@ -283,12 +283,6 @@ int SerialDevice::queuedInput() const {
     return queued;
 }
 
-int SerialDevice::clearErrors() {
-    // The kernel reports line errors in the data stream (or drops them in raw mode), so there is
-    // nothing to reset; what callers want is the queue count.
-    return queuedInput();
-}
-
 bool SerialDevice::purge(bool input, bool output) {
     const int fd = fd_.load(std::memory_order_acquire);
     if (fd < 0 || (!input && !output)) return false;

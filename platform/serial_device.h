@@ -68,8 +68,6 @@ class SerialDevice {
     long read(void* buffer, size_t max);
     // Bytes waiting in the input queue (0 when closed or unknown).
     int queuedInput() const;
-    // Clears pending line errors and returns the number of bytes in the input queue.
-    int clearErrors();
     // Throws away queued input and/or output.
     bool purge(bool input, bool output);
 

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "core/ReceiverCodes.h"
 #include "core/clsTick.h"
 
 namespace corvell {
@@ -22,7 +23,6 @@ class clsMchDATA;
 class frmSCANctrl {
   public:
     static constexpr int16_t kPchCount = 20;
-    static constexpr int16_t kStatusSignal = 16;
     static constexpr int32_t kNoNewsMs = 2000;
 
     // The engine works on the program's receiver object and this memory; both outlive the
@@ -62,7 +62,7 @@ class frmSCANctrl {
     bool rscstopb() { return scan_stop(); }
 
     // ---- state read by panels and the receiver object ----
-    int16_t scanning() const { return (scanningFlag_ != 0 && kind_ != 0) ? 1 : 0; }
+    int16_t scanning() const { return (scanningFlag_ != 0 && kind_ != kScanNone) ? 1 : 0; }
     int16_t scantype() const { return scanningFlag_ == 1 ? kind_ : 0; }
     int16_t speedbase() const;
     int16_t slow1time() const { return slow1time_; }
@@ -116,6 +116,16 @@ class frmSCANctrl {
     static int32_t DelayMs(int16_t delaytime) { return int32_t{delaytime} * 290 + 1000; }
 
   private:
+    // One number of section "SCAN": its key, where it lives, its default and its limits.
+    struct SettingKey {
+        const char* key;
+        int16_t& (*field)(frmSCANctrl&);
+        int16_t def;
+        int16_t lo;
+        int16_t hi;
+    };
+    static const SettingKey kSettingKeys[];
+
     // engine (frmSCANctrl_engine.cpp)
     void stepDispatch();
     void statusCheck();

@@ -2,6 +2,7 @@
 // action and the restart check.
 #include <utility>
 
+#include "core/ReceiverCodes.h"
 #include "core/clsMchDATA.h"
 #include "memory/clsMEMORY.h"
 #include "scan/ScanReceiver.h"
@@ -9,11 +10,7 @@
 
 namespace corvell {
 
-namespace {
-
-constexpr int32_t kLinkUp = 6;
-
-}  // namespace
+namespace {}  // namespace
 
 // ---- entries ----
 
@@ -46,26 +43,26 @@ void frmSCANctrl::armWatchTimers() {
 // ---- start and stop ----
 
 bool frmSCANctrl::scan_start(int16_t kind, int16_t program) {
-    if (rx_.LinkStat() != kLinkUp) return false;
+    if (rx_.LinkStat() != kLinkStatLinked) return false;
     if (kind != kind_) {
         continue_ = 0;
         kind_ = kind;
     }
-    if (kind == 2) memory_.setActiveBank(autoBankIndex());
+    if (kind == kScanAutoWrite) memory_.setActiveBank(autoBankIndex());
     scanningFlag_ = 1;
     slow1time_ = 1;
 
     bool started = false;
-    if (kind == 1 || kind == 2) {
+    if (kind == kScanProgram || kind == kScanAutoWrite) {
         started = programStart(program == kProgramTrue ? programno_ : program);
-    } else if (kind == 3) {
+    } else if (kind == kScanMemory) {
         started = memoryStart();
     }
     busyStop_ = 0;
     pass_ = 0;
 
     if (started) {
-        status_ = 2;
+        status_ = kScanStatusRunning;
         rx_.SendFreq();
         rx_.SendSCAN();
         setPause(0);
@@ -127,7 +124,7 @@ bool frmSCANctrl::scan_stop() {
     const bool wasScanning = scanningFlag_ == 1;
     if (wasScanning) {
         scanningFlag_ = 0;
-        status_ = 0;
+        status_ = kScanStatusIdle;
         rx_.SendSCAN();
         rx_.SendFreq();
     }
@@ -140,7 +137,7 @@ bool frmSCANctrl::scan_stop() {
 void frmSCANctrl::stepDispatch() {
     ++stepCount_;
     if (scanningFlag_ == 1) {
-        if (rx_.LinkStat() != kLinkUp) {
+        if (rx_.LinkStat() != kLinkStatLinked) {
             scan_stop();
         } else if (pause_ != 0) {
             // paused: the receiver holds the frequency
@@ -159,13 +156,13 @@ void frmSCANctrl::statusCheck() {
         moveOn = true;
     } else {
         switch (status_) {
-            case 1:
+            case kScanStatusMoveOn:
                 moveOn = true;
                 break;
-            case 3:
+            case kScanStatusHold:
                 moveOn = duplicateCheck();
                 break;
-            case kStatusSignal:
+            case kScanStatusSignal:
                 if (duplicateCheck()) {
                     moveOn = true;
                 } else {
@@ -199,7 +196,7 @@ void frmSCANctrl::foundAction() {
 // True to move on, false to keep waiting on the found signal.
 bool frmSCANctrl::restartCheck() {
     setSlow1time(1);
-    if (status_ != kStatusSignal) {
+    if (status_ != kScanStatusSignal) {
         if (autoMemoryWrite()) {
             pass_ = 1;
         } else {

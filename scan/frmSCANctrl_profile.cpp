@@ -5,6 +5,7 @@
 #include "core/ProgramObjects.h"
 #include "core/clsMchDATA.h"
 #include "core/clsProfileIO.h"
+#include "platform/message_box.h"
 #include "platform/private_profile.h"
 #include "scan/frmSCANctrl.h"
 
@@ -13,8 +14,6 @@ namespace corvell {
 namespace {
 
 constexpr const char* kSection = "SCAN";
-constexpr const char* kModeKeys[] = {"MEMOMODE_LSB", "MEMOMODE_USB", "MEMOMODE_CW",
-                                     "MEMOMODE_AM",  "MEMOMODE_FM",  "MEMOMODE_WFM"};
 
 std::string pchKey(int i) {
     char key[8];
@@ -31,6 +30,31 @@ int16_t loadClamped(clsProfileIO& profile, const char* key, int16_t def, int16_t
 
 }  // namespace
 
+#define CORVELL_FIELD(MEMBER) [](frmSCANctrl& s) -> int16_t& { return s.MEMBER; }
+
+// Loaded and saved in this order, after the program channels.
+const frmSCANctrl::SettingKey frmSCANctrl::kSettingKeys[] = {
+    {"PROGRAMNO", CORVELL_FIELD(programno_), 1, 1, kPchCount},
+    {"MEMOSEL", CORVELL_FIELD(memotag_), 0, 0, 1},
+    {"MEMOSKIP", CORVELL_FIELD(memoskip_), 0, 0, 1},
+    {"MEMOMODE", CORVELL_FIELD(memomode_), 0, 0, 1},
+    {"MEMOMODE_LSB", CORVELL_FIELD(modeFlags_[0]), 1, 0, 1},
+    {"MEMOMODE_USB", CORVELL_FIELD(modeFlags_[1]), 1, 0, 1},
+    {"MEMOMODE_CW", CORVELL_FIELD(modeFlags_[2]), 1, 0, 1},
+    {"MEMOMODE_AM", CORVELL_FIELD(modeFlags_[3]), 1, 0, 1},
+    {"MEMOMODE_FM", CORVELL_FIELD(modeFlags_[4]), 1, 0, 1},
+    {"MEMOMODE_WFM", CORVELL_FIELD(modeFlags_[5]), 1, 0, 1},
+    {"DELAYTYPE", CORVELL_FIELD(delaytype_), 0, 0, 2},
+    {"DELAYTIME", CORVELL_FIELD(delaytime_), 0, 0, 100},
+    {"RESTARTDELAY", CORVELL_FIELD(restartdelay_), 2, 0, 2},
+    {"SPEED", CORVELL_FIELD(speed_), 50, 0, 100},
+    {"AUTOMEBANK", CORVELL_FIELD(autobank_), 20, 1, 20},
+    {"SPEEDBASE_P", CORVELL_FIELD(speedbaseP_), 25, 10, 100},
+    {"SPEEDBASE_M", CORVELL_FIELD(speedbaseM_), 25, 10, 100},
+};
+
+#undef CORVELL_FIELD
+
 void frmSCANctrl::loadData() {
     clsProfileIO& profile = ProgramProfile();
     profile.setSection(kSection);
@@ -39,20 +63,9 @@ void frmSCANctrl::loadData() {
         profile.loadData(pchKey(i), text, std::string());
         if (!ReadChannelRowText(text, pchData(i))) DefaultBlank(i);
     }
-    programno_ = loadClamped(profile, "PROGRAMNO", 1, 1, kPchCount);
-    memotag_ = loadClamped(profile, "MEMOSEL", 0, 0, 1);
-    memoskip_ = loadClamped(profile, "MEMOSKIP", 0, 0, 1);
-    memomode_ = loadClamped(profile, "MEMOMODE", 0, 0, 1);
-    for (size_t m = 0; m < modeFlags_.size(); ++m) {
-        modeFlags_[m] = loadClamped(profile, kModeKeys[m], 1, 0, 1);
+    for (const SettingKey& k : kSettingKeys) {
+        k.field(*this) = loadClamped(profile, k.key, k.def, k.lo, k.hi);
     }
-    delaytype_ = loadClamped(profile, "DELAYTYPE", 0, 0, 2);
-    delaytime_ = loadClamped(profile, "DELAYTIME", 0, 0, 100);
-    restartdelay_ = loadClamped(profile, "RESTARTDELAY", 2, 0, 2);
-    speed_ = loadClamped(profile, "SPEED", 50, 0, 100);
-    autobank_ = loadClamped(profile, "AUTOMEBANK", 20, 1, 20);
-    speedbaseP_ = loadClamped(profile, "SPEEDBASE_P", 25, 10, 100);
-    speedbaseM_ = loadClamped(profile, "SPEEDBASE_M", 25, 10, 100);
 }
 
 void frmSCANctrl::saveData() {
@@ -66,19 +79,8 @@ void frmSCANctrl::saveData() {
         profile.saveData(pchKey(i),
                          row.lngFreq() < 1 ? std::string(",,,,,,,") : ChannelRowText(row));
     }
-    profile.saveData("PROGRAMNO", programno_);
-    profile.saveData("MEMOSEL", memotag_);
-    profile.saveData("MEMOSKIP", memoskip_);
-    profile.saveData("MEMOMODE", memomode_);
-    for (size_t m = 0; m < modeFlags_.size(); ++m) profile.saveData(kModeKeys[m], modeFlags_[m]);
-    profile.saveData("DELAYTYPE", delaytype_);
-    profile.saveData("DELAYTIME", delaytime_);
-    profile.saveData("RESTARTDELAY", restartdelay_);
-    profile.saveData("SPEED", speed_);
-    profile.saveData("AUTOMEBANK", autobank_);
-    profile.saveData("SPEEDBASE_P", speedbaseP_);
-    profile.saveData("SPEEDBASE_M", speedbaseM_);
-    if (!batch.commit()) std::fprintf(stderr, "Corvell: the scan settings were not saved\n");
+    for (const SettingKey& k : kSettingKeys) profile.saveData(k.key, k.field(*this));
+    if (!batch.commit()) platform::logLine("Corvell", "the scan settings were not saved");
 }
 
 }  // namespace corvell

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "core/ChannelRowText.h"
+#include "core/ReceiverCodes.h"
 #include "core/clsMchDATA.h"
 #include "scan/ScanReceiver.h"
 #include "scan/TesselbaseScanReceiver.h"
@@ -84,7 +85,7 @@ void frmSCANctrl::setSpeed(int16_t v) {
 }
 
 int16_t frmSCANctrl::speedbase() const {
-    return (kind_ == 3 || scanning() == 0) ? speedbaseM_ : speedbaseP_;
+    return (kind_ == kScanMemory || scanning() == 0) ? speedbaseM_ : speedbaseP_;
 }
 
 void frmSCANctrl::setSlow1time(int16_t v) {
@@ -116,11 +117,11 @@ std::string frmSCANctrl::condition(int16_t kind) const {
     }
     if (kind == 1 && scanningFlag_ == 1) {
         switch (kind_) {
-            case 1:
+            case kScanProgram:
                 return "Program SCAN";
-            case 2:
+            case kScanAutoWrite:
                 return "Auto MW SCAN";
-            case 3:
+            case kScanMemory:
                 return "Memory SCAN";
             default:
                 return "";
@@ -147,7 +148,7 @@ void frmSCANctrl::Default(int16_t row) {
     rec.setLngFreq(144000000);
     rec.setLngFreqHigh(146000000);
     rec.setIntMode(5);
-    rec.setIntFilter(2);
+    rec.setIntFilter(kFilter15k);
     rec.setTsname("20kHz");
     rec.setIntAtt(0);
 }

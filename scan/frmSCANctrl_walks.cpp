@@ -1,5 +1,6 @@
 // The scan engine's moves: the next step with the memory and program walks, the auto-write bank
 // check, the duplicate check and the automatic memory write.
+#include "core/ReceiverCodes.h"
 #include "core/clsMchDATA.h"
 #include "memory/clsMEMORY.h"
 #include "scan/ScanReceiver.h"
@@ -12,17 +13,17 @@ namespace {
 // Index of a mode code's flag among LSB USB CW AM FM WFM; -1 for a code that has none.
 int modeFlagIndex(int16_t mode) {
     switch (mode) {
-        case 0:
+        case kModeLSB:
             return 0;
-        case 1:
+        case kModeUSB:
             return 1;
-        case 3:
+        case kModeCW:
             return 2;
-        case 2:
+        case kModeAM:
             return 3;
-        case 5:
+        case kModeFM:
             return 4;
-        case 6:
+        case kModeWFM:
             return 5;
         default:
             return -1;
@@ -46,9 +47,9 @@ bool frmSCANctrl::nextStep() {
     busyStop_ = 0;
 
     bool found = false;
-    if (kind_ == 3) {
+    if (kind_ == kScanMemory) {
         found = memoryNext();
-    } else if (kind_ == 1 || kind_ == 2) {
+    } else if (kind_ == kScanProgram || kind_ == kScanAutoWrite) {
         found = programNext();
     }
     armWatchTimers();
@@ -124,7 +125,7 @@ bool frmSCANctrl::programNext() {
 }
 
 bool frmSCANctrl::autoBankCheck() {
-    if (kind_ != 2) return true;
+    if (kind_ != kScanAutoWrite) return true;
     const int16_t bank = autoBankIndex();
     if (memory_.ActiveBank() != bank) memory_.setActiveBank(bank);
     const int16_t count = memory_.maxchnum(bank);
@@ -139,7 +140,7 @@ bool frmSCANctrl::autoBankCheck() {
 }
 
 bool frmSCANctrl::duplicateCheck() {
-    if (kind_ != 2) return false;
+    if (kind_ != kScanAutoWrite) return false;
     const int16_t bank = autoBankIndex();
     const int32_t block = rx_.Frequency() / 100;
     const int16_t count = memory_.maxchnum(bank);
@@ -151,7 +152,7 @@ bool frmSCANctrl::duplicateCheck() {
 
 bool frmSCANctrl::autoMemoryWrite() {
     const bool ok = autoBankCheck();
-    if (ok && kind_ == 2) {
+    if (ok && kind_ == kScanAutoWrite) {
         clsMchDATA& rec = memory_.chData(memory_.ActiveBank(), memory_.ActiveCh());
         memory_.DefaultBlank(rec);
         rec.setLngFreq(rx_.Frequency());

@@ -50,7 +50,7 @@ void MemoryFileCommands::MemoryFileCommand(std::string_view word) {
         // Cancel here keeps it exactly as it was.
         if (!SaveIfWanted(true)) return;
         memory_.NewMemory();
-        if (MemoryListOps* list = hooks_.list ? hooks_.list() : nullptr) list->ListBankName();
+        if (hooks_.list) hooks_.list->ListBankName();
     } else if (word == "OPEN") {
         if (!SaveIfWanted()) return;
         request.fileName = "*.MCH";
@@ -59,7 +59,7 @@ void MemoryFileCommands::MemoryFileCommand(std::string_view word) {
         if (!chosen || chosen->isEmpty()) return;
         if (memory_.LoadMemory(chosen->toStdString()) == 0) return;
         TakeOverActiveChannel();
-        if (MemoryListOps* list = hooks_.list ? hooks_.list() : nullptr) list->ListBankName();
+        if (hooks_.list) hooks_.list->ListBankName();
         memory_.Redraw();
     } else if (word == "SAVE") {
         memory_.SaveMemory();
@@ -73,11 +73,10 @@ void MemoryFileCommands::MemoryFileCommand(std::string_view word) {
 
 void MemoryFileCommands::TakeOverActiveChannel() {
     if (hooks_.beforeTakeOver) hooks_.beforeTakeOver();
-    MemoryListOps* list = hooks_.list ? hooks_.list() : nullptr;
-    if (!list) return;
+    if (!hooks_.list) return;
     const int bank = memory_.ActiveBank();
     const int ch = memory_.ActiveCh();
-    list->mem_loadbych(memory_.chData(bank, ch));
+    hooks_.list->mem_loadbych(memory_.chData(bank, ch));
 }
 
 }  // namespace corvell::shell

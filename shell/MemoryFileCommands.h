@@ -17,8 +17,8 @@ namespace corvell::shell {
 class MemoryFileCommands {
   public:
     struct Hooks {
-        // The memory list window's operations, or null while it offers none.
-        std::function<MemoryListOps*()> list;
+        // The memory list's operations (recall, bank names), or null while there are none.
+        MemoryListOps* list = nullptr;
         // Before tuning to an opened file's active channel: clear the scan's continue flag and
         // switch automatic mode off.
         std::function<void()> beforeTakeOver;

@@ -3,10 +3,6 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "core/clsMchDATA.h"
-#include "core/clsTSbase.h"
-#include "core/frmTesselbase.h"
-
 namespace corvell::shell {
 
 StubPanel::StubPanel(PanelSlot slot, QWidget* parent)
@@ -23,19 +19,6 @@ StubPanel::StubPanel(PanelSlot slot, QWidget* parent)
     layout->addWidget(note);
     setFixedSize(240, 120);
     move(slotInfo(slot).designX, slotInfo(slot).designY);
-}
-
-StubMemoryList::StubMemoryList(frmTesselbase& receiver, QWidget* parent)
-    : StubPanel(PanelSlot::Mch, parent), receiver_(receiver) {}
-
-void StubMemoryList::mem_loadbych(clsMchDATA& record) {
-    receiver_.setFrequency(record.lngFreq());
-    if (record.lngFreq() <= 0) return;
-    receiver_.setModeText(record.ModeText());
-    receiver_.setFilterText(record.FilterText());
-    receiver_.setAtt(record.intAtt());
-    receiver_.TSbase().setTsname(record.tsname());
-    receiver_.setCtcss(record.intTsql());
 }
 
 }  // namespace corvell::shell

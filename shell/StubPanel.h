@@ -5,13 +5,8 @@
 // Thread contract: user-interface thread only.
 #pragma once
 
-#include "memory/MemoryListOps.h"
 #include "shell/PanelSlots.h"
 #include "ui/PanelWindow.h"
-
-namespace corvell {
-class frmTesselbase;
-}
 
 namespace corvell::shell {
 
@@ -24,20 +19,6 @@ class StubPanel : public ui::PanelWindow {
 
   private:
     PanelSlot slot_;
-};
-
-// The memory list's stand-in: besides the empty window it recalls a channel onto the receiver,
-// so opening a memory file tunes to its active channel before the list window exists.
-class StubMemoryList : public StubPanel, public MemoryListOps {
-    Q_OBJECT
-
-  public:
-    explicit StubMemoryList(frmTesselbase& receiver, QWidget* parent = nullptr);
-    void ListBankName() override {}
-    void mem_loadbych(clsMchDATA& record) override;
-
-  private:
-    frmTesselbase& receiver_;
 };
 
 }  // namespace corvell::shell

@@ -1,5 +1,7 @@
 #include "shell/ToolModel.h"
 
+#include "core/ReceiverCodes.h"
+
 namespace corvell::shell {
 
 const ToolDef* toolDef(int index) {
@@ -13,7 +15,8 @@ bool toolHeld(const ToolInputs& in, int index) {
 
 bool powerBlinks(const ToolInputs& in) {
     if (!(toolHeld(in, 5) || in.connect != 0)) return false;
-    return in.linkStat == 8 || in.linkStat == 9 || in.error != 0;
+    // 9 is a link state the library may report beside "connecting"; both blink.
+    return in.linkStat == kLinkStatConnecting || in.linkStat == 9 || in.error != 0;
 }
 
 namespace {

@@ -55,9 +55,7 @@ frmMain::frmMain(MainParts parts, QWidget* parent)
     connect(&timer1_, &QTimer::timeout, this, &frmMain::Timer1_Timer);
 
     MemoryFileCommands::Hooks hooks;
-    hooks.list = [this]() -> MemoryListOps* {
-        return dynamic_cast<MemoryListOps*>(panel(PanelSlot::Mch));
-    };
+    hooks.list = parts_.memoryList;
     hooks.beforeTakeOver = [this] {
         if (scanCtrl_) scanCtrl_->continus_reset();
         if (rx_.loaded()) rx_.AutoMode().off();

@@ -63,6 +63,7 @@ struct MainParts {
     clsSettingTessel* settings = nullptr;
     clsMDIPlaceWindow* placement = nullptr;
     clsMEMORY* memory = nullptr;
+    MemoryListOps* memoryList = nullptr;  // recall and bank names after a memory-file command
     std::array<PanelFactory, kPanelCount> panels;  // in PanelSlot order
     DialogFactory scanOption, ctcss, dtmfOption, dtmfMessage, afOption;
     std::string programDir;  // where the decoder program is looked for

@@ -12,6 +12,7 @@
 
 #include "core/ProgramObjects.h"
 #include "core/QuillonApi.h"
+#include "core/ReceiverCodes.h"
 #include "core/clsScopeDATA.h"
 #include "core/frmScopeCtrl.h"
 #include "core/frmTesselbase.h"
@@ -21,6 +22,7 @@
 namespace {
 
 using corvell::QuillonApi;
+using namespace corvell;
 
 // The few values the tick reads; everything else answers 0 (getters) or its argument (setters).
 std::array<int32_t, 256> g_levels{};
@@ -76,7 +78,7 @@ class Session {
         data.setBwidth(200);
         data.setSpeed(20);
         data.setTs(5000);
-        data.setMode(1);
+        data.setMode(kScopeContinuous);
         for (int i = 0; i < 10; ++i) rx_->Task_exec();
     }
     ~Session() {

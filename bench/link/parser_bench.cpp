@@ -1,14 +1,16 @@
 // Throughput of the reply assembler and parser on the byte streams a receiver sends: status
-// reports, band-scope sweeps and data-broadcast frames (each of which takes the shared
-// buffer's mutex).
+// reports, band-scope sweeps and data-broadcast frames (whose chunks take the shared buffer's
+// mutex), fed whole and in the chunks the serial reader hands on.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <string>
 
 #include "link/receiver_state.h"
 #include "link/reply_assembler.h"
+#include "link/serial_port.h"
 #include "platform/named_mutex.h"
 #include "platform/shared_memory.h"
 #include "tools/rx-emulator/receiver_model.h"
@@ -50,7 +52,7 @@ std::string darcStream() {
     return out;
 }
 
-void Parse(benchmark::State& state, std::string (*make)()) {
+void Parse(benchmark::State& state, std::string (*make)(), int32_t chunk) {
     const std::string id = std::to_string(::getpid());
     const std::string mapping = "corvell_bench_relay_" + id;
     const std::string mutex = "corvell_bench_relay_mt_" + id;
@@ -60,7 +62,10 @@ void Parse(benchmark::State& state, std::string (*make)()) {
         const std::string stream = make();
         const auto* bytes = reinterpret_cast<const uint8_t*>(stream.data());
         for (auto _ : state) {
-            assembler.Feed(bytes, static_cast<int32_t>(stream.size()));
+            const auto size = static_cast<int32_t>(stream.size());
+            for (int32_t at = 0; at < size; at += chunk) {
+                assembler.Feed(bytes + at, std::min(chunk, size - at));
+            }
             benchmark::DoNotOptimize(store.smeter());
         }
         state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
@@ -70,8 +75,14 @@ void Parse(benchmark::State& state, std::string (*make)()) {
     ::unlink(platform::NamedMutex::lockFilePath(mutex).c_str());
 }
 
-BENCHMARK_CAPTURE(Parse, status_reports, statusStream)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Parse, scope_sweeps, scopeStream)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Parse, data_broadcast, darcStream)->Unit(benchmark::kMillisecond);
+constexpr int32_t kWhole = 1 << 30;
+constexpr int32_t kReaderChunk = quillon::SerialPort::kReadChunk;
+
+BENCHMARK_CAPTURE(Parse, status_reports, statusStream, kWhole)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Parse, scope_sweeps, scopeStream, kWhole)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Parse, data_broadcast, darcStream, kWhole)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Parse, data_broadcast_reader_chunks, darcStream, kReaderChunk)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Parse, data_broadcast_4k_chunks, darcStream, 4096)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <type_traits>
 
 #include "core/QuillonApi.h"
+#include "core/ReceiverCodes.h"
 #include "core/clsMchDATA.h"
 #include "core/frmTesselbase.h"
 #include "memory/clsMEMORY.h"
@@ -142,7 +143,7 @@ void programScanStep(benchmark::State& state, Rig& rx) {
     row.setLngFreq(118000000);
     row.setLngFreqHigh(137000000);
     row.setTsname("20kHz");
-    scan.scan_start(1, 1);
+    scan.scan_start(kScanProgram, 1);
     for (auto _ : state) {
         scan.pass();
         scan.Task_exec();
@@ -167,7 +168,7 @@ void memoryScanStep(benchmark::State& state, Rig& rx) {
     scan.setMemoskip(1);
     // Only channel 0 passes: from channel 1 each step walks the 48 skipped ones above it first.
     memory.setActiveCh(1);
-    scan.scan_start(3, -1);
+    scan.scan_start(kScanMemory, frmSCANctrl::kProgramTrue);
     for (auto _ : state) {
         memory.setActiveCh(1);
         scan.pass();

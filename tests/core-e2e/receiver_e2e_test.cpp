@@ -12,6 +12,7 @@
 
 #include "core/ProgramObjects.h"
 #include "core/QuillonApi.h"
+#include "core/ReceiverCodes.h"
 #include "core/clsScopeDATA.h"
 #include "core/frmTesselbase.h"
 #include "memory/clsMEMORY.h"
@@ -60,7 +61,7 @@ class ReceiverE2e : public ::testing::Test {
         rx->PowerOn();
     }
     bool linked() {
-        return waitFor([&] { return rx->LinkStat() == frmTesselbase::kLinkStatLinked; });
+        return waitFor([&] { return rx->LinkStat() == kLinkStatLinked; });
     }
     bool heard(const std::string& line, size_t from, int timeoutMs = 3000) {
         return emu.log().waitFor(line, from, timeoutMs).has_value();
@@ -105,7 +106,7 @@ TEST_F(ReceiverE2e, ASilentReceiverSetsTheErrorThroughTheLinkWatch) {
     EXPECT_EQ(rx->Error(), 0);
     clock.advance(frmTesselbase::kLinkWaitMs + 1);
     rx->Timer1_Timer();
-    EXPECT_EQ(rx->LinkStat(), frmTesselbase::kLinkStatConnecting);
+    EXPECT_EQ(rx->LinkStat(), kLinkStatConnecting);
     EXPECT_EQ(rx->Error(), 1);
 }
 
@@ -120,7 +121,7 @@ TEST_F(ReceiverE2e, AScopeSweepFillsTheLevelBuffer) {
     data.setBwidth(200);
     data.setSpeed(20);
     data.setTs(5000);
-    data.setMode(1);
+    data.setMode(kScopeContinuous);
     const size_t mark = emu.log().count();
     // The points the controller polls that the sweep's 13 frames of 16 levels cover.
     auto filled = [&] {

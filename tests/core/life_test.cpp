@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "core/ReceiverCodes.h"
 #include "core/clsAUTOMODE.h"
 #include "core/clsDSPdata.h"
 #include "core/clsDtmfOption.h"
@@ -61,7 +62,7 @@ TEST_F(RxTest, FirstStartWithoutSettingsFileSendsTheDefaultsInLoadOrder) {
     EXPECT_EQ(r.RxVersionCode(), 255);
     EXPECT_TRUE(r.DSPdata().enable());
     EXPECT_EQ(r.DSPdata().nrlevel(), 0);
-    EXPECT_EQ(r.ScopeDATA().mode(), 0);
+    EXPECT_EQ(r.ScopeDATA().mode(), kScopeOff);
     EXPECT_EQ(r.ScopeSTAT().RangeSelectNo(), 3);
     EXPECT_EQ(r.ScanObj(), nullptr);
     EXPECT_FALSE(r.DtmfOption().DtmfOn());
@@ -72,12 +73,12 @@ TEST_F(RxTest, SettingsSurviveARestart) {
     frmTesselbase& r = load();
     r.EntryFrequency(433920000);
     r.TSbase().setTsname("12.5k");
-    r.ModeGroup(1);  // USB, whose remembered filter is 0
-    r.setFilter(1);
-    r.ModeGroup(6);
-    r.setFilter(4);
-    r.ModeGroup(2);
-    r.setFilter(3);
+    r.ModeGroup(kModeUSB);  // USB, whose remembered filter is 0
+    r.setFilter(kFilter6k);
+    r.ModeGroup(kModeWFM);
+    r.setFilter(kFilter230k);
+    r.ModeGroup(kModeAM);
+    r.setFilter(kFilter50k);
     r.setAfgain(77);
     r.setSquelch(33);
     r.setIfshift(140);
@@ -87,7 +88,7 @@ TEST_F(RxTest, SettingsSurviveARestart) {
     r.setAnl(1);
     r.setVsc(1);
     r.setCtcss(12);
-    r.AutoMode().setMode(1);
+    r.AutoMode().setMode(kModeUSB);
     int32_t level = 7;
     r.DSPdata().setNrlevel(level);
     r.DSPdata().setAfon(true);
@@ -239,7 +240,7 @@ TEST_F(RxTest, AMemoryFileMissingAtExitIsStillNamedForTheNextStart) {
 TEST_F(RxTest, UnloadSavesSwitchesOffAndWritesTheScopeKeys) {
     frmTesselbase& r = load();
     r.PowerOn();
-    r.ScopeDATA().setMode(1);
+    r.ScopeDATA().setMode(kScopeContinuous);
     r.ScopeSTAT().setRangeSelectNo(2);
     r.ScopeSTAT().setTsLimit(2);
     rs.clear();
@@ -261,7 +262,7 @@ TEST_F(RxTest, ScopeKeysAreReadAtLoadAndClamped) {
                "[SCOPE]\nSCOPEMODE=2\nSCOPESPAN=9\nSCOPESLIMIT=3\nSCOPEHALF=1\nSCOPEWFM=-1\n");
     platform::clearProfileCache();
     frmTesselbase& r = load();
-    EXPECT_EQ(r.ScopeDATA().mode(), 2);
+    EXPECT_EQ(r.ScopeDATA().mode(), kScopeSingle);
     EXPECT_EQ(r.ScopeSTAT().RangeSelectNo(), 3);
     EXPECT_EQ(r.ScopeSTAT().TsLimit(), 0);
     EXPECT_EQ(r.ScopeSTAT().TsHalf(), 1);

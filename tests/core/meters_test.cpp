@@ -2,6 +2,7 @@
 // the receive-error settling, versions and band edges, the scan command, option units.
 #include <stdlib.h>
 
+#include "core/ReceiverCodes.h"
 #include "core/clsScopeDATA.h"
 #include "core/clsScopeSTAT.h"
 #include "core/objEDGES.h"
@@ -81,7 +82,7 @@ TEST_F(MetersTest, WhileBlankTheMeterShowsTheSquelch) {
 TEST_F(MetersTest, BusyFollowsTheLibraryUnlessTheScopeSweepsSingly) {
     rs.setValue("Busy", 1);
     EXPECT_EQ(rx->busy(), 1);
-    rx->ScopeDATA().setMode(2);
+    rx->ScopeDATA().setMode(kScopeSingle);
     rs.setValue("Sql", 140);  // threshold 2 x 140 - 256 = 24
     struct Case {
         int32_t scanStat, smeter, expected;
@@ -182,7 +183,7 @@ TEST_F(MetersTest, ScanCommandFromTheControllersSpeedAndState) {
 
 TEST_F(MetersTest, ScopeSendsTakeTheLevelBuffersParameters) {
     clsScopeDATA& data = rx->ScopeDATA();
-    data.setMode(1);
+    data.setMode(kScopeContinuous);
     data.setBwidth(80);
     data.setSpeed(5);
     data.setTs(2500);

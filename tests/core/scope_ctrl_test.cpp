@@ -1,6 +1,7 @@
 // The scope sweep controller: states, sends, the sweep timer and the level polling.
 #include <set>
 
+#include "core/ReceiverCodes.h"
 #include "core/clsScopeDATA.h"
 #include "core/clsScopeSTAT.h"
 #include "core/frmScopeCtrl.h"
@@ -49,7 +50,7 @@ TEST_F(ScopeCtrlTest, ScopeOffStaysOffAndSendsNothingFurther) {
 }
 
 TEST_F(ScopeCtrlTest, ContinuousSweepInFmSendsOnce) {
-    data().setMode(1);
+    data().setMode(kModeUSB);
     EXPECT_TRUE(ctrl().SendCheck());
     EXPECT_EQ(ctrl().ActMode(), frmScopeCtrl::kStateContinuous);
     EXPECT_TRUE(ctrl().StatMode());
@@ -66,14 +67,14 @@ TEST_F(ScopeCtrlTest, ContinuousSweepInFmSendsOnce) {
 }
 
 TEST_F(ScopeCtrlTest, SingleSweepsRepeatEverySweepTimeWithAfMute) {
-    data().setMode(1);
+    data().setMode(kModeUSB);
     ctrl().SendCheck();
     rs.clear();
     rx->setModeText("USB");
     clock.advance(800);  // the timer of the continuous state has run out
     EXPECT_TRUE(ctrl().SendCheck());
     EXPECT_EQ(ctrl().ActMode(), frmScopeCtrl::kStateSingle);
-    EXPECT_EQ(data().mode(), 2);
+    EXPECT_EQ(data().mode(), kModeAM);
     EXPECT_EQ(ctrl().SweepTime(), 800);  // (5 + 5) x 80
     ASSERT_EQ(rs.count("RsSendOneShotAfMute"), 1);
     EXPECT_EQ(rs.callsTo("RsSendOneShotAfMute")[0].args[0], 900);
@@ -89,7 +90,7 @@ TEST_F(ScopeCtrlTest, SingleSweepsRepeatEverySweepTimeWithAfMute) {
 
 TEST_F(ScopeCtrlTest, ShortSweepsStillTakeTheLeastTime) {
     data().setBwidth(10);
-    data().setMode(1);
+    data().setMode(kModeUSB);
     rx->setModeText("CW");
     clock.advance(800);
     ctrl().SendCheck();
@@ -99,7 +100,7 @@ TEST_F(ScopeCtrlTest, ShortSweepsStillTakeTheLeastTime) {
 TEST_F(ScopeCtrlTest, ASsbScanTogglesBetweenOffAndWaitingOnASignal) {
     FakeScan scan{1, 0, 2};
     rx->setScanObj(&scan);
-    data().setMode(1);
+    data().setMode(kModeUSB);
     rx->setModeText("LSB");
     clock.advance(800);
     ctrl().SendCheck();
@@ -123,7 +124,7 @@ TEST_F(ScopeCtrlTest, ASsbScanTogglesBetweenOffAndWaitingOnASignal) {
 }
 
 TEST_F(ScopeCtrlTest, AFrequencyChangeWhilePausedResendsOnceReleased) {
-    data().setMode(1);
+    data().setMode(kModeUSB);
     ctrl().SendCheck();
     stat().setPause(1);
     ctrl().SendCheck();
@@ -142,7 +143,7 @@ TEST_F(ScopeCtrlTest, AFrequencyChangeWhilePausedResendsOnceReleased) {
 }
 
 TEST_F(ScopeCtrlTest, AParameterChangeWhilePausedResendsAndReleasesThePause) {
-    data().setMode(1);
+    data().setMode(kModeUSB);
     ctrl().SendCheck();
     stat().setPause(1);
     ctrl().SendCheck();
@@ -154,7 +155,7 @@ TEST_F(ScopeCtrlTest, AParameterChangeWhilePausedResendsAndReleasesThePause) {
 }
 
 TEST_F(ScopeCtrlTest, AStepChangeAloneReachesTheReceiver) {
-    data().setMode(1);
+    data().setMode(kModeUSB);
     ctrl().SendCheck();
     rs.clear();
     data().setTs(2500);
@@ -171,7 +172,7 @@ TEST_F(ScopeCtrlTest, AStepChangeAloneReachesTheReceiver) {
 }
 
 TEST_F(ScopeCtrlTest, TheLinkComingUpCountsAsAChange) {
-    data().setMode(1);
+    data().setMode(kModeUSB);
     ctrl().SendCheck();
     rs.clear();
     linked();
@@ -182,7 +183,7 @@ TEST_F(ScopeCtrlTest, TheLinkComingUpCountsAsAChange) {
 TEST_F(ScopeCtrlTest, SweepTimeIsWorkedOutInThirtyTwoBits) {
     data().setSpeed(200);
     data().setBwidth(255);
-    data().setMode(1);
+    data().setMode(kModeUSB);
     clock.advance(1000);
     ctrl().SendCheck();
     clock.advance(1000);
@@ -194,7 +195,7 @@ class ScopePollTest : public ScopeCtrlTest {
   protected:
     ScopePollTest() {
         linked();
-        data().setMode(1);
+        data().setMode(kModeUSB);
         for (int i = 0; i < 256; ++i) rs.scope[static_cast<std::size_t>(i)] = i % 200 + 1;
     }
     // The set of indexes polled over `ticks` heartbeat ticks.
@@ -254,7 +255,7 @@ TEST_F(ScopePollTest, SingleSweepsKeepTheLastLevelForMissingPoints) {
     rs.scope.fill(0);  // the receiver has reported nothing
     clock.advance(1000);
     ctrl().Task_exec();  // state 2: the buffer was cleared and a sweep started
-    ASSERT_EQ(data().mode(), 2);
+    ASSERT_EQ(data().mode(), kModeAM);
     polled(3);
     for (int i = 123; i <= 134; ++i) EXPECT_EQ(data().SCOPE_buff_WoFlag(i), 1) << i;
     rs.scope[125] = 90;

@@ -1,4 +1,5 @@
 // The scope level buffer and the scope geometry.
+#include "core/ReceiverCodes.h"
 #include "core/clsScopeDATA.h"
 #include "core/clsScopeSTAT.h"
 #include "core/clsTSbase.h"
@@ -9,14 +10,14 @@ namespace {
 
 TEST(ScopeData, ParametersRefuseValuesOutsideTheirRanges) {
     clsScopeDATA d;
-    EXPECT_EQ(d.mode(), 0);
+    EXPECT_EQ(d.mode(), kModeLSB);
     EXPECT_EQ(d.ts(), 5000);
     EXPECT_EQ(d.bwidth(), 200);
     EXPECT_EQ(d.speed(), 20);
-    d.setMode(2);
-    d.setMode(3);
+    d.setMode(kModeAM);
+    d.setMode(kModeCW);
     d.setMode(-1);
-    EXPECT_EQ(d.mode(), 2);
+    EXPECT_EQ(d.mode(), kModeAM);
     d.setTs(0);
     d.setTs(100001);
     EXPECT_EQ(d.ts(), 5000);

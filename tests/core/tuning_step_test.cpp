@@ -43,6 +43,9 @@ TEST(TuningStep, ProgramStepTexts) {
         {"999.5", true, "999Hz", 999},
         {"999.95k", true, "999.9kHz", 999900},
         {"1.234567M", true, "1.234567MHz", 1234567},
+        // The typed number is single precision: these differ from a double's result.
+        {"2.0005k", true, "2kHz", 2000},
+        {"4.0005k", true, "4.001kHz", 4001},
         {"0.6", true, "1Hz", 1},
         {"20 kHz", true, "20kHz", 20000},
         {"1000k", false, "", 0},

@@ -1,6 +1,7 @@
 // Tuning: the frequency and its first send, blank rules, stepping over band edges, entry with
 // automatic mode and AFC restart, and the scan controller's combined set.
 #include "core/BandEdgeTables.h"
+#include "core/ReceiverCodes.h"
 #include "core/clsAFCctrl.h"
 #include "core/clsAUTOMODE.h"
 #include "core/clsTSbase.h"
@@ -163,7 +164,7 @@ TEST_F(TuningTest, EntryAppliesTheAutomaticModeRowAfterTheFrequency) {
     row.setModeText("USB");
     row.setFilterText("6k");
     row.setTsname("12.5kHz");
-    rx->AutoMode().setMode(1);
+    rx->AutoMode().setMode(kModeUSB);
     rs.clear();
     rx->EntryFrequency(433920000);
     const std::vector<QuillonCall> sends = rs.sends();

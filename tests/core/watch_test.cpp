@@ -69,7 +69,7 @@ TEST_F(WatchTest, LinkedWithCtsUpStaysWellAndCtsDownSetsTheErrorAtTheNextTick) {
         tick();
     }
     EXPECT_EQ(rx->Error(), 0);
-    EXPECT_EQ(rx->LinkStat(), frmTesselbase::kLinkStatLinked);
+    EXPECT_EQ(rx->LinkStat(), kLinkStatLinked);
     rs.setValue("ComportCTSstat", 0);
     clock.advance(10000);
     tick();

@@ -1,10 +1,15 @@
 #include "link/darc_relay.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/mman.h>
+#include <unistd.h>
 
 #include <array>
+#include <string>
 
 #include "tests/link/link_fixture.h"
+#include "tests/platform/fork_child.h"
 
 namespace {
 
@@ -130,6 +135,68 @@ TEST_F(DarcRelayTest, ASecondUserOpensTheMappingWithoutClearingIt) {
     second.Write(frame(100).data());
     EXPECT_EQ(view_.word(W::Fill), 48u);
     EXPECT_EQ(view_.ring(24), 100);
+}
+
+// Another program of the same user can resize the shared object at will; doing so must never
+// bring this one down, and once the size is back the relay carries on.
+TEST_F(DarcRelayTest, AnObjectShrunkByAnotherProgramRelaysNothingAndCannotCrashUs) {
+    relay_.Reset();
+    relay_.SetFrequency(145000000);
+    relay_.Write(frame(1).data());
+    auto resize = [&](off_t size) {
+        const int fd = ::shm_open(("/" + names_.relayMapping).c_str(), O_RDWR, 0600);
+        const bool ok = fd >= 0 && ::ftruncate(fd, size) == 0;
+        if (fd >= 0) ::close(fd);
+        return ok;
+    };
+    ASSERT_TRUE(resize(16));
+    // In a child, so that a fault shows as a failed test instead of ending the test program.
+    const int code = testing_fork::runInChild([&] {
+        relay_.Write(frame(2).data());
+        relay_.SetFrequency(82500000);
+        relay_.Reset();
+        relay_.SetProducer(1);
+        for (int tick = 0; tick < 10; ++tick) relay_.WatchTick();
+        return 0;
+    });
+    ASSERT_EQ(code, 0) << "the relay faulted on a shrunk object";
+
+    testing::internal::CaptureStderr();
+    relay_.Write(frame(3).data());
+    relay_.SetFrequency(82500000);
+    relay_.Write(frame(4).data());
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("too small"), std::string::npos) << said;
+    EXPECT_EQ(said.find("too small"), said.rfind("too small")) << "reported once: " << said;
+
+    ASSERT_TRUE(resize(DarcRelay::kTotalSize));  // the lost part comes back as zeros
+    relay_.Reset();
+    relay_.Write(frame(5).data());
+    EXPECT_EQ(view_.word(W::TotalSize), DarcRelay::kTotalSize);
+    EXPECT_EQ(view_.word(W::Fill), 24u);
+    EXPECT_EQ(view_.ring(0), 5);
+}
+
+TEST_F(DarcRelayTest, ABatchHoldsItsFramesUntilItEndsAndOnlyForItsOwnRelay) {
+    link_test::TestNames otherNames;
+    DarcRelay other(otherNames.relayMapping, otherNames.relayMutex);
+    link_test::RelayView otherView(otherNames);
+    relay_.Reset();
+    other.Reset();
+    {
+        DarcRelay::Batch batch(relay_);
+        relay_.Write(frame(1).data());
+        {
+            DarcRelay::Batch inner(relay_);  // nested: still one hold
+            inner.Write(frame(2).data());
+        }
+        other.Write(frame(7).data());  // another relay is not part of this batch
+        EXPECT_EQ(otherView.word(W::Fill), 24u);
+        EXPECT_EQ(otherView.ring(0), 7);
+    }
+    EXPECT_EQ(view_.word(W::Fill), 48u);
+    EXPECT_EQ(view_.ring(0), 1);
+    EXPECT_EQ(view_.ring(24), 2);
 }
 
 TEST(DarcRelayUnmapped, WithoutTheMappingNothingIsWrittenAndNothingBreaks) {

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "link/darc_relay.h"
 #include "platform/named_mutex.h"
@@ -67,6 +68,12 @@ class RelayView {
     uint8_t ring(uint32_t index) {
         std::lock_guard guard(mutex_);
         return bytes()[quillon::DarcRelay::kHeaderSize + index];
+    }
+
+    std::vector<uint8_t> wholeRing() {
+        std::lock_guard guard(mutex_);
+        const uint8_t* ring = bytes() + quillon::DarcRelay::kHeaderSize;
+        return {ring, ring + quillon::DarcRelay::kRingSize};
     }
 
   private:

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <condition_variable>
+#include <mutex>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "link/hex_pair.h"
@@ -139,6 +142,39 @@ TEST_F(ReplyAssemblerTest, DataFramesWithBlockZeroReachTheRelay) {
     EXPECT_EQ(view.word(quillon::DarcRelay::ByteCounter), 24u);
 }
 
+// Frames of one chunk are written under one hold of the buffer; the result must be the same as
+// frame by frame, also when the chunk wraps the ring and holds more than one ring's worth.
+TEST_F(ReplyAssemblerTest, ManyDataFramesInOneChunkLandAsIfWrittenOneByOne) {
+    using quillon::DarcRelay;
+    link_test::TestNames refNames;
+    DarcRelay reference(refNames.relayMapping, refNames.relayMutex);
+    link_test::RelayView view(names_);
+    link_test::RelayView refView(refNames);
+    state_.relay().Reset();
+    reference.Reset();
+    view.setWord(DarcRelay::WriteIndex, 239990);  // the first frame already wraps
+    refView.setWord(DarcRelay::WriteIndex, 239990);
+    std::string chunk;
+    for (int f = 0; f < 10500; ++f) {
+        uint8_t bytes[24];
+        std::string frame = "OE300";
+        for (int i = 0; i < 24; ++i) {
+            bytes[i] = static_cast<uint8_t>(f * 7 + i);
+            char pair[3];
+            std::snprintf(pair, sizeof pair, "%02X", bytes[i]);
+            frame += pair;
+        }
+        chunk += frame + "\n";
+        reference.Write(bytes);
+    }
+    feed(chunk);
+    for (auto w : {DarcRelay::TotalSize, DarcRelay::WriteIndex, DarcRelay::ByteCounter,
+                   DarcRelay::CounterAtWrap, DarcRelay::Fill, DarcRelay::DataValid}) {
+        EXPECT_EQ(view.word(w), refView.word(w)) << "word " << w;
+    }
+    EXPECT_TRUE(view.wholeRing() == refView.wholeRing());
+}
+
 TEST_F(ReplyAssemblerTest, LongDigitRunsStayInsideTheBufferAndLaterFramesStillWork) {
     feed("I1" + std::string(5000, '7'));  // the first two digits complete a frame, no more
     EXPECT_EQ(state_.smeter(), 0x77);
@@ -186,6 +222,47 @@ TEST(ReplyAssemblerUnmapped, WithoutTheSharedBufferDataFramesAreDroppedAndTheRes
                    static_cast<int32_t>(bytes.size()));
     EXPECT_EQ(state.powerOnStat(), 1);
     EXPECT_EQ(state.smeter(), 0xFE);
+}
+
+// A decoder program that keeps the buffer's mutex must not hold up the replies: the frame that
+// cannot get into the buffer is dropped and the next reply is read at once.
+TEST_F(ReplyAssemblerTest, ABufferHeldByAnotherUserDropsTheFrameInsteadOfStallingTheReplies) {
+    using W = quillon::DarcRelay::Word;
+    link_test::RelayView view(names_);
+    std::mutex m;
+    std::condition_variable changed;
+    bool held = false;
+    bool done = false;
+    std::thread holder([&] {
+        platform::NamedMutex buffer(names_.relayMutex);
+        buffer.lock();
+        {
+            std::unique_lock lock(m);
+            held = true;
+            changed.notify_all();
+            // Released when the feed came back, or after a generous while so that a stalled
+            // feed ends too (and then shows as a written frame).
+            changed.wait_for(lock, std::chrono::seconds(5), [&] { return done; });
+        }
+        buffer.unlock();
+    });
+    {
+        std::unique_lock lock(m);
+        changed.wait(lock, [&] { return held; });
+    }
+    feed("OE300" + std::string(48, 'A') + "I1FE");
+    {
+        std::lock_guard lock(m);
+        done = true;
+    }
+    changed.notify_all();
+    holder.join();
+    EXPECT_EQ(state_.smeter(), 0xFE);
+    EXPECT_EQ(view.word(W::Fill), 0u) << "the frame waited for the buffer";
+
+    feed("OE300" + std::string(48, 'B'));  // free again: frames flow as before
+    EXPECT_EQ(view.word(W::Fill), 24u);
+    EXPECT_EQ(view.ring(0), 0xBB);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/ProgramObjects.h"
+#include "core/ReceiverCodes.h"
 #include "core/clsAUTOMODE.h"
 #include "platform/private_profile.h"
 #include "tests/memory/memory_home.h"
@@ -96,8 +97,8 @@ TEST(AutoMode, RowsAreWrittenAtTheEndAndReadBackWhole) {
     EXPECT_EQ(row.name2(), "civil aviation" + std::string(18, ' '));
     EXPECT_EQ(row.lngFreq(), 118000000);
     EXPECT_EQ(row.lngFreqHigh(), 137000000);
-    EXPECT_EQ(row.intMode(), 2);
-    EXPECT_EQ(row.intFilter(), 1);
+    EXPECT_EQ(row.intMode(), kModeAM);
+    EXPECT_EQ(row.intFilter(), kFilter6k);
     EXPECT_EQ(row.intAtt(), 1);
     EXPECT_EQ(row.tsfrq(), 8330);
     EXPECT_EQ(row.intTag(), 0);
@@ -117,14 +118,14 @@ TEST(AutoMode, DefaultRowSetsTheRangeAndLeavesTheRemark) {
     EXPECT_EQ(row.name2(), "kept" + std::string(28, ' '));
     EXPECT_EQ(row.lngFreq(), 144000000);
     EXPECT_EQ(row.lngFreqHigh(), 146000000);
-    EXPECT_EQ(row.intMode(), 5);
-    EXPECT_EQ(row.intFilter(), 2);
+    EXPECT_EQ(row.intMode(), kModeFM);
+    EXPECT_EQ(row.intFilter(), kFilter15k);
     EXPECT_EQ(row.tsfrq(), 20000);
     EXPECT_EQ(row.intAtt(), 0);
     table.DefaultBlank(row);
     EXPECT_EQ(row.lngFreq(), 0);
     EXPECT_EQ(row.lngFreqHigh(), 0);
-    EXPECT_EQ(row.intMode(), 5);
+    EXPECT_EQ(row.intMode(), kModeFM);
 }
 
 TEST(AutoMode, AnythingButARowReadsBlank) {
@@ -139,14 +140,14 @@ TEST(AutoMode, AnythingButARowReadsBlank) {
                "CH06=x,y,50,54,USB,230k,OFF,1k\r\n"
                "CH07\r\n");
     clsAUTOMODE table;
-    table.setMode(1);
+    table.setMode(kModeUSB);
     for (int16_t i = 1; i <= 5; ++i) {
         EXPECT_EQ(table.chData(i).lngFreq(), 0) << i;
     }
-    EXPECT_EQ(table.chData(2).intMode(), 5);  // the blank row's defaults
+    EXPECT_EQ(table.chData(2).intMode(), kModeFM);  // the blank row's defaults
     EXPECT_EQ(table.chData(2).tsfrq(), 20000);
     EXPECT_EQ(table.chData(6).lngFreq(), 50000000);
-    EXPECT_EQ(table.chData(6).intFilter(), 1);  // 230k is no USB filter
+    EXPECT_EQ(table.chData(6).intFilter(), kFilter6k);  // 230k is no USB filter
     EXPECT_EQ(table.check(52000000), 6);
     EXPECT_EQ(table.check(1350000000), 0);
     EXPECT_EQ(&table.chData(0), &table.chData(1));

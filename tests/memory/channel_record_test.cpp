@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "core/ReceiverCodes.h"
 #include "core/clsMchDATA.h"
 
 namespace {
 
-using corvell::clsMchDATA;
+using namespace corvell;
 
 TEST(ChannelRecord, NamesAreFixedWidthWithoutCommas) {
     struct Case {
@@ -95,9 +96,9 @@ TEST(ChannelRecord, TextWritesKeepTheFilterInTheModesRange) {
     }
     // Direct writes store whatever they are given.
     clsMchDATA r;
-    r.setIntMode(6);
-    r.setIntFilter(0);
-    EXPECT_EQ(r.intFilter(), 0);
+    r.setIntMode(kModeWFM);
+    r.setIntFilter(kFilter3k);
+    EXPECT_EQ(r.intFilter(), kFilter3k);
 }
 
 TEST(ChannelRecord, FilterTextReadsFallBackTo50k) {

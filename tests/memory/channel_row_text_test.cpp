@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/ChannelRowText.h"
+#include "core/ReceiverCodes.h"
 #include "core/clsMchDATA.h"
 
 namespace {
@@ -73,8 +74,8 @@ TEST(ChannelRowText, EightFieldsWrittenAndReadBack) {
     EXPECT_EQ(back.name2(), row.name2());
     EXPECT_EQ(back.lngFreq(), 118000000);
     EXPECT_EQ(back.lngFreqHigh(), 136991667);
-    EXPECT_EQ(back.intMode(), 2);
-    EXPECT_EQ(back.intFilter(), 1);
+    EXPECT_EQ(back.intMode(), kModeAM);
+    EXPECT_EQ(back.intFilter(), kFilter6k);
     EXPECT_EQ(back.intAtt(), 1);
     EXPECT_EQ(back.tsfrq(), 8330);
     EXPECT_EQ(back.intTag(), 1);  // not part of the text

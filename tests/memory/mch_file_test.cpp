@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "core/IniProcs.h"
+#include "core/ReceiverCodes.h"
 #include "memory/clsMEMORY.h"
 #include "memory/clsMemoryDATA.h"
 #include "platform/private_profile.h"
@@ -192,8 +193,8 @@ TEST(MchFile, RoundTripThroughANewFile) {
             EXPECT_EQ(r.lngFreq(), expected.lngFreq());
             EXPECT_EQ(r.name1(), expected.name1());
             EXPECT_EQ(r.name2(), expected.name2());
-            EXPECT_EQ(r.intMode(), 2);
-            EXPECT_EQ(r.intFilter(), 1);
+            EXPECT_EQ(r.intMode(), kModeAM);
+            EXPECT_EQ(r.intFilter(), kFilter6k);
             EXPECT_EQ(r.tsfrq(), 9000);
             EXPECT_EQ(r.intAtt(), 1);
             EXPECT_EQ(r.intTag(), 0);

@@ -1,6 +1,7 @@
 // The memory object: cursor, clamping, copies and swaps, and the changed and redraw flags.
 #include <gtest/gtest.h>
 
+#include "core/ReceiverCodes.h"
 #include "memory/clsMEMORY.h"
 #include "tests/memory/memory_home.h"
 
@@ -43,8 +44,8 @@ TEST_F(MemoryObject, CursorIsClampedAndFieldsGoToTheStoredRecord) {
     const clsMchDATA& r = memory().chData(4, 4);
     EXPECT_EQ(r.name1(), "Tower           ");
     EXPECT_EQ(memory().strComment(), "east" + std::string(28, ' '));
-    EXPECT_EQ(r.intMode(), 6);
-    EXPECT_EQ(r.intFilter(), 3);  // corrected for WFM
+    EXPECT_EQ(r.intMode(), kModeWFM);
+    EXPECT_EQ(r.intFilter(), kFilter50k);  // corrected for WFM
     memory().setStrFilterName("3k");
     EXPECT_EQ(memory().strFilterName(), "50k");
     EXPECT_EQ(r.tsfrq(), 100000);
@@ -94,7 +95,7 @@ TEST_F(MemoryObject, SwapExchangesTheTenFields) {
     EXPECT_EQ(moved.lngFreq(), 100000007);
     EXPECT_EQ(moved.name1(), "Used            ");
     EXPECT_EQ(moved.name2(), "remark" + std::string(26, ' '));
-    EXPECT_EQ(moved.intMode(), 1);
+    EXPECT_EQ(moved.intMode(), kModeUSB);
     EXPECT_EQ(moved.tsfrq(), 1000);
     EXPECT_EQ(moved.intTsql(), 3);
     EXPECT_EQ(moved.lngFreqHigh(), 777);  // not part of a swap

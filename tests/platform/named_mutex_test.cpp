@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <future>
 #include <string>
@@ -55,6 +56,29 @@ TEST(NamedMutex, ProcessesExcludeEachOther) {
     EXPECT_EQ(runInChild(childTries), 0);
     mutex.unlock();
     EXPECT_EQ(runInChild(childTries), 1);
+}
+
+TEST(NamedMutex, ABoundedWaitGivesUpOnAHolderInAnyProcessAndTakesAFreeMutex) {
+    using std::chrono::milliseconds;
+    const std::string name = uniqueName("bounded");
+    NamedMutex mutex(name);
+    mutex.lock();
+    const auto childWaits = [&] {
+        NamedMutex mine(name);
+        if (!mine.try_lock_for(milliseconds(20))) return 0;
+        mine.unlock();
+        return 1;
+    };
+    EXPECT_EQ(runInChild(childWaits), 0);
+    EXPECT_FALSE(std::async(std::launch::async, [&] {
+                     const bool got = mutex.try_lock_for(milliseconds(20));
+                     if (got) mutex.unlock();
+                     return got;
+                 }).get());
+    EXPECT_TRUE(mutex.try_lock_for(milliseconds(0)));  // its owner may always enter again
+    mutex.unlock();
+    mutex.unlock();
+    EXPECT_EQ(runInChild(childWaits), 1);
 }
 
 TEST(NamedMutex, AHolderThatDiesReleasesIt) {

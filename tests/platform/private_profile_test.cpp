@@ -162,12 +162,28 @@ TEST_F(PrivateProfile, RefusesWhatCouldNotBeReadBack) {
     EXPECT_FALSE(writeProfileString(path_, "", "a", "1"));
     EXPECT_FALSE(writeProfileString(path_, "S", " ", "1"));
     EXPECT_FALSE(writeProfileString(path_, "S", "a\nb", "1"));
+    EXPECT_FALSE(writeProfileString(path_, "S",
+                                    "\xEF\xBB\xBF"
+                                    "a",
+                                    "1"));  // a mark is no name
     EXPECT_FALSE(fs::exists(path_));
 
     // A value can never start a line of its own.
     ASSERT_TRUE(writeProfileString(path_, "S", "a", "one\n[EVIL]\r\nb=2"));
     EXPECT_EQ(bytes(), "[S]\na=one [EVIL]  b=2\n");
     EXPECT_FALSE(readProfileValue(path_, "EVIL", "b"));
+}
+
+TEST_F(PrivateProfile, ABareCarriageReturnInAValueReadsAndSavesAlike) {
+    put("[Bank]\nName1=a\rb\nOther=1\n");
+    EXPECT_EQ(readProfileValue(path_, "Bank", "Name1"), "a\rb");
+    ASSERT_TRUE(writeProfileString(path_, "Bank", "Name1", "a\rb"));
+    ASSERT_TRUE(writeProfileString(path_, "Bank", "Name2", "c\rd"));
+    ASSERT_TRUE(writeProfileString(path_, "Bank", "Other", "2"));
+    platform::clearProfileCache();
+    EXPECT_EQ(readProfileValue(path_, "Bank", "Name1"), "a\rb");
+    EXPECT_EQ(readProfileValue(path_, "Bank", "Name2"), "c\rd");
+    EXPECT_EQ(readProfileValue(path_, "Bank", "Other"), "2");
 }
 
 TEST_F(PrivateProfile, EachWriteReplacesTheFileAtomically) {

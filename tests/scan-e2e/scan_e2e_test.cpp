@@ -14,6 +14,7 @@
 
 #include "core/ProgramObjects.h"
 #include "core/QuillonApi.h"
+#include "core/ReceiverCodes.h"
 #include "core/frmTesselbase.h"
 #include "memory/clsMEMORY.h"
 #include "platform/window_messages.h"
@@ -99,7 +100,7 @@ TEST_F(ScanEndToEnd, TheReceiversReportsWalkTheScanAndASignalStopsIt) {
     Quillon().RsSetHwndScanNotify(window.handle());
     rx.setComPortNum(1);
     rx.PowerOn();
-    ASSERT_TRUE(runUntil([&] { return rx.LinkStat() == frmTesselbase::kLinkStatLinked; }))
+    ASSERT_TRUE(runUntil([&] { return rx.LinkStat() == kLinkStatLinked; }))
         << "the link did not come up";
 
     clsMchDATA& row = scan.pchData(1);
@@ -111,7 +112,7 @@ TEST_F(ScanEndToEnd, TheReceiversReportsWalkTheScanAndASignalStopsIt) {
     scan.setDelaytype(2);  // a signal ends the scan
 
     size_t mark = emulator->log().count();
-    ASSERT_TRUE(scan.scan_start(1, -1));
+    ASSERT_TRUE(scan.scan_start(kScanProgram, frmSCANctrl::kProgramTrue));
     // Tuned to the low edge, then the first sweep slowly.
     ASSERT_TRUE(runUntil([&] { return heard("H8E4", mark); }));
     EXPECT_TRUE(heard("K00118000000020100", mark));

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "core/ProgramObjects.h"
+#include "core/ReceiverCodes.h"
 #include "core/clsTSbase.h"
 
 namespace corvell {
@@ -44,7 +45,7 @@ clsMchDATA& ScanTest::setChannel(int16_t bank, int16_t ch, int32_t hz, int16_t m
     clsMchDATA& rec = memory.chData(bank, ch);
     rec.setLngFreq(hz);
     rec.setIntMode(mode);
-    rec.setIntFilter(2);
+    rec.setIntFilter(kFilter15k);
     rec.setIntTag(sel);
     rec.setIntSkip(skip);
     return rec;

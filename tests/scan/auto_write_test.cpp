@@ -2,6 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "core/ReceiverCodes.h"
 #include "tests/scan/ScanFixture.h"
 
 namespace corvell {
@@ -24,7 +25,7 @@ TEST_F(AutoWrite, StartsInTheChosenBankOnItsFirstBlankChannel) {
     fill(3);
     memory.setActiveBank(0);
     setRow(1, 118000000, 137000000);
-    ASSERT_TRUE(scan.scan_start(2, -1));
+    ASSERT_TRUE(scan.scan_start(kScanAutoWrite, frmSCANctrl::kProgramTrue));
     EXPECT_EQ(memory.ActiveBank(), kBank);
     EXPECT_EQ(memory.ActiveCh(), 3);
     EXPECT_EQ(scan.condition(1), "Auto MW SCAN");
@@ -33,7 +34,7 @@ TEST_F(AutoWrite, StartsInTheChosenBankOnItsFirstBlankChannel) {
 TEST_F(AutoWrite, ASignalIsWrittenWhenItEndsAndTheScanMovesOn) {
     scan.setDelaytype(0);
     setRow(1, 118000000, 137000000, "AM", "6k", "25kHz", 1);
-    ASSERT_TRUE(scan.scan_start(2, -1));
+    ASSERT_TRUE(scan.scan_start(kScanAutoWrite, frmSCANctrl::kProgramTrue));
     rx.setCtcss(12);
     feed(16);
     ASSERT_EQ(scan.busyStop(), 1);
@@ -56,7 +57,7 @@ TEST_F(AutoWrite, DelayTypeTwoWritesTheSignalThenStops) {
     scan.setDelaytype(2);
     fill(2);
     setRow(1, 118000000, 137000000);
-    ASSERT_TRUE(scan.scan_start(2, -1));
+    ASSERT_TRUE(scan.scan_start(kScanAutoWrite, frmSCANctrl::kProgramTrue));
     feed(16);
     EXPECT_EQ(memory.chData(kBank, 2).lngFreq(), 118000000);
     EXPECT_EQ(memory.chData(kBank, 2).name1(), "NONAME          ");
@@ -81,7 +82,7 @@ TEST_F(AutoWrite, AFrequencyInTheSame100HzBlockCountsAsStored) {
         memory.allclear(kBank);
         setChannel(kBank, 0, c.stored);
         setRow(1, c.tuned, c.tuned + 1000000);
-        ASSERT_TRUE(scan.scan_start(2, -1));
+        ASSERT_TRUE(scan.scan_start(kScanAutoWrite, frmSCANctrl::kProgramTrue));
         feed(16);
         EXPECT_EQ(scan.busyStop() == 1, c.stops);
         EXPECT_EQ(rx.Frequency() != c.tuned, !c.stops);
@@ -91,7 +92,7 @@ TEST_F(AutoWrite, AFrequencyInTheSame100HzBlockCountsAsStored) {
 TEST_F(AutoWrite, StatusThreeMovesOnOnlyOverAStoredFrequency) {
     setChannel(kBank, 0, 118020000);
     setRow(1, 118000000, 137000000);
-    ASSERT_TRUE(scan.scan_start(2, -1));
+    ASSERT_TRUE(scan.scan_start(kScanAutoWrite, frmSCANctrl::kProgramTrue));
     feed(3);
     EXPECT_EQ(rx.Frequency(), 118000000);  // not stored: wait
     feed(1);
@@ -103,7 +104,7 @@ TEST_F(AutoWrite, StatusThreeMovesOnOnlyOverAStoredFrequency) {
 TEST_F(AutoWrite, AFullBankRefusesTheStart) {
     fill(50);
     setRow(1, 118000000, 137000000);
-    EXPECT_FALSE(scan.scan_start(2, -1));
+    EXPECT_FALSE(scan.scan_start(kScanAutoWrite, frmSCANctrl::kProgramTrue));
     EXPECT_EQ(scan.scanning(), 0);
     EXPECT_EQ(scan.continueFlag(), 0);
 }
@@ -112,7 +113,7 @@ TEST_F(AutoWrite, TheScanStopsWhenTheLastBlankChannelHasBeenWritten) {
     fill(49);  // channel 49 is the last blank one
     scan.setDelaytype(0);
     setRow(1, 118000000, 137000000);
-    ASSERT_TRUE(scan.scan_start(2, -1));
+    ASSERT_TRUE(scan.scan_start(kScanAutoWrite, frmSCANctrl::kProgramTrue));
     EXPECT_EQ(memory.ActiveCh(), 49);
     feed(16);
     clearLog();
@@ -130,7 +131,7 @@ TEST_F(AutoWrite, ABankFilledWhileStoppedOnASignalEndsTheScanOnce) {
     fill(49);
     scan.setDelaytype(0);
     setRow(1, 118000000, 137000000);
-    ASSERT_TRUE(scan.scan_start(2, -1));
+    ASSERT_TRUE(scan.scan_start(kScanAutoWrite, frmSCANctrl::kProgramTrue));
     feed(16);
     setChannel(kBank, 49, 433000000);  // the last blank channel is taken meanwhile
     advance(2000);                     // and the restart delay is over
@@ -149,7 +150,7 @@ TEST_F(AutoWrite, OnlyBanksThatExistCanBeChosen) {
     scan.setAutobank(1);
     setRow(1, 118000000, 137000000);
     scan.setDelaytype(2);
-    ASSERT_TRUE(scan.scan_start(2, -1));
+    ASSERT_TRUE(scan.scan_start(kScanAutoWrite, frmSCANctrl::kProgramTrue));
     feed(16);
     EXPECT_EQ(memory.chData(0, 0).lngFreq(), 118000000);
 }
@@ -157,7 +158,7 @@ TEST_F(AutoWrite, OnlyBanksThatExistCanBeChosen) {
 TEST_F(AutoWrite, OtherScanKindsWriteNothing) {
     scan.setDelaytype(2);
     setRow(1, 118000000, 137000000);
-    ASSERT_TRUE(scan.scan_start(1, -1));
+    ASSERT_TRUE(scan.scan_start(kScanProgram, frmSCANctrl::kProgramTrue));
     feed(16);
     EXPECT_EQ(scan.scanning(), 0);
     EXPECT_FALSE(memory.MemoryChanged());

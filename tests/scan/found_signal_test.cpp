@@ -2,6 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "core/ReceiverCodes.h"
 #include "tests/scan/ScanFixture.h"
 
 namespace corvell {
@@ -17,7 +18,7 @@ class FoundSignal : public ScanTest {
         scan.setRestartdelay(restartdelay);
         scan.setDelaytime(delaytime);
         setRow(1, 118000000, 137000000);
-        ASSERT_TRUE(scan.scan_start(1, -1));
+        ASSERT_TRUE(scan.scan_start(kScanProgram, frmSCANctrl::kProgramTrue));
         rx.setAfgain(128);
         signal(true);
         feed(16);
@@ -115,7 +116,7 @@ TEST_F(FoundSignal, TheEndOfTheSignalReportMovesOnAtOnce) {
 TEST_F(FoundSignal, DelayTypeTwoStopsTheScan) {
     scan.setDelaytype(2);
     setRow(1, 118000000, 137000000);
-    ASSERT_TRUE(scan.scan_start(1, -1));
+    ASSERT_TRUE(scan.scan_start(kScanProgram, frmSCANctrl::kProgramTrue));
     clearLog();
     feed(16);
     EXPECT_EQ(scan.scanning(), 0);

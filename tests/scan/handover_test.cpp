@@ -1,6 +1,7 @@
 // The controller handed to the receiver object: the scope sweep controller follows its state.
 #include <gtest/gtest.h>
 
+#include "core/ReceiverCodes.h"
 #include "core/clsScopeDATA.h"
 #include "core/frmScopeCtrl.h"
 #include "tests/scan/ScanFixture.h"
@@ -12,14 +13,14 @@ class Handover : public ScanTest {};
 
 TEST_F(Handover, TheScopeSweepStepsAsideWhileASidebandScanRuns) {
     setRow(1, 7000000, 7200000, "LSB", "3k", "1kHz");
-    rx.ScopeDATA().setMode(1);
+    rx.ScopeDATA().setMode(kScopeContinuous);
     frmScopeCtrl& scope = rx.ScopeCtrl();
     auto state = [&] {
         scope.SendCheck();
         return scope.ActMode();
     };
 
-    ASSERT_TRUE(scan.scan_start(1, -1));
+    ASSERT_TRUE(scan.scan_start(kScanProgram, frmSCANctrl::kProgramTrue));
     EXPECT_EQ(state(), 5);  // no sweep while the receiver scans
     signal(true);
     feed(16);

@@ -2,6 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "core/ReceiverCodes.h"
 #include "core/clsAUTOMODE.h"
 #include "tests/scan/ScanFixture.h"
 
@@ -27,7 +28,7 @@ class MemoryScan : public ScanTest {
     // Starts a memory scan and moves it on up to `steps` times; the channels it stood on.
     std::vector<int> visits(int steps) {
         std::vector<int> seen;
-        if (!scan.scan_start(3, -1)) return seen;
+        if (!scan.scan_start(kScanMemory, frmSCANctrl::kProgramTrue)) return seen;
         seen.push_back(memory.ActiveCh());
         for (int i = 0; i < steps && scan.scanning() != 0; ++i) {
             feed(1);
@@ -71,9 +72,9 @@ TEST_F(MemoryScan, EachChannelIsSentWithItsOwnSettings) {
     rec.setIntTsql(7);
     rec.setTsname("9kHz");
     rx.setFrequency(100000000);
-    rx.AutoMode().setMode(1);
+    rx.AutoMode().setMode(kModeUSB);
     clearLog();
-    ASSERT_TRUE(scan.scan_start(3, -1));
+    ASSERT_TRUE(scan.scan_start(kScanMemory, frmSCANctrl::kProgramTrue));
     EXPECT_THAT(sends({"ScanRx", "SendFreq", "H8"}),
                 ElementsAre("ScanRx 145000000 2 1 1 7 9000", "H8E4", "SendFreq", "H8CB"));
     EXPECT_FALSE(rx.AutoMode().mode());  // automatic mode selection is switched off
@@ -85,7 +86,7 @@ TEST_F(MemoryScan, EachChannelIsSentWithItsOwnSettings) {
 TEST_F(MemoryScan, DownwardsWrapsFromTheFirstChannelToTheLast) {
     memory.setActiveCh(1);
     scan.setMemotag(1);
-    ASSERT_TRUE(scan.scan_start(3, -1));
+    ASSERT_TRUE(scan.scan_start(kScanMemory, frmSCANctrl::kProgramTrue));
     EXPECT_EQ(memory.ActiveCh(), 4);
     scan.setDir(0);
     feed(1);
@@ -98,24 +99,24 @@ TEST_F(MemoryScan, ABankWithNoOtherChannelDoesNotStart) {
     memory.setActiveBank(7);
     setChannel(7, 10, 145000000);
     memory.setActiveCh(10);
-    EXPECT_FALSE(scan.scan_start(3, -1));
+    EXPECT_FALSE(scan.scan_start(kScanMemory, frmSCANctrl::kProgramTrue));
     EXPECT_EQ(scan.scanning(), 0);
     EXPECT_EQ(memory.ActiveCh(), 10);
     memory.setActiveBank(8);
-    EXPECT_FALSE(scan.scan_start(3, -1));  // an empty bank
+    EXPECT_FALSE(scan.scan_start(kScanMemory, frmSCANctrl::kProgramTrue));  // an empty bank
 }
 
 TEST_F(MemoryScan, AResumedScanGoesOnFromTheActiveChannel) {
-    ASSERT_TRUE(scan.scan_start(3, -1));
+    ASSERT_TRUE(scan.scan_start(kScanMemory, frmSCANctrl::kProgramTrue));
     feed(1);
     EXPECT_EQ(memory.ActiveCh(), 2);
     scan.setDir(0);
     scan.scan_stop();
-    ASSERT_TRUE(scan.scan_start(3, -1));
+    ASSERT_TRUE(scan.scan_start(kScanMemory, frmSCANctrl::kProgramTrue));
     EXPECT_EQ(memory.ActiveCh(), 1);  // resumed downwards
     scan.scan_stop();
     scan.continus_reset();
-    ASSERT_TRUE(scan.scan_start(3, -1));
+    ASSERT_TRUE(scan.scan_start(kScanMemory, frmSCANctrl::kProgramTrue));
     EXPECT_EQ(memory.ActiveCh(), 2);  // fresh: upwards again
 }
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "core/ReceiverCodes.h"
 #include "core/clsTSbase.h"
 #include "tests/scan/ScanFixture.h"
 
@@ -21,7 +22,7 @@ TEST_F(ProgramScan, StartTunesToTheLowEdgeWithTheRowsSettingsAndSendsSlowFirst) 
     rx.TSbase().setAlignFlag(true);
     clearLog();
 
-    ASSERT_TRUE(scan.scan_start(1, -1));
+    ASSERT_TRUE(scan.scan_start(kScanProgram, frmSCANctrl::kProgramTrue));
 
     EXPECT_EQ(rx.Frequency(), 118000000);
     EXPECT_EQ(rx.ModeText(), "AM");
@@ -64,7 +65,7 @@ TEST_F(ProgramScan, RowsThatCannotBeScannedDoNotStart) {
         scan.continus_reset();
         rx.setFrequency(100000000);
         setRow(1, c.low, c.high);
-        EXPECT_EQ(scan.scan_start(1, 1), c.starts);
+        EXPECT_EQ(scan.scan_start(kScanProgram, 1), c.starts);
         EXPECT_EQ(scan.scanning(), c.starts ? 1 : 0);
         if (c.starts) {
             EXPECT_EQ(rx.Frequency(), std::min(c.low, c.high));
@@ -80,7 +81,7 @@ TEST_F(ProgramScan, RowsThatCannotBeScannedDoNotStart) {
 TEST_F(ProgramScan, NoStartWithoutAnEstablishedLink) {
     setRow(1, 118000000, 137000000);
     rs.setValue("PowerOnStat", 0);
-    EXPECT_FALSE(scan.scan_start(1, -1));
+    EXPECT_FALSE(scan.scan_start(kScanProgram, frmSCANctrl::kProgramTrue));
     EXPECT_EQ(scan.scanning(), 0);
     EXPECT_TRUE(rs.sends().empty());
 }
@@ -96,19 +97,19 @@ static_assert(!StartsWith<bool>);
 
 TEST_F(ProgramScan, ProgramNumberIsKeptOnAChannelThatExists) {
     setRow(20, 118000000, 137000000);
-    EXPECT_TRUE(scan.scan_start(1, 25));  // beyond the table: the last row
+    EXPECT_TRUE(scan.scan_start(kScanProgram, 25));  // beyond the table: the last row
     EXPECT_EQ(scan.programno(), 20);
     EXPECT_EQ(rx.Frequency(), 118000000);
     scan.scan_stop();
 
-    EXPECT_FALSE(scan.scan_start(1, 0));  // channel 0 does not exist
+    EXPECT_FALSE(scan.scan_start(kScanProgram, 0));  // channel 0 does not exist
     EXPECT_EQ(scan.programno(), 20);
     EXPECT_EQ(scan.scanning(), 0);
 }
 
 TEST_F(ProgramScan, WrapsAtTheEdgesInBothDirectionsWithASlowSweep) {
     setRow(1, 118000000, 118040000);
-    ASSERT_TRUE(scan.scan_start(1, -1));
+    ASSERT_TRUE(scan.scan_start(kScanProgram, frmSCANctrl::kProgramTrue));
     feed(1);
     feed(1);
     EXPECT_EQ(rx.Frequency(), 118040000);
@@ -143,7 +144,7 @@ TEST_F(ProgramScan, StatusCodesDecideWhetherTheScanMovesOn) {
         scan.scan_stop();
         scan.continus_reset();
         setRow(1, 118000000, 137000000);
-        ASSERT_TRUE(scan.scan_start(1, -1));
+        ASSERT_TRUE(scan.scan_start(kScanProgram, frmSCANctrl::kProgramTrue));
         clearLog();
         for (int16_t code : c.codes) feed(code);
         SCOPED_TRACE(::testing::PrintToString(c.codes));
@@ -156,7 +157,7 @@ TEST_F(ProgramScan, StatusCodesDecideWhetherTheScanMovesOn) {
 
 TEST_F(ProgramScan, NoNewsForTwoSecondsMovesOn) {
     setRow(1, 118000000, 137000000);
-    ASSERT_TRUE(scan.scan_start(1, -1));
+    ASSERT_TRUE(scan.scan_start(kScanProgram, frmSCANctrl::kProgramTrue));
     advance(1999);
     tick();
     EXPECT_EQ(rx.Frequency(), 118000000);
@@ -167,7 +168,7 @@ TEST_F(ProgramScan, NoNewsForTwoSecondsMovesOn) {
 
 TEST_F(ProgramScan, PassMovesOnAtOnceWithTheAudioMutedAroundTheScanCommand) {
     setRow(1, 118000000, 137000000);
-    ASSERT_TRUE(scan.scan_start(1, -1));
+    ASSERT_TRUE(scan.scan_start(kScanProgram, frmSCANctrl::kProgramTrue));
     rx.setAfgain(140);
     clearLog();
     scan.setDir(0);
@@ -180,7 +181,7 @@ TEST_F(ProgramScan, PassMovesOnAtOnceWithTheAudioMutedAroundTheScanCommand) {
 
 TEST_F(ProgramScan, PauseHoldsTheScanAndSendsStopThenFrequency) {
     setRow(1, 118000000, 137000000);
-    ASSERT_TRUE(scan.scan_start(1, -1));
+    ASSERT_TRUE(scan.scan_start(kScanProgram, frmSCANctrl::kProgramTrue));
     clearLog();
     scan.setPause(1);
     EXPECT_THAT(sends({"H8", "SendFreq"}), ElementsAre("H800", "SendFreq"));
@@ -198,7 +199,7 @@ TEST_F(ProgramScan, PauseHoldsTheScanAndSendsStopThenFrequency) {
 
 TEST_F(ProgramScan, StopSendsTheStopCommandAndAsksForARedraw) {
     setRow(1, 118000000, 137000000);
-    ASSERT_TRUE(scan.scan_start(1, -1));
+    ASSERT_TRUE(scan.scan_start(kScanProgram, frmSCANctrl::kProgramTrue));
     clearLog();
     EXPECT_TRUE(scan.scan_stop());
     EXPECT_THAT(sends({"H8", "SendFreq"}), ElementsAre("H800", "SendFreq"));
@@ -214,7 +215,7 @@ TEST_F(ProgramScan, StopSendsTheStopCommandAndAsksForARedraw) {
 
 TEST_F(ProgramScan, LostLinkStopsTheScanOnItsNextStep) {
     setRow(1, 118000000, 137000000);
-    ASSERT_TRUE(scan.scan_start(1, -1));
+    ASSERT_TRUE(scan.scan_start(kScanProgram, frmSCANctrl::kProgramTrue));
     rs.setValue("PowerOnStat", 0);
     clearLog();
     tick();
@@ -224,7 +225,7 @@ TEST_F(ProgramScan, LostLinkStopsTheScanOnItsNextStep) {
 
 TEST_F(ProgramScan, NoStepWhilePowerIsOffOrTheLinkHasFailed) {
     setRow(1, 118000000, 137000000);
-    ASSERT_TRUE(scan.scan_start(1, -1));
+    ASSERT_TRUE(scan.scan_start(kScanProgram, frmSCANctrl::kProgramTrue));
     scan.pass();
     rx.PowerOff();
     tick();
@@ -239,7 +240,7 @@ TEST_F(ProgramScan, NoStepWhilePowerIsOffOrTheLinkHasFailed) {
 
 TEST_F(ProgramScan, AStoppedScanResumesWhereTheReceiverStandsUnlessReset) {
     setRow(1, 118000000, 137000000);
-    ASSERT_TRUE(scan.scan_start(1, -1));
+    ASSERT_TRUE(scan.scan_start(kScanProgram, frmSCANctrl::kProgramTrue));
     scan.setDir(0);
     feed(1);  // 137.000
     feed(1);  // 136.980
@@ -247,7 +248,8 @@ TEST_F(ProgramScan, AStoppedScanResumesWhereTheReceiverStandsUnlessReset) {
     EXPECT_EQ(scan.continueFlag(), 1);
 
     clearLog();
-    ASSERT_TRUE(scan.scan_start(1, -1));  // resumes downwards from 136.980
+    ASSERT_TRUE(scan.scan_start(kScanProgram,
+                                frmSCANctrl::kProgramTrue));  // resumes downwards from 136.980
     EXPECT_EQ(rx.Frequency(), 136960000);
     EXPECT_EQ(scan.dir(), 0);
     EXPECT_TRUE(sends({"Frequency"}).empty());
@@ -255,7 +257,8 @@ TEST_F(ProgramScan, AStoppedScanResumesWhereTheReceiverStandsUnlessReset) {
     scan.scan_stop();
     EXPECT_EQ(scan.continus_reset(), 1);
     EXPECT_EQ(scan.continus_reset(), 0);
-    ASSERT_TRUE(scan.scan_start(1, -1));  // fresh: low edge, upwards
+    ASSERT_TRUE(
+        scan.scan_start(kScanProgram, frmSCANctrl::kProgramTrue));  // fresh: low edge, upwards
     EXPECT_EQ(rx.Frequency(), 118000000);
     EXPECT_EQ(scan.dir(), 1);
 }
@@ -263,15 +266,15 @@ TEST_F(ProgramScan, AStoppedScanResumesWhereTheReceiverStandsUnlessReset) {
 TEST_F(ProgramScan, AnotherKindOrProgramNumberStartsAfresh) {
     setRow(1, 118000000, 137000000);
     setRow(2, 430000000, 440000000);
-    ASSERT_TRUE(scan.scan_start(1, 1));
+    ASSERT_TRUE(scan.scan_start(kScanProgram, 1));
     feed(1);
     scan.scan_stop();
-    ASSERT_TRUE(scan.scan_start(1, 2));
+    ASSERT_TRUE(scan.scan_start(kScanProgram, 2));
     EXPECT_EQ(rx.Frequency(), 430000000);
     EXPECT_EQ(scan.programno(), 2);
     feed(1);
     scan.scan_stop();
-    ASSERT_TRUE(scan.scan_start(2, 2));
+    ASSERT_TRUE(scan.scan_start(kScanAutoWrite, 2));
     EXPECT_EQ(rx.Frequency(), 430000000);
 }
 
@@ -289,7 +292,7 @@ int32_t sendScanAndReport(int32_t byte) {
 
 TEST_F(ProgramScan, AStatusWrittenDuringAStepIsKeptForTheNextTick) {
     setRow(1, 118000000, 137000000);
-    ASSERT_TRUE(scan.scan_start(1, -1));
+    ASSERT_TRUE(scan.scan_start(kScanProgram, frmSCANctrl::kProgramTrue));
     QuillonApi hooked = Quillon();
     const QuillonApi* previous = &Quillon();
     g_sendScan = hooked.RsSendScan;

@@ -2,6 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "core/ReceiverCodes.h"
 #include "scan/ScanStop.h"
 #include "tests/scan/ScanFixture.h"
 
@@ -23,7 +24,7 @@ TEST_F(SharedScanStop, StopsTheScanAndForgetsWhereItWas) {
     setScanCtrl(&scan);
     EXPECT_EQ(ScanCtrl(), &scan);
     setRow(1, 118000000, 137000000);
-    ASSERT_TRUE(scan.scan_start(1, -1));
+    ASSERT_TRUE(scan.scan_start(kScanProgram, frmSCANctrl::kProgramTrue));
     feed(1);
     clearLog();
     ScanStop();
@@ -31,7 +32,7 @@ TEST_F(SharedScanStop, StopsTheScanAndForgetsWhereItWas) {
     EXPECT_EQ(scan.continueFlag(), 0);
     EXPECT_THAT(sends({"H8", "SendFreq"}), ElementsAre("H800", "SendFreq"));
     EXPECT_TRUE(rx.DispReq());
-    ASSERT_TRUE(scan.scan_start(1, -1));
+    ASSERT_TRUE(scan.scan_start(kScanProgram, frmSCANctrl::kProgramTrue));
     EXPECT_EQ(rx.Frequency(), 118000000);  // a fresh start from the low edge
 }
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "core/ProgramObjects.h"
+#include "core/ReceiverCodes.h"
 #include "tests/scan/ScanFixture.h"
 
 namespace corvell {
@@ -89,7 +90,7 @@ TEST_F(ScanSettings, TheProgramBaseServesRunningProgramScansOnly) {
     EXPECT_EQ(scan.speedbase(), 40);  // idle
     scan.pchData(1).setLngFreq(118000000);
     scan.pchData(1).setLngFreqHigh(137000000);
-    ASSERT_TRUE(scan.scan_start(1, -1));
+    ASSERT_TRUE(scan.scan_start(kScanProgram, frmSCANctrl::kProgramTrue));
     EXPECT_EQ(scan.speedbase(), 10);
     feed(1);
     EXPECT_EQ(scanBytes().back(), 128 + 50 + 10);
@@ -209,7 +210,7 @@ TEST_F(ScanSettings, ConditionTexts) {
     EXPECT_EQ(scan.condition(1), "");
     scan.pchData(1).setLngFreq(118000000);
     scan.pchData(1).setLngFreqHigh(137000000);
-    ASSERT_TRUE(scan.scan_start(1, -1));
+    ASSERT_TRUE(scan.scan_start(kScanProgram, frmSCANctrl::kProgramTrue));
     signal(true);
     feed(16);
     scan.setPause(1);

@@ -10,6 +10,7 @@
 
 #include "core/ProgramObjects.h"
 #include "core/QuillonApi.h"
+#include "core/ReceiverCodes.h"
 #include "core/frmTesselbase.h"
 #include "memory/clsMEMORY.h"
 #include "platform/message_box.h"
@@ -72,7 +73,7 @@ class ShellE2e : public ::testing::Test {
         return QTest::qWaitFor(condition, timeoutMs);
     }
     bool linked() {
-        return pumpUntil([&] { return fx.rx->LinkStat() == frmTesselbase::kLinkStatLinked; });
+        return pumpUntil([&] { return fx.rx->LinkStat() == kLinkStatLinked; });
     }
     void clickTool(int index) {
         ui::ImageHotZone* zone = fx.main->tool(index);

@@ -13,6 +13,7 @@
 
 #include "core/ProgramObjects.h"
 #include "core/frmTesselbase.h"
+#include "memory/MemoryListOps.h"
 #include "memory/clsMEMORY.h"
 #include "shell/StubPanel.h"
 #include "shell/clsMDIPlaceWindow.h"
@@ -51,13 +52,11 @@ class MainWindowFixture {
         parts.settings = &ProgramSettings();
         parts.placement = &placement;
         parts.memory = &ProgramMemory();
+        parts.memoryList = &ProgramMemoryList();
         for (const shell::PanelSlotInfo& info : shell::kPanelSlots) {
             const shell::PanelSlot slot = info.slot;
             parts.panels[static_cast<std::size_t>(shell::slotIndex(slot))] =
                 [this, slot]() -> ui::PanelWindow* {
-                if (slot == shell::PanelSlot::Mch) {
-                    return new RecordingPanel<shell::StubMemoryList>(taskLog, *rx);
-                }
                 return new RecordingPanel<shell::StubPanel>(taskLog, slot);
             };
         }
@@ -86,6 +85,7 @@ class MainWindowFixture {
             SetProgramReceiver(nullptr);
             rx.reset();
         }
+        ResetProgramMemoryList();
         ResetProgramMemory();
         ResetProgramObjects();
         platform::clearProfileCache();

@@ -1,0 +1,122 @@
+#include "platform/atomic_file.h"
+
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <limits.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "platform/private_profile.h"
+#include "tests/platform/fork_child.h"
+
+// Every fsync() of this test program is noted (by the path of its descriptor) and then done;
+// the file code is a shared library, so its calls come here first.
+namespace {
+std::mutex g_syncLock;
+std::vector<std::string>& syncedPaths() {
+    static auto* paths = new std::vector<std::string>;
+    return *paths;
+}
+}  // namespace
+
+extern "C" int fsync(int fd) {
+    char path[PATH_MAX] = {};
+    const std::string link = "/proc/self/fd/" + std::to_string(fd);
+    const ssize_t n = ::readlink(link.c_str(), path, sizeof path - 1);
+    {
+        std::lock_guard guard(g_syncLock);
+        syncedPaths().push_back(n > 0 ? std::string(path, static_cast<size_t>(n)) : "?");
+    }
+    using Fsync = int (*)(int);
+    static const auto real = reinterpret_cast<Fsync>(::dlsym(RTLD_NEXT, "fsync"));
+    return real ? real(fd) : 0;
+}
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class AtomicFile : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char tmpl[] = "/tmp/corvell-atomic-XXXXXX";
+        ASSERT_NE(::mkdtemp(tmpl), nullptr);
+        dir_ = fs::canonical(tmpl);
+        path_ = (dir_ / "Corvell.ini").string();
+        platform::clearProfileCache();
+    }
+    void TearDown() override {
+        platform::clearProfileCache();
+        fs::remove_all(dir_);
+    }
+    void put(const fs::path& path, const std::string& bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+    // The number of a process that has ended.
+    static pid_t goneProcess() {
+        pid_t pid = 0;
+        int fds[2];
+        if (::pipe(fds) != 0) return 0;
+        testing_fork::runInChild([&] {
+            const pid_t mine = ::getpid();
+            return ::write(fds[1], &mine, sizeof mine) == sizeof mine ? 0 : 1;
+        });
+        if (::read(fds[0], &pid, sizeof pid) != sizeof pid) pid = 0;
+        ::close(fds[0]);
+        ::close(fds[1]);
+        return pid;
+    }
+    fs::path temporary(const std::string& base, pid_t pid, int serial) {
+        return dir_ /
+               ("." + base + "." + std::to_string(pid) + "." + std::to_string(serial) + ".tmp");
+    }
+
+    fs::path dir_;
+    std::string path_;
+};
+
+TEST_F(AtomicFile, TheDataAndTheRenameAreBothSyncedBeforeSuccess) {
+    {
+        std::lock_guard guard(g_syncLock);
+        syncedPaths().clear();
+    }
+    ASSERT_TRUE(platform::replaceFileAtomically(path_, "[S]\na=1\n"));
+    std::lock_guard guard(g_syncLock);
+    const auto& synced = syncedPaths();
+    ASSERT_EQ(synced.size(), 2u);
+    EXPECT_NE(synced[0].find("/.Corvell.ini."), std::string::npos) << synced[0];  // the data
+    EXPECT_EQ(synced[1], dir_.string());  // the directory entry of the rename
+}
+
+// A save killed half-way leaves its temporary file; the next save or read of the file clears
+// such leftovers of writers that are gone, and nothing else.
+TEST_F(AtomicFile, TemporariesOfGoneWritersAreClearedOnTheNextSaveOrRead) {
+    const pid_t gone = goneProcess();
+    ASSERT_GT(gone, 0);
+    const fs::path stale = temporary("Corvell.ini", gone, 0);
+    const fs::path live = temporary("Corvell.ini", ::getpid(), 999);  // a save still running
+    const fs::path otherFile = temporary("Other.ini", gone, 0);
+    const fs::path notOurs = dir_ / ".Corvell.ini.notes.tmp";
+    for (const fs::path& p : {stale, live, otherFile, notOurs}) put(p, std::string(4096, 'x'));
+
+    ASSERT_TRUE(platform::replaceFileAtomically(path_, "[S]\na=1\n"));
+    EXPECT_FALSE(fs::exists(stale));
+    EXPECT_TRUE(fs::exists(live));
+    EXPECT_TRUE(fs::exists(otherFile));
+    EXPECT_TRUE(fs::exists(notOurs));
+
+    const fs::path staleAgain = temporary("Corvell.ini", gone, 7);
+    put(staleAgain, "half");
+    EXPECT_EQ(platform::readProfileString(path_, "S", "a", ""), "1");
+    EXPECT_FALSE(fs::exists(staleAgain));
+    EXPECT_TRUE(fs::exists(live));
+}
+
+}  // namespace
