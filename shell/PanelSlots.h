@@ -18,7 +18,7 @@ struct PanelSlotInfo {
     std::string_view member;        // the main window's member name ("frmRadio")
     std::string_view placementKey;  // key of its "WINDOW_PLACEMENT" entry
     std::string_view word;          // the command word that opens it ("" for none)
-    int designX, designY;           // where a stand-in window sits until a placement is saved
+    int designX, designY;           // where the panel sits in the frame until a placement is saved
 };
 
 inline constexpr std::array<PanelSlotInfo, kPanelCount> kPanelSlots = {{

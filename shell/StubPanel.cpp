@@ -18,7 +18,6 @@ StubPanel::StubPanel(PanelSlot slot, QWidget* parent)
     note->setAlignment(Qt::AlignCenter);
     layout->addWidget(note);
     setFixedSize(240, 120);
-    move(slotInfo(slot).designX, slotInfo(slot).designY);
 }
 
 }  // namespace corvell::shell

@@ -86,11 +86,11 @@ void frmMain::LoadPanel(PanelSlot slot) {
     const PanelFactory& make = parts_.panels[i];
     ui::PanelWindow* p = make ? make() : nullptr;
     if (!p) return;
-    const QPoint design = p->pos();
     QMdiSubWindow* sub = mdi_->addSubWindow(p);
     sub->setWindowTitle(p->Caption());
     sub->adjustSize();
-    sub->move(design);
+    // Until a placement is saved the panels sit apart, each at its place in the frame's layout.
+    sub->move(slotInfo(slot).designX, slotInfo(slot).designY);
     sub->setAttribute(Qt::WA_DeleteOnClose, false);
     sub->hide();
     panels_[i] = p;

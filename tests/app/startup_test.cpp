@@ -66,6 +66,14 @@ TEST_F(Startup, StepsRunInTheirOrderWithTheSplashUpWhileTheMainWindowLoads) {
     EXPECT_EQ(HeartbeatPeriodMs(), 50);
     // CONNECT=1: the receiver was switched on by the main window's load.
     EXPECT_EQ(rs.count("RsPowerOn"), 1);
+    // The memory list is the real window in the program's panel table.
+    shell::frmMain& main = *p.mainWindow();
+    main.resize(1000, 720);
+    main.KeyAction("MEMORY");
+    main.Timer1_Timer();
+    EXPECT_TRUE(main.panelVisible(shell::PanelSlot::Mch));
+    EXPECT_EQ(main.panel(shell::PanelSlot::Mch)->placementKey(), "Memory List");
+    EXPECT_TRUE(saveShot(main, "main-on-memory-list"));
     // The memory file is the receiver's share of the settings: saved with them at exit.
     ProgramMemory().SaveAsMemory(home.path("A.MCH"));
     p.mainWindow()->close();
