@@ -65,6 +65,11 @@ frmMain::frmMain(MainParts parts, QWidget* parent)
 
 frmMain::~frmMain() {
     unregisterScanNotify();
+    // The dialogs the frame made are top-level windows of their own; the frame owns them.
+    for (QPointer<ui::DialogWindow>* d :
+         {&scanOption_, &ctcss_, &dtmfOption_, &dtmfMessage_, &afOption_}) {
+        delete d->data();
+    }
     if (scanCtrl_ && ScanCtrl() == scanCtrl_.get()) setScanCtrl(nullptr);
     if (scanCtrl_ && rx_.ScanObjAs<frmSCANctrl>() == scanCtrl_.get()) rx_.setScanObj(nullptr);
 }

@@ -288,7 +288,8 @@ TEST_F(Life, NewAlwaysAsksAndCancelLeavesTheChangedFlagAsItWas) {
     open();
     for (bool changed : {false, true}) {
         SCOPED_TRACE(changed);
-        ResetProgramMemory();
+        ProgramMemory().NewMemory();  // the frame keeps this object: start it afresh
+        ASSERT_FALSE(ProgramMemory().MemoryChanged());
         if (changed) ProgramMemory().Change();
         presenter.answerNext(MessageResult::Cancel);
         main().KeyAction("NEW");
