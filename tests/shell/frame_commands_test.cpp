@@ -12,6 +12,7 @@
 #include "shell/frmTitle.h"
 #include "tests/shell/frame_test_base.h"
 #include "ui/FileDialogs.h"
+#include "ui/ScopeRefreshTarget.h"
 
 namespace corvell::test {
 namespace {
@@ -253,6 +254,41 @@ TEST_F(Commands, APanelsCloseBoxHidesItAndItStaysLoaded) {
     EXPECT_FALSE(tuner->fVisiblePwrOn);
     main().KeyAction("TUNER");
     EXPECT_TRUE(main().panelVisible(PanelSlot::Tuner));
+}
+
+}  // namespace
+}  // namespace corvell::test
+
+namespace corvell::test {
+namespace {
+
+// A panel with a band-scope pane, counting the redraws the frame asks for.
+class ScopePanel : public shell::StubPanel, public ui::ScopeRefreshTarget {
+  public:
+    using StubPanel::StubPanel;
+    void ScopeRefreshDisp() override { ++redraws; }
+    int redraws = 0;
+};
+
+TEST_F(Commands, TheBandScopeOfTheNewModeIsRedrawnAfterASwitchAndAtPowerOn) {
+    ScopePanel* scope = nullptr;
+    ScopePanel* receiver = nullptr;
+    fx.makePanel = [&](PanelSlot slot) -> ui::PanelWindow* {
+        if (slot == PanelSlot::Scope) return scope = new ScopePanel(slot);
+        if (slot == PanelSlot::Receiver) return receiver = new ScopePanel(slot);
+        return nullptr;
+    };
+    open();
+    ASSERT_TRUE(scope && receiver);
+    main().KeyAction("POWER");  // SIMPLE: the scope window's pane
+    EXPECT_EQ(scope->redraws, 1);
+    EXPECT_EQ(receiver->redraws, 0);
+    main().KeyAction("RECEIVER");
+    EXPECT_EQ(receiver->redraws, 1);
+    main().KeyAction("RADIO");  // the radio panel has no scope pane
+    EXPECT_EQ(scope->redraws + receiver->redraws, 2);
+    main().KeyAction("SIMPLE");
+    EXPECT_EQ(scope->redraws, 2);
 }
 
 }  // namespace

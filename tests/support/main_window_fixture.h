@@ -57,6 +57,9 @@ class MainWindowFixture {
             const shell::PanelSlot slot = info.slot;
             parts.panels[static_cast<std::size_t>(shell::slotIndex(slot))] =
                 [this, slot]() -> ui::PanelWindow* {
+                if (makePanel) {
+                    if (ui::PanelWindow* own = makePanel(slot)) return own;
+                }
                 return new RecordingPanel<shell::StubPanel>(taskLog, slot);
             };
         }
@@ -95,6 +98,8 @@ class MainWindowFixture {
     shell::clsMDIPlaceWindow placement;
     std::unique_ptr<shell::frmMain> main;
     std::vector<std::string> taskLog;
+    // A test's own panel for a slot; null (or no function) takes the recording stand-in.
+    std::function<ui::PanelWindow*(shell::PanelSlot)> makePanel;
     std::string programDir;
     std::string helpFile;
     int modalRuns = 0;
