@@ -1,9 +1,6 @@
 #include "core/clsDtmfOption.h"
 
-#include <vector>
-
 #include "core/ProgramObjects.h"
-#include "core/TextProcs.h"
 #include "core/ValueProcs.h"
 
 namespace corvell {
@@ -53,14 +50,19 @@ void clsDtmfOption::remo_param_load() {
         std::string value;
         p.setSection("DTMF");
         p.loadData(remoteKey(n), value, "");
-        std::vector<std::string> fields;
-        if (SplitCommaList(value, fields) == 3) {
-            code_[i] = fields[0];
+        // Code and type are the first two fields; the text is everything after the second
+        // comma, so a message or path with commas in it survives a save and the next start.
+        const std::size_t first = value.find(',');
+        const std::size_t second =
+            first == std::string::npos ? std::string::npos : value.find(',', first + 1);
+        if (second != std::string::npos) {
+            code_[i] = value.substr(0, first);
             // A type that is no number, or none that fits, leaves the type as it was.
-            if (const auto number = profile_detail::parseDouble(fields[1])) {
+            if (const auto number =
+                    profile_detail::parseDouble(value.substr(first + 1, second - first - 1))) {
                 if (const auto type = RoundToInt16(*number)) type_[i] = *type;
             }
-            text_[i] = fields[2];
+            text_[i] = value.substr(second + 1);
         } else {
             code_[i].clear();
             type_[i] = 0;

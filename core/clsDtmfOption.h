@@ -27,7 +27,9 @@ class clsDtmfOption {
     std::string GetActionFile(int entry) const;
     void SetActionFile(int entry, const std::string& text);
 
-    // Section "DTMF": "DTMFON", "REMOTEON" and "REMOTE0".."REMOTE5" ("code,type,text").
+    // Section "DTMF": "DTMFON", "REMOTEON" and "REMOTE0".."REMOTE5" ("code,type,text", the text
+    // running to the end of the value, commas and all). A value of fewer than three fields is a
+    // blank entry. A type is kept as stored, also one that names no action.
     void remo_param_load();
     void remo_param_save();
 

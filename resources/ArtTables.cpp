@@ -7,8 +7,9 @@
 namespace corvell::art {
 
 std::span<const ArtTable* const> artTables() {
-    static constexpr std::array<const ArtTable*, 7> kTables = {
-        &kTitleArt, &kToolStripArt, &kTunerArt, &kModeArt, &kDtmfArt, &kDspArt, &kDigitArt,
+    static constexpr std::array<const ArtTable*, 9> kTables = {
+        &kTitleArt, &kToolStripArt, &kTunerArt, &kModeArt,    &kDtmfArt,
+        &kDspArt,   &kDigitArt,     &kScopeArt, &kScanPadArt,
     };
     return kTables;
 }

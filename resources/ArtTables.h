@@ -14,5 +14,12 @@ extern const ArtTable kModeArt;
 extern const ArtTable kDtmfArt;
 extern const ArtTable kDspArt;
 extern const ArtTable kDigitArt;
+extern const ArtTable kScopeArt;
+extern const ArtTable kScanPadArt;
+
+// Pictures the windows show that have no resource id of their own.
+inline constexpr int kScopeLimitIconId = 1190;  // the scope's "step limited" status icon
+inline constexpr int kScopePauseIconId = 1191;  // the scope's "paused" status icon
+inline constexpr int kScopePowerOffId = 1192;   // the cover over the scope while switched off
 
 }  // namespace corvell::art

@@ -12,10 +12,17 @@ QWidget* windowFrameOf(QWidget* form) {
     return form;
 }
 
+namespace {
+
+QScreen* screenOf(QWidget* frame) {
+    return frame->screen() != nullptr ? frame->screen() : QGuiApplication::primaryScreen();
+}
+
+}  // namespace
+
 void KeepFormOnScreen(QWidget* form) {
     QWidget* frame = windowFrameOf(form);
-    QScreen* screen =
-        frame->screen() != nullptr ? frame->screen() : QGuiApplication::primaryScreen();
+    QScreen* screen = screenOf(frame);
     if (screen == nullptr) return;
     const QSize size = screen->geometry().size();
     if (frame->x() > size.width() || frame->y() > size.height()) frame->move(0, 0);
@@ -31,6 +38,16 @@ void CentreFormOnForm(QWidget* form, QWidget* reference) {
     int top = cy - own.height() / 2;
     if (left < 0 || top < 0) left = top = 0;
     frame->move(left, top);
+}
+
+void CentreFormOnScreen(QWidget* form) {
+    QWidget* frame = windowFrameOf(form);
+    QScreen* screen = screenOf(frame);
+    if (screen == nullptr) return;
+    const QRect area = screen->geometry();
+    const QSize own = frame->frameGeometry().size();
+    frame->move(area.left() + area.width() / 2 - own.width() / 2,
+                area.top() + area.height() / 2 - own.height() / 2);
 }
 
 }  // namespace corvell::ui

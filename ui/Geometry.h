@@ -1,5 +1,6 @@
-// Placing windows: keeping a window on the screen, centring one window over another, and the
-// frame that actually moves a form (its child-window frame when it lives in a QMdiArea).
+// Placing windows: keeping a window on the screen, centring one window over another or on the
+// screen, and the frame that actually moves a form (its child-window frame when it lives in a
+// QMdiArea).
 // Positions are pixels.
 // Thread contract: user-interface thread only.
 #pragma once
@@ -19,5 +20,9 @@ void KeepFormOnScreen(QWidget* form);
 // Centres `form` over `reference` without changing its size; when either coordinate comes out
 // negative, both become 0.
 void CentreFormOnForm(QWidget* form, QWidget* reference);
+
+// Centres `form` on its screen (the primary screen when it has none yet) without changing its
+// size.
+void CentreFormOnScreen(QWidget* form);
 
 }  // namespace corvell::ui

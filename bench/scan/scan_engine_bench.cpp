@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <type_traits>
 
+#include "bench/scan/ScanBenchRig.h"
 #include "core/QuillonApi.h"
 #include "core/ReceiverCodes.h"
 #include "core/clsMchDATA.h"
@@ -14,7 +15,6 @@
 #include "memory/clsMEMORY.h"
 #include "scan/ScanReceiver.h"
 #include "scan/frmSCANctrl.h"
-#include "tests/support/scripted_presenter.h"
 
 namespace corvell {
 namespace {
@@ -55,81 +55,6 @@ class QuietReceiver : public ScanReceiver {
     void afc_res() override {}
     void afc_start() override {}
     void automodeOff() override {}
-};
-
-// Link exports that do nothing; the link reports itself established.
-int32_t none0() {
-    return 0;
-}
-int32_t none1(int32_t) {
-    return 0;
-}
-int32_t none4(int32_t, int32_t, int32_t, int32_t) {
-    return 0;
-}
-int32_t none6(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t) {
-    return 0;
-}
-int32_t linked() {
-    return 1;
-}
-
-QuillonApi quietLink() {
-    QuillonApi api;
-#define QUIET0(n) api.n = &none0;
-#define QUIET1(n) api.n = &none1;
-#define QUIET4(n) api.n = &none4;
-#define QUIET6(n) api.n = &none6;
-    CORVELL_QUILLON_EXPORTS(QUIET0, QUIET1, QUIET4, QUIET6)
-#undef QUIET0
-#undef QUIET1
-#undef QUIET4
-#undef QUIET6
-    api.RsGetPowerOnStat = &linked;
-    return api;
-}
-
-// One program directory for the whole run, so no settings file lands beside the benchmark.
-class BenchHome {
-  public:
-    BenchHome() {
-        char dir[] = "/tmp/corvell-scan-bench-XXXXXX";
-        if (mkdtemp(dir) != nullptr) dir_ = dir;
-        setenv("CORVELL_HOME", dir_.c_str(), 1);
-    }
-    ~BenchHome() {
-        std::error_code ignored;
-        std::filesystem::remove_all(dir_, ignored);
-    }
-
-  private:
-    std::string dir_;
-};
-
-void useBenchHome() {
-    static BenchHome home;
-}
-
-// The receiver object loaded, switched on and linked.
-class LinkedReceiver {
-  public:
-    LinkedReceiver() : api_(quietLink()) {
-        BindQuillon(&api_);
-        SetProgramReceiver(&rx);
-        rx.Load();
-        rx.PowerOn();
-    }
-    ~LinkedReceiver() {
-        rx.setScanObj(nullptr);
-        rx.Unload();
-        SetProgramReceiver(nullptr);
-        BindQuillon(nullptr);
-    }
-    frmTesselbase rx;
-
-  private:
-    platform::ScriptedPresenter quiet_;  // a start without a memory file is told here
-    QuillonApi api_;
 };
 
 template <class Rig>

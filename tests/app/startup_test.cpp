@@ -73,7 +73,7 @@ TEST_F(Startup, StepsRunInTheirOrderWithTheSplashUpWhileTheMainWindowLoads) {
     main.Timer1_Timer();
     EXPECT_TRUE(main.panelVisible(shell::PanelSlot::Mch));
     EXPECT_EQ(main.panel(shell::PanelSlot::Mch)->placementKey(), "Memory List");
-    EXPECT_TRUE(saveShot(main, "main-on-memory-list"));
+    EXPECT_TRUE(saveScreenshot(main, "main-on-memory-list"));
     // The memory file is the receiver's share of the settings: saved with them at exit.
     ProgramMemory().SaveAsMemory(home.path("A.MCH"));
     p.mainWindow()->close();
@@ -122,7 +122,7 @@ TEST(TitleWindow, SplashAndAboutLayOutFromTheBitmapSizes) {
     EXPECT_FALSE(splash.okButton()->isVisible());
     EXPECT_TRUE(splash.windowTitle().isEmpty());
     const int splashHeight = splash.textPanel()->height();
-    EXPECT_TRUE(saveShot(splash, "title-splash"));
+    EXPECT_TRUE(saveScreenshot(splash, "title-splash"));
     splash.close();
 
     shell::frmTitle about;
@@ -132,7 +132,7 @@ TEST(TitleWindow, SplashAndAboutLayOutFromTheBitmapSizes) {
         EXPECT_EQ(about.windowTitle(), "About Corvell");
         EXPECT_EQ(about.textPanel()->height(), splashHeight + about.okButton()->height());
         EXPECT_EQ(about.textPanel()->x(), about.sidePanel()->width());
-        EXPECT_TRUE(saveShot(about, "title-about"));
+        EXPECT_TRUE(saveScreenshot(about, "title-about"));
         about.okButton()->click();
     });
     about.ShowAbout();

@@ -21,21 +21,13 @@
 #include "tests/support/receiver_lifecycle.h"
 #include "tests/support/scripted_presenter.h"
 #include "tests/support/temp_home.h"
+#include "tests/support/wait_for.h"
 #include "tools/rx-emulator/rx_emulator.h"
 
 namespace corvell::test {
 namespace {
 
 using ::testing::HasSubstr;
-
-bool waitFor(const std::function<bool()>& condition, int timeoutMs = 5000) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() >= deadline) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return true;
-}
 
 class ReceiverE2e : public ::testing::Test {
   protected:

@@ -36,7 +36,7 @@ TEST_F(DtmfOptionTest, WithoutTheSectionEverythingIsBlankAndSavesSo) {
     EXPECT_THAT(file, HasSubstr("REMOTEON=0"));
 }
 
-TEST_F(DtmfOptionTest, EntriesOfThreeFieldsLoadAndOthersBlank) {
+TEST_F(DtmfOptionTest, EntriesSplitAtTheirFirstTwoCommas) {
     withSection(
         "DTMFON=1\r\nREMOTEON=-1\r\nREMOTE0=9,0,Hello\r\nREMOTE3=123,1,C:\\TOOLS\\RUN.EXE\r\n"
         "REMOTE1=123,1\r\nREMOTE2=55,2.5,ring.wav\r\nREMOTE4=66,x,a.wav\r\n"
@@ -56,7 +56,61 @@ TEST_F(DtmfOptionTest, EntriesOfThreeFieldsLoadAndOthersBlank) {
     EXPECT_EQ(option.GetActionFile(2), "ring.wav");
     EXPECT_EQ(option.GetActionType(4), 2);
     EXPECT_EQ(option.GetRecieveCode(4), "66");
-    EXPECT_EQ(option.GetRecieveCode(5), "");  // a comma in the text blanks the entry
+    EXPECT_EQ(option.GetRecieveCode(5), "1");  // the text keeps its comma
+    EXPECT_EQ(option.GetActionFile(5), "a,b");
+}
+
+// Whatever the dialog or the file put into an entry comes back the same after a save and a
+// fresh start: commas, quotes and blanks in the text, long paths, a type that names no action.
+TEST_F(DtmfOptionTest, EveryEntryWrittenReadsBackTheSame) {
+    struct Entry {
+        std::string code;
+        int16_t type;
+        std::string text;
+    };
+    const Entry entries[clsDtmfOption::kEntries] = {
+        {"12#", 0, "Net at 20:00, channel 3, bring \"log, book\""},
+        {"*9", 1, "/home/user/my tools/run; rm -rf ~,now.sh"},
+        {"", 2, ",,"},
+        {"A", 7, "  blanks around  "},
+        {"0", 0, ""},
+        {"D", 1, "/tmp/" + std::string(5000, 'x')},
+    };
+    for (int n = 0; n < clsDtmfOption::kEntries; ++n) {
+        const Entry& e = entries[n];
+        option.SetRecieveCode(n, e.code);
+        option.SetActionType(n, e.type);
+        option.SetActionFile(n, e.text);
+    }
+    option.setRemoteOn(true);
+    option.remo_param_save();
+    platform::clearProfileCache();
+    clsDtmfOption again;
+    again.remo_param_load();
+    EXPECT_TRUE(again.RemoteOn());
+    for (int n = 0; n < clsDtmfOption::kEntries; ++n) {
+        const Entry& e = entries[n];
+        EXPECT_EQ(again.GetRecieveCode(n), e.code) << n;
+        EXPECT_EQ(again.GetActionType(n), e.type) << n;
+        EXPECT_EQ(again.GetActionFile(n), e.text) << n;
+    }
+}
+
+TEST_F(DtmfOptionTest, FewerThanThreeFieldsLoadBlank) {
+    withSection("REMOTE0=\r\nREMOTE1=9\r\nREMOTE2=9,1\r\nREMOTE3=9,1,\r\n");
+    for (int n = 0; n < 3; ++n) {
+        option.SetRecieveCode(n, "x");
+        option.SetActionType(n, 2);
+        option.SetActionFile(n, "y");
+    }
+    option.remo_param_load();
+    for (int n = 0; n < 3; ++n) {
+        EXPECT_EQ(option.GetRecieveCode(n), "") << n;
+        EXPECT_EQ(option.GetActionType(n), 0) << n;
+        EXPECT_EQ(option.GetActionFile(n), "") << n;
+    }
+    EXPECT_EQ(option.GetRecieveCode(3), "9");  // three fields, the text empty
+    EXPECT_EQ(option.GetActionType(3), 1);
 }
 
 TEST_F(DtmfOptionTest, SaveAndLoadRoundTrip) {

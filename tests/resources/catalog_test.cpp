@@ -62,6 +62,17 @@ const IdRange kExpected[] = {
     // Read-out digits and point.
     {1600, 1609, 24, 20},
     {1610, 1610, 4, 20},
+    // Band scope: the picture and keys' rectangles; the internal status icons and cover.
+    {1101, 1101, 492, 124},
+    {1102, 1104, 44, 19},
+    {1105, 1106, 19, 19},
+    {1190, 1191, 36, 12},
+    {1192, 1192, 401, 91},
+    // Scan pad: keys, busy lamp and centre indicator.
+    {1401, 1401, 512, 118},
+    {1402, 1408, 48, 18},
+    {1410, 1411, 30, 12},
+    {1412, 1414, 40, 12},
 };
 
 class Catalog : public ::testing::Test {

@@ -384,7 +384,7 @@ TEST_F(ComDialog, FirstRunIsModalWithCancelDisabledAndEscInert) {
         dlg.show();
         QTest::keyClick(&dlg, Qt::Key_Escape);
         stillOpenAfterEsc = dlg.isVisible();
-        EXPECT_TRUE(saveShot(dlg, "com-dialog-first-run"));
+        EXPECT_TRUE(saveScreenshot(dlg, "com-dialog-first-run"));
         EXPECT_EQ(dlg.portList()->currentText(), "COM 1");
         dlg.portList()->setCurrentIndex(2);
         QTest::mouseClick(dlg.okButton(), Qt::LeftButton);
@@ -449,11 +449,11 @@ TEST_F(Life, PicturesOfTheMainWindowOffAndOn) {
     open();
     main().resize(900, 600);
     main().Timer1_Timer();
-    EXPECT_TRUE(saveShot(main(), "main-off"));
+    EXPECT_TRUE(saveScreenshot(main(), "main-off"));
     main().KeyAction("POWER");
     rs.setValue("PowerOnStat", 1);
     main().Timer1_Timer();
-    EXPECT_TRUE(saveShot(main(), "main-on"));
+    EXPECT_TRUE(saveScreenshot(main(), "main-on"));
 }
 
 }  // namespace

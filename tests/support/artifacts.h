@@ -1,5 +1,5 @@
-// Where tests put their pictures: CORVELL_ARTIFACTS when set, else <build>/artifacts (the test
-// program's CMake gives CORVELL_BUILD_DIR).
+// Where tests put their screenshots: $CORVELL_ARTIFACTS when set, else <build>/artifacts (the
+// test program defines CORVELL_BUILD_DIR).
 #pragma once
 
 #include <QDir>
@@ -21,9 +21,9 @@ inline QString artifactsDir() {
     return dir;
 }
 
-// Renders the widget to <artifacts>/<name>.png; true when written.
-inline bool saveShot(QWidget& widget, const QString& name) {
-    return widget.grab().save(artifactsDir() + "/" + name + ".png");
+// Renders the window to <artifacts>/<name>.png; true when written.
+inline bool saveScreenshot(QWidget& window, const QString& name) {
+    return window.grab().save(artifactsDir() + "/" + name + ".png");
 }
 
 }  // namespace corvell::test

@@ -1,0 +1,115 @@
+// The band-scope window: level bars of every sweep point over a frequency scale, the span, range
+// and step labels, a status icon, the pause marker, five keys (on, off, pause, span down, span
+// up) and click-to-tune. It draws through its own ScopeView at full size and leaves the sending
+// to the sweep controller. Placement key "Band Scope Form".
+// Thread contract: user-interface thread only; the heartbeat calls Task_exec.
+#pragma once
+
+#include <QLabel>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "core/clsCounter.h"
+#include "scan/ScopeRenderer.h"
+#include "ui/ImageHotZone.h"
+#include "ui/PanelWindow.h"
+#include "ui/clsImgRepeat.h"
+
+namespace corvell {
+
+class frmTesselbase;
+class ScopeDisplay;
+namespace ui {
+class SkinPicture;
+}
+
+class frmScope : public ui::PanelWindow {
+    Q_OBJECT
+
+  public:
+    static constexpr int kButtons = 5;
+    static constexpr int kSkinId = 1101;
+
+    // `environment` drives press-and-hold (tests pass a manual one; null = the system's).
+    explicit frmScope(frmTesselbase& receiver, QWidget* parent = nullptr,
+                      ui::HoldEnvironment* environment = nullptr);
+    ~frmScope() override;
+
+    void Init(ui::PanelOwner& owner) override;
+    void Task_exec() override;
+    void imgRepeat_exec() override;
+    void imgRepeat_disp() override { DISP(); }
+    // Redraws the key pictures, the status icon and the marker.
+    void DISP();
+    // Clears every picture and draws scale and trace afresh.
+    void ScopeRefreshDisp();
+    // The tuning panel that takes this window's keyboard keys (wired by the main window).
+    void setTunerKeys(ui::TunerKeyTarget* target) { tunerKeys_ = target; }
+
+    // For tests and the screenshots.
+    ScopeView& view() { return view_; }
+    ScopeDisplay& display() { return *disp_; }
+    ui::ImageHotZone& img(int i) { return *img_.at(i - 1); }
+    ui::ImageHotZone& statusIcon() { return *err_; }
+    ui::clsImgRepeat& repeater() { return repeater_; }
+    QWidget& powerOffCover() { return *powerOff_; }
+    QString labelText(int which) const;  // 0 span, 1 left, 2 right, 3 step
+    int redrawPeriod() const { return period_; }
+
+  protected:
+    void onLoad() override;
+    bool onQueryUnload(ui::UnloadMode mode) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void LayoutScope();
+    void LayoutPanel();
+    void ScopeSetup();
+    void ScopeReset();
+    void ScopeUpdate();
+    void ScopePaint();
+    void ScopeMarker();
+    void ShowScopeStatus(bool force);
+    void ReadMemoryState();
+    void showLabels(const ScopeLabels& labels);
+    void clickToTune(int button, int x);
+    void imageDown(int index, int button, int shift, float x, float y);
+
+    frmTesselbase& rx_;
+    ui::clsImgRepeat repeater_;
+    ui::TunerKeyTarget* tunerKeys_ = nullptr;
+    ScopeView view_{kScopeWindowGeometry};
+
+    ui::SkinPicture* panel_ = nullptr;
+    std::array<ui::ImageHotZone*, kButtons> img_{};
+    std::array<int16_t, 8> wantedId_{};
+    std::array<int16_t, 8> shownId_{};
+    ui::ImageHotZone* err_ = nullptr;
+    QWidget* powerOff_ = nullptr;
+    ScopeDisplay* disp_ = nullptr;
+    QWidget* status_ = nullptr;
+    QLabel* lblRangeNo_ = nullptr;
+    std::array<QLabel*, 2> lblRangeFrq_{};
+    QLabel* lblRangeTs_ = nullptr;
+
+    bool isBlank_ = false;
+    bool chIsBlank_ = false;
+    std::string lastTsName_;
+    int32_t lastMode_ = -1;
+    int16_t lastBlank_ = -1;
+    int16_t lastTsLimit_ = -1;
+    int16_t lastTsHalf_ = -1;
+    int16_t lastWfm_ = -1;
+    clsCounter settle_;
+    clsCounter redraw_;
+    int period_ = 250;
+    bool redrawNeeded_ = true;
+    int32_t lastScanStatus_ = -1;
+    int statusIconState_ = -1;
+    bool inDisp_ = false;
+};
+
+}  // namespace corvell
