@@ -12,15 +12,15 @@ using shell::StubPanel;
 std::array<shell::PanelFactory, shell::kPanelCount> ProgramPanels(frmTesselbase& /*receiver*/) {
     // One row per slot, in the frame's fixed order.
     return {{
-        /* frmRadio    */ [] { return new StubPanel(PanelSlot::Radio); },
-        /* frmReceiver */ [] { return new StubPanel(PanelSlot::Receiver); },
-        /* frmScanPad  */ [] { return new StubPanel(PanelSlot::ScanPad); },
-        /* frmScope    */ [] { return new StubPanel(PanelSlot::Scope); },
-        /* frmMode     */ [] { return new StubPanel(PanelSlot::Mode); },
-        /* frmTuner    */ [] { return new StubPanel(PanelSlot::Tuner); },
-        /* frmDTMF     */ [] { return new StubPanel(PanelSlot::DTMF); },
-        /* frmDSP      */ [] { return new StubPanel(PanelSlot::DSP); },
-        /* frmMch      */ [] { return new frmMch(ProgramMemoryList()); },
+        /* frmRadio    */ [] { return shell::framePanel(new StubPanel(PanelSlot::Radio)); },
+        /* frmReceiver */ [] { return shell::framePanel(new StubPanel(PanelSlot::Receiver)); },
+        /* frmScanPad  */ [] { return shell::framePanel(new StubPanel(PanelSlot::ScanPad)); },
+        /* frmScope    */ [] { return shell::framePanel(new StubPanel(PanelSlot::Scope)); },
+        /* frmMode     */ [] { return shell::framePanel(new StubPanel(PanelSlot::Mode)); },
+        /* frmTuner    */ [] { return shell::framePanel(new StubPanel(PanelSlot::Tuner)); },
+        /* frmDTMF     */ [] { return shell::framePanel(new StubPanel(PanelSlot::DTMF)); },
+        /* frmDSP      */ [] { return shell::framePanel(new StubPanel(PanelSlot::DSP)); },
+        /* frmMch      */ [] { return shell::framePanel(new frmMch(ProgramMemoryList())); },
     }};
 }
 

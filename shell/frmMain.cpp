@@ -66,9 +66,8 @@ frmMain::frmMain(MainParts parts, QWidget* parent)
 frmMain::~frmMain() {
     unregisterScanNotify();
     // The dialogs the frame made are top-level windows of their own; the frame owns them.
-    for (QPointer<ui::DialogWindow>* d :
-         {&scanOption_, &ctcss_, &dtmfOption_, &dtmfMessage_, &afOption_}) {
-        delete d->data();
+    for (HeldDialog* d : {&scanOption_, &ctcss_, &dtmfOption_, &dtmfMessage_, &afOption_}) {
+        delete d->form.data();
     }
     if (scanCtrl_ && ScanCtrl() == scanCtrl_.get()) setScanCtrl(nullptr);
     if (scanCtrl_ && rx_.ScanObjAs<frmSCANctrl>() == scanCtrl_.get()) rx_.setScanObj(nullptr);
@@ -136,15 +135,8 @@ void frmMain::MDIForm_Load() {
         HidePanels();
     }
 
-    auto makeDialog = [](const DialogFactory& make, QPointer<ui::DialogWindow>& into) {
-        if (!make || into) return;
-        into = make();
-        if (!into) return;
-        into->Init();
-        into->Load();
-    };
-    makeDialog(parts_.scanOption, scanOption_);
-    makeDialog(parts_.ctcss, ctcss_);
+    makeDialog("SCANSET");
+    makeDialog("CTCSS");
 
     LayoutTools();
     ui::KeepFormOnScreen(this);
@@ -154,8 +146,8 @@ void frmMain::MDIForm_Load() {
         connect_ = 0;
         KeyAction("POWER");
     }
-    makeDialog(parts_.dtmfOption, dtmfOption_);
-    makeDialog(parts_.dtmfMessage, dtmfMessage_);
+    makeDialog("DTMFSET");
+    makeDialog("DTMFM");
     registerScanNotify();
     toolIndex_ = kNoTool;
     decoderExists_ = isDecoderPresent();
@@ -247,10 +239,11 @@ void frmMain::finalUnload() {
             rx_.setScanObj(nullptr);
             scanCtrl_.reset();
         }
-        for (QPointer<ui::DialogWindow>* d :
-             {&scanOption_, &ctcss_, &dtmfOption_, &dtmfMessage_, &afOption_}) {
-            if (*d) (*d)->Unload(ui::UnloadMode::AppEnding);
+        for (HeldDialog* d : {&scanOption_, &dtmfOption_, &dtmfMessage_, &afOption_}) {
+            if (d->form) d->form->Unload(ui::UnloadMode::AppEnding);
         }
+        // The tone-squelch dialog is unloaded even when it never was made.
+        if (ui::Form* ctcss = makeDialog("CTCSS")) ctcss->Unload(ui::UnloadMode::AppEnding);
         if (rx_.loaded()) rx_.Unload();
     }
     ended_ = true;

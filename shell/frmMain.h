@@ -20,12 +20,12 @@
 #include "core/clsTick.h"
 #include "platform/window_messages.h"
 #include "shell/DlgComOption.h"
+#include "shell/FrameParts.h"
 #include "shell/LinkCheck.h"
 #include "shell/MenuModel.h"
 #include "shell/PanelSlots.h"
 #include "shell/ToolModel.h"
 #include "shell/frmTitle.h"
-#include "ui/DialogWindow.h"
 #include "ui/PanelWindow.h"
 
 class QAction;
@@ -51,11 +51,6 @@ namespace corvell::shell {
 
 class clsMDIPlaceWindow;
 class MemoryFileCommands;
-
-// Makes one panel; the frame loads it, calls Init and places it.
-using PanelFactory = std::function<ui::PanelWindow*()>;
-// Makes one of the frame's dialogs; none (empty) while that dialog is not built.
-using DialogFactory = std::function<ui::DialogWindow*()>;
 
 struct MainParts {
     frmTesselbase* receiver = nullptr;
@@ -121,7 +116,9 @@ class frmMain : public QMainWindow, public ui::PanelOwner {
     int16_t Connect() const { return connect_; }
     bool DecoderExists() const { return decoderExists_; }
     QMdiArea* mdiArea() const { return mdi_; }
-    ui::DialogWindow* dialog(std::string_view word) const;
+    // The dialog a command word opens ("SCANSET", "EXTSP", "DTMFSET", "DTMFM", "CTCSS"),
+    // made first when `create` and the program has one; else null.
+    ui::Form* dialog(std::string_view word, bool create = false);
     DlgComOption* comDialog() const { return comDialog_; }
     frmTitle* aboutWindow() const { return about_; }
     MemoryFileCommands& memoryFiles() { return *memoryFiles_; }
@@ -202,11 +199,19 @@ class frmMain : public QMainWindow, public ui::PanelOwner {
     std::array<ui::ImageHotZone*, kToolCount + 1> tools_{};
     std::array<QPointer<ui::PanelWindow>, kPanelCount> panels_{};
     std::array<QPointer<QMdiSubWindow>, kPanelCount> subs_{};
+    std::array<std::function<void()>, kPanelCount> scopeRefresh_{};
     std::vector<std::pair<MenuItemDef, QAction*>> menuActions_;
     QMenu* simpleMenu_ = nullptr;
 
     std::unique_ptr<frmSCANctrl> scanCtrl_;
-    QPointer<ui::DialogWindow> scanOption_, ctcss_, dtmfOption_, dtmfMessage_, afOption_;
+    struct HeldDialog {
+        QPointer<ui::Form> form;
+        std::function<void()> task;
+    };
+    HeldDialog* held(std::string_view word);
+    // Makes, sets up and loads the dialog of the word when it is not there yet.
+    ui::Form* makeDialog(std::string_view word);
+    HeldDialog scanOption_, ctcss_, dtmfOption_, dtmfMessage_, afOption_;
     QPointer<DlgComOption> comDialog_;
     QPointer<frmTitle> about_;
     std::unique_ptr<MemoryFileCommands> memoryFiles_;

@@ -109,21 +109,18 @@ void frmMain::cmdComPort(std::string_view) {
     comDialog_->show();
 }
 
-void frmMain::cmdScanSet(std::string_view) {
-    if (!scanOption_) return;
-    scanOption_->setVisible(!scanOption_->isVisible());
+void frmMain::cmdScanSet(std::string_view word) {
+    ui::Form* d = dialog(word);
+    if (d) d->setVisible(!d->isVisible());
 }
 
-void frmMain::cmdExtSp(std::string_view) {
-    if (!afOption_ && parts_.afOption) {
-        afOption_ = parts_.afOption();
-        if (afOption_) afOption_->Init();
-    }
-    if (!afOption_) return;
-    afOption_->Load();
-    ui::CentreFormOnForm(afOption_, this);
+void frmMain::cmdExtSp(std::string_view word) {
+    ui::Form* d = dialog(word, true);
+    if (!d) return;
+    d->Load();
+    ui::CentreFormOnForm(d, this);
     rx_.setAfmute(1);
-    afOption_->show();
+    d->show();
 }
 
 // "RADIO", "RECEIVER" and "SIMPLE": only from another mode; each hides the other modes'
@@ -151,16 +148,7 @@ void frmMain::cmdTogglePanel(std::string_view word) {
 }
 
 void frmMain::cmdToggleDialog(std::string_view word) {
-    const bool option = word == "DTMFSET";
-    QPointer<ui::DialogWindow>& d = option ? dtmfOption_ : dtmfMessage_;
-    const DialogFactory& make = option ? parts_.dtmfOption : parts_.dtmfMessage;
-    if (!d && make) {
-        d = make();
-        if (d) {
-            d->Init();
-            d->Load();
-        }
-    }
+    ui::Form* d = dialog(word, true);
     if (d) d->setVisible(!d->isVisible());
 }
 
@@ -188,20 +176,46 @@ void frmMain::cmdHelp(std::string_view) {
     platform::openWithDesktop(parts_.helpFile);
 }
 
-ui::DialogWindow* frmMain::dialog(std::string_view word) const {
-    if (word == "SCANSET") return scanOption_;
-    if (word == "EXTSP") return afOption_;
-    if (word == "DTMFSET") return dtmfOption_;
-    if (word == "DTMFM") return dtmfMessage_;
-    if (word == "CTCSS") return ctcss_;
+frmMain::HeldDialog* frmMain::held(std::string_view word) {
+    if (word == "SCANSET") return &scanOption_;
+    if (word == "EXTSP") return &afOption_;
+    if (word == "DTMFSET") return &dtmfOption_;
+    if (word == "DTMFM") return &dtmfMessage_;
+    if (word == "CTCSS") return &ctcss_;
     return nullptr;
+}
+
+ui::Form* frmMain::makeDialog(std::string_view word) {
+    HeldDialog* h = held(word);
+    if (!h) return nullptr;
+    if (h->form) return h->form;
+    const DialogFactory* make = word == "SCANSET"   ? &parts_.scanOption
+                                : word == "EXTSP"   ? &parts_.afOption
+                                : word == "DTMFSET" ? &parts_.dtmfOption
+                                : word == "DTMFM"   ? &parts_.dtmfMessage
+                                                    : &parts_.ctcss;
+    if (!*make) return nullptr;
+    FrameDialog made = (*make)();
+    if (!made.form) return nullptr;
+    h->form = made.form;
+    h->task = std::move(made.task);
+    if (made.init) made.init();
+    // The AF-output dialog is loaded by its command each time it is shown.
+    if (word != "EXTSP") made.form->Load();
+    return made.form;
+}
+
+ui::Form* frmMain::dialog(std::string_view word, bool create) {
+    if (create) return makeDialog(word);
+    HeldDialog* h = held(word);
+    return h ? h->form.data() : nullptr;
 }
 
 bool frmMain::CheckVisiblePanel(std::string_view word) {
     if (word == "COMPORT") return comDialog_ && comDialog_->isVisible();
     if (word == "ABOUT") return about_ && about_->isVisible();
     if (word == "SCANSET" || word == "EXTSP") {
-        const ui::DialogWindow* d = dialog(word);
+        const ui::Form* d = dialog(word);
         return d && d->isVisible();
     }
     for (const PanelSlotInfo& info : kPanelSlots) {

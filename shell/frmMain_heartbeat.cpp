@@ -23,7 +23,9 @@ void frmMain::buildHeartbeat() {
                               if (scanCtrl_) scanCtrl_->Task_exec();
                           }});
     heartbeat_.push_back({"DlgCtcssOption.Task_exec", [this] {
-                              if (ctcss_ && ctcss_->isVisible()) ctcss_->Task_exec();
+                              if (ctcss_.form && ctcss_.form->isVisible() && ctcss_.task) {
+                                  ctcss_.task();
+                              }
                           }});
     heartbeat_.push_back({"link check", [this] { linkCheckStep(); }});
     heartbeat_.push_back({"UpdateCaption", [this] { UpdateCaption(); }});

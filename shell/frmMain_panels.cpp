@@ -8,7 +8,6 @@
 #include "core/frmTesselbase.h"
 #include "shell/clsMDIPlaceWindow.h"
 #include "shell/frmMain.h"
-#include "ui/ScopeRefreshTarget.h"
 #include "ui/WaitCursor.h"
 
 namespace corvell::shell {
@@ -84,8 +83,10 @@ void frmMain::CreatePanels() {
 void frmMain::LoadPanel(PanelSlot slot) {
     const std::size_t i = static_cast<std::size_t>(slotIndex(slot));
     const PanelFactory& make = parts_.panels[i];
-    ui::PanelWindow* p = make ? make() : nullptr;
+    FramePanel made = make ? make() : FramePanel{};
+    ui::PanelWindow* p = made.window;
     if (!p) return;
+    scopeRefresh_[i] = std::move(made.scopeRefresh);
     QMdiSubWindow* sub = mdi_->addSubWindow(p);
     sub->setWindowTitle(p->Caption());
     sub->adjustSize();
@@ -140,9 +141,8 @@ void frmMain::RefreshScopeDisplay() {
     } else {
         return;
     }
-    if (auto* target = dynamic_cast<ui::ScopeRefreshTarget*>(panel(slot))) {
-        target->ScopeRefreshDisp();
-    }
+    const auto& refresh = scopeRefresh_[static_cast<std::size_t>(slotIndex(slot))];
+    if (refresh) refresh();
 }
 
 void frmMain::SavePanelPlacements() {

@@ -12,7 +12,6 @@
 #include "shell/frmTitle.h"
 #include "tests/shell/frame_test_base.h"
 #include "ui/FileDialogs.h"
-#include "ui/ScopeRefreshTarget.h"
 
 namespace corvell::test {
 namespace {
@@ -111,10 +110,12 @@ TEST_F(Commands, DialogWordsShowAndHideTheFramesDialogs) {
     parts.settings = &ProgramSettings();
     parts.placement = &fx.placement;
     parts.memory = &ProgramMemory();
-    parts.scanOption = [&] { return scan = new CountingDialog; };
-    parts.dtmfOption = [&] { return option = new CountingDialog; };
-    parts.dtmfMessage = [&] { return message = new CountingDialog; };
-    parts.afOption = [&] { return af = new CountingDialog; };
+    CountingDialog* ctcss = nullptr;
+    parts.scanOption = [&] { return shell::frameDialog(scan = new CountingDialog); };
+    parts.dtmfOption = [&] { return shell::frameDialog(option = new CountingDialog); };
+    parts.dtmfMessage = [&] { return shell::frameDialog(message = new CountingDialog); };
+    parts.afOption = [&] { return shell::frameDialog(af = new CountingDialog); };
+    parts.ctcss = [&] { return shell::frameDialog(ctcss = new CountingDialog); };
     parts.ended = [] {};
     shell::frmMain frame(std::move(parts));
     frame.MDIForm_Load();
@@ -133,6 +134,14 @@ TEST_F(Commands, DialogWordsShowAndHideTheFramesDialogs) {
     frame.KeyAction("DTMFM");
     EXPECT_FALSE(message->isVisible());
     EXPECT_EQ(af, nullptr);  // made on first use
+    // The tone-squelch dialog gets its heartbeat step only while it is shown.
+    ASSERT_NE(ctcss, nullptr);
+    EXPECT_TRUE(ctcss->isLoaded());
+    frame.Timer1_Timer();
+    EXPECT_EQ(ctcss->tasks, 0);
+    ctcss->show();
+    frame.Timer1_Timer();
+    EXPECT_EQ(ctcss->tasks, 1);
     frame.KeyAction("EXTSP");
     ASSERT_NE(af, nullptr);
     EXPECT_TRUE(af->isVisible());
@@ -263,20 +272,22 @@ namespace corvell::test {
 namespace {
 
 // A panel with a band-scope pane, counting the redraws the frame asks for.
-class ScopePanel : public shell::StubPanel, public ui::ScopeRefreshTarget {
+class ScopePanel : public shell::StubPanel {
   public:
     using StubPanel::StubPanel;
-    void ScopeRefreshDisp() override { ++redraws; }
+    void ScopeRefreshDisp() { ++redraws; }
     int redraws = 0;
 };
 
 TEST_F(Commands, TheBandScopeOfTheNewModeIsRedrawnAfterASwitchAndAtPowerOn) {
     ScopePanel* scope = nullptr;
     ScopePanel* receiver = nullptr;
-    fx.makePanel = [&](PanelSlot slot) -> ui::PanelWindow* {
-        if (slot == PanelSlot::Scope) return scope = new ScopePanel(slot);
-        if (slot == PanelSlot::Receiver) return receiver = new ScopePanel(slot);
-        return nullptr;
+    fx.makePanel = [&](PanelSlot slot) -> shell::FramePanel {
+        if (slot == PanelSlot::Scope) return shell::framePanel(scope = new ScopePanel(slot));
+        if (slot == PanelSlot::Receiver) {
+            return shell::framePanel(receiver = new ScopePanel(slot));
+        }
+        return {};
     };
     open();
     ASSERT_TRUE(scope && receiver);

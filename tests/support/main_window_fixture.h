@@ -56,11 +56,12 @@ class MainWindowFixture {
         for (const shell::PanelSlotInfo& info : shell::kPanelSlots) {
             const shell::PanelSlot slot = info.slot;
             parts.panels[static_cast<std::size_t>(shell::slotIndex(slot))] =
-                [this, slot]() -> ui::PanelWindow* {
+                [this, slot]() -> shell::FramePanel {
                 if (makePanel) {
-                    if (ui::PanelWindow* own = makePanel(slot)) return own;
+                    shell::FramePanel own = makePanel(slot);
+                    if (own.window) return own;
                 }
-                return new RecordingPanel<shell::StubPanel>(taskLog, slot);
+                return shell::framePanel(new RecordingPanel<shell::StubPanel>(taskLog, slot));
             };
         }
         parts.programDir = programDir;
@@ -99,7 +100,7 @@ class MainWindowFixture {
     std::unique_ptr<shell::frmMain> main;
     std::vector<std::string> taskLog;
     // A test's own panel for a slot; null (or no function) takes the recording stand-in.
-    std::function<ui::PanelWindow*(shell::PanelSlot)> makePanel;
+    std::function<shell::FramePanel(shell::PanelSlot)> makePanel;
     std::string programDir;
     std::string helpFile;
     int modalRuns = 0;
