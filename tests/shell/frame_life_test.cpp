@@ -275,6 +275,16 @@ TEST_F(Life, ClosingAsksToSaveChangedChannelsAndAFailedSaveKeepsItRunning) {
     EXPECT_EQ(fx.endedCount, 0);
     EXPECT_TRUE(main().isVisible());
     EXPECT_TRUE(main().timer1().isActive());
+    // NEW and OPEN stop the same way: the changed memory stays as it is.
+    ScriptedFileDialogs chooser;
+    for (const char* word : {"NEW", "OPEN"}) {
+        SCOPED_TRACE(word);
+        presenter.answerNext(MessageResult::Yes);
+        main().KeyAction(word);
+        EXPECT_EQ(ProgramMemory().filepath(), dir + "/A.MCH");
+        EXPECT_TRUE(ProgramMemory().MemoryChanged());
+    }
+    EXPECT_TRUE(chooser.shown().empty());  // the open dialog never came up
     presenter.answerNext(MessageResult::No);
     main().close();
     EXPECT_EQ(fx.endedCount, 1);
