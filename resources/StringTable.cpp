@@ -17,13 +17,13 @@ constexpr std::array<Entry, 12> kStrings = {{
     {10001, "Communications Receiver"},
     {10002, "Revision 2.0"},
     {10003, "Copyright (C) Halvane. All rights reserved."},
-    {10004, "For Windows 98/98SE/Me/2000/XP"},
+    {10004, "For Linux (Qt 6)"},
     {10100, "Arial"},
     {11000, "Corvell"},
     {11001, "Communications Receiver"},
     {11002, "Revision 2.0"},
     {11003, "Copyright (C) Halvane. All rights reserved."},
-    {11004, "For Windows 98/98SE/Me/2000/XP"},
+    {11004, "For Linux (Qt 6)"},
     {11100, "IPAGothic"},
 }};
 

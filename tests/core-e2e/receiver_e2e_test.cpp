@@ -16,6 +16,7 @@
 #include "core/clsScopeDATA.h"
 #include "core/frmTesselbase.h"
 #include "memory/clsMEMORY.h"
+#include "tests/support/fast_emulator.h"
 #include "tests/support/manual_clock.h"
 #include "tests/support/receiver_lifecycle.h"
 #include "tests/support/scripted_presenter.h"
@@ -28,16 +29,9 @@ namespace {
 
 using ::testing::HasSubstr;
 
-rxemu::EmulatorOptions fastOptions() {
-    rxemu::EmulatorOptions options;
-    options.statusPeriodMs = 50;
-    options.sweepPeriodMs = 100;
-    return options;
-}
-
 class ReceiverE2e : public ::testing::Test {
   protected:
-    ReceiverE2e() : emu(fastOptions()) {
+    ReceiverE2e() : emu(fastEmulatorOptions()) {
         ResetProgramObjects();
         ResetProgramMemory();
         if (!emu.start()) ADD_FAILURE() << "emulator: " << emu.lastError();

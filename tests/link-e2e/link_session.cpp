@@ -8,6 +8,8 @@
 #include <future>
 #include <thread>
 
+#include "tests/support/fast_emulator.h"
+
 namespace e2e {
 namespace {
 
@@ -29,10 +31,7 @@ PrivateLockDirectory::~PrivateLockDirectory() {
 }
 
 rxemu::EmulatorOptions fastOptions() {
-    rxemu::EmulatorOptions options;
-    options.statusPeriodMs = 50;
-    options.sweepPeriodMs = 100;
-    return options;
+    return corvell::test::fastEmulatorOptions();
 }
 
 linkdemo::QuillonLibrary& library() {

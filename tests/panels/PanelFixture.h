@@ -29,7 +29,7 @@ inline QString artifactsDir() {
 
 // Saves the widget as <name>.png, and with `zoom` above 1 also <name>@<zoom>x.png enlarged pixel
 // by pixel, so small keys and lamps can be looked at.
-inline void saveShot(QWidget& w, const QString& name, int zoom = 1) {
+inline void saveScreenshot(QWidget& w, const QString& name, int zoom = 1) {
     const QPixmap shot = w.grab();
     shot.save(artifactsDir() + "/" + name + ".png");
     if (zoom > 1) {

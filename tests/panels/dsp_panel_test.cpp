@@ -152,7 +152,7 @@ TEST_F(DspPanelTest, ScreenshotsOffOnAndHeldAndTheLampsDiffer) {
     rx->setPower(0);
     dsp->DispAll();
     dsp->Task_exec();
-    saveShot(*dsp, "dsp-off", 2);
+    saveScreenshot(*dsp, "dsp-off", 2);
     const QImage off = dsp->grab().toImage();
     rx->setPower(1);
     click(*dsp, 1);
@@ -161,14 +161,14 @@ TEST_F(DspPanelTest, ScreenshotsOffOnAndHeldAndTheLampsDiffer) {
     int32_t level = 9;
     d().setNrlevel(level);
     dsp->Task_exec();
-    saveShot(*dsp, "dsp-on", 2);
+    saveScreenshot(*dsp, "dsp-on", 2);
     const QImage on = dsp->grab().toImage();
     for (int lamp = 5; lamp <= 7; ++lamp) {
         const QRect r = dsp->img(lamp)->geometry();
         EXPECT_GT(differingPixels(off.copy(r), on.copy(r)), 20) << "lamp " << lamp;
     }
     press(*dsp, 2);
-    saveShot(*dsp, "dsp-anf-held", 2);
+    saveScreenshot(*dsp, "dsp-anf-held", 2);
     release(*dsp, 2);
 }
 

@@ -162,7 +162,7 @@ TEST_F(DtmfOptionDialogTest, AUserCloseHidesAndTheProgramsCloseSavesThePlace) {
 TEST_F(DtmfOptionDialogTest, Screenshot) {
     entry(1, "123#", 1, "/home/user/bin/open-the-gate.sh");
     auto d = open();
-    saveShot(*d, "dtmf-option");
+    saveScreenshot(*d, "dtmf-option");
 }
 
 class DtmfMessageTest : public ::testing::Test {
@@ -182,7 +182,7 @@ TEST_F(DtmfMessageTest, TheTextIsPlainAndThePictureIsShown) {
               "<a href=\"x\">Net</a> at 20:00 & <b>bring</b> the log");
     EXPECT_EQ(message.Image1()->size(), QSize(82, 59));
     EXPECT_FALSE(message.Image1()->pixmap().isNull());
-    saveShot(message, "dtmf-message");
+    saveScreenshot(message, "dtmf-message");
 }
 
 TEST_F(DtmfMessageTest, ItClosesOnThe31stSecondAndANewMessageStartsTheCountAgain) {

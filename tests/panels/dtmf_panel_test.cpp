@@ -211,20 +211,20 @@ TEST_F(DtmfPanelTest, LoadingTakesTheSettingsFromTheFile) {
 TEST_F(DtmfPanelTest, Screenshots) {
     rx->setPower(0);
     dtmf->Task_exec();
-    saveShot(*dtmf, "dtmf-panel-off", 2);
+    saveScreenshot(*dtmf, "dtmf-panel-off", 2);
     const QImage off = dtmf->grab().toImage();
     rx->setPower(1);
     click(*dtmf, 24);
     click(*dtmf, 25);
     keys("0123456789ABCD*#");
-    saveShot(*dtmf, "dtmf-panel-received", 2);
+    saveScreenshot(*dtmf, "dtmf-panel-received", 2);
     const QImage on = dtmf->grab().toImage();
     for (int lamp : {27, 28}) {
         const QRect r = dtmf->img(lamp)->geometry();
         EXPECT_GT(differingPixels(off.copy(r), on.copy(r)), 20) << "lamp " << lamp;
     }
     press(*dtmf, 26);
-    saveShot(*dtmf, "dtmf-panel-set-held", 2);
+    saveScreenshot(*dtmf, "dtmf-panel-set-held", 2);
     release(*dtmf, 26);
 }
 

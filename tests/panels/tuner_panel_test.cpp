@@ -504,23 +504,23 @@ TEST_F(TunerPanelTest, ScreenshotsOffOnAndHeldAndTheHeldFacesDiffer) {
     rx->setPower(0);
     rx->setFrequency(0);
     tuner->DispAll();
-    saveShot(*tuner, "tuner-off");
+    saveScreenshot(*tuner, "tuner-off");
     rx->setPower(1);
     rx->setFrequency(145500000);
     ProgramMemory().chData(0, 0).setLngFreq(145500000);
     ProgramMemory().chData(0, 0).setName1("CALLING");
     tuner->DispAll();
-    saveShot(*tuner, "tuner-on");
+    saveScreenshot(*tuner, "tuner-on");
     const QImage idle = tuner->grab().toImage();
     press(*tuner, 22);
-    saveShot(*tuner, "tuner-ent-held");
+    saveScreenshot(*tuner, "tuner-ent-held");
     EXPECT_GT(
         differingPixels(idle.copy(336, 87, 31, 30), tuner->grab().toImage().copy(336, 87, 31, 30)),
         50);
     release(*tuner, 22);
     press(*tuner, 25);
     hold.advance(701);
-    saveShot(*tuner, "tuner-write-held", 3);
+    saveScreenshot(*tuner, "tuner-write-held", 3);
     // The write key's pressed face and its lit indicator.
     EXPECT_GT(
         differingPixels(idle.copy(469, 95, 15, 8), tuner->grab().toImage().copy(469, 95, 15, 8)),

@@ -15,7 +15,7 @@ TEST(StringTable, TitleTextsAndFontNameInBothLanguages) {
     };
     const Row rows[] = {
         {10000, "Corvell", nullptr},      {10001, "Communications Receiver", nullptr},
-        {10002, "Revision 2.0", nullptr}, {10004, "For Windows 98/98SE/Me/2000/XP", nullptr},
+        {10002, "Revision 2.0", nullptr}, {10004, "For Linux (Qt 6)", nullptr},
         {10100, "Arial", "IPAGothic"},
     };
     for (const Row& r : rows) {

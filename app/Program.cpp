@@ -1,0 +1,110 @@
+#include "app/Program.h"
+
+#include <QApplication>
+#include <functional>
+
+#include "app/ProgramPanels.h"
+#include "core/LocaleProcs.h"
+#include "core/ProgramObjects.h"
+#include "core/ProgramValues.h"
+#include "core/frmTesselbase.h"
+#include "memory/MemoryListOps.h"
+#include "memory/clsMEMORY.h"
+#include "platform/file_exists.h"
+#include "platform/program_dir.h"
+#include "shell/frmTitle.h"
+
+namespace corvell::app {
+
+namespace {
+// The user guide shipped beside the executable.
+constexpr const char* kHelpFileName = "Corvell.html";
+}  // namespace
+
+std::string Program::instanceLockName(const std::string& programDir) {
+    return "Corvell-instance-" + std::to_string(std::hash<std::string>{}(programDir));
+}
+
+Program::Program(Options options) : options_(std::move(options)) {}
+
+Program::~Program() {
+    main_.reset();
+    if (receiver_) {
+        if (ProgramReceiver() == receiver_.get()) SetProgramReceiver(nullptr);
+        receiver_.reset();
+    }
+    if (instanceHeld_) instance_->unlock();
+}
+
+bool Program::start() {
+    const std::string dir = platform::programDirectory();
+
+    // 1. A second start of the program ends quietly.
+    instance_ = std::make_unique<platform::NamedMutex>(instanceLockName(dir));
+    if (!instance_->try_lock()) return false;
+    instanceHeld_ = true;
+    steps_.push_back("single instance");
+
+    // 2. The help file beside the executable, when it is there.
+    const std::string exeDir = options_.executableDir.empty()
+                                   ? QCoreApplication::applicationDirPath().toStdString()
+                                   : options_.executableDir;
+    const std::string help = exeDir + "/" + kHelpFileName;
+    helpFile_ = platform::fileOpensForReading(help) ? help : std::string();
+    steps_.push_back("help file");
+
+    // 3. Language.
+    SetLanguageOffset(IsJapaneseLocale() ? 1000 : 0);
+    steps_.push_back("language");
+
+    // 4. The splash, painted before anything slow happens.
+    auto splash = std::make_unique<shell::frmTitle>();
+    splash->ShowTitle();
+    steps_.push_back("splash");
+
+    // 5-7. Profile, settings, placement.
+    clsProfileIO& profile = ProgramProfile();
+    profile.SetCurrentPath();
+    profile.setName("Corvell.ini");
+    steps_.push_back("profile");
+    ProgramSettings().Init(&profile);
+    steps_.push_back("settings");
+    placement_.Init(&profile);
+    steps_.push_back("placement");
+
+    // 8. The receiver object, with the memory file as its share of the settings.
+    receiver_ = std::make_unique<frmTesselbase>();
+    SetProgramReceiver(receiver_.get());
+    receiver_->setSettingsPart(&memoryFileSetting_);
+    receiver_->Init();
+    receiver_->Load();
+    steps_.push_back("receiver");
+
+    // 9. The main window.
+    shell::MainParts parts;
+    parts.receiver = receiver_.get();
+    parts.profile = &profile;
+    parts.settings = &ProgramSettings();
+    parts.placement = &placement_;
+    parts.memory = &ProgramMemory();
+    parts.memoryList = &ProgramMemoryList();
+    parts.panels = ProgramPanels(*receiver_);
+    parts.programDir = exeDir;
+    parts.helpFile = helpFile_;
+    parts.runModal = options_.runModal;
+    parts.ended = options_.ended;
+    parts.secondOfDay = options_.secondOfDay;
+    main_ = std::make_unique<shell::frmMain>(std::move(parts));
+    splashSeenByLoad_ = splash->isVisible();
+    main_->MDIForm_Load();
+    main_->show();
+    steps_.push_back("main window");
+
+    // 10. The splash goes.
+    splash->close();
+    splash.reset();
+    steps_.push_back("splash closed");
+    return true;
+}
+
+}  // namespace corvell::app

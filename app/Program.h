@@ -1,0 +1,68 @@
+// The one place that creates the program's objects in their start-up order and hands each its
+// neighbours: single instance, language, splash, profile, settings, placement, receiver object
+// with its memory-file share, and the main window. main() runs it; tests run it on a temporary
+// program directory.
+// Thread contract: user-interface thread only.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "memory/MemoryFileSetting.h"
+#include "platform/named_mutex.h"
+#include "shell/clsMDIPlaceWindow.h"
+#include "shell/frmMain.h"
+
+namespace corvell {
+class frmTesselbase;
+}
+namespace corvell::shell {
+class frmTitle;
+}
+
+namespace corvell::app {
+
+class Program {
+  public:
+    // Hooks a test may set before start().
+    struct Options {
+        std::function<int(QDialog&)> runModal;
+        std::function<void()> ended;
+        shell::LinkCheck::SecondSource secondOfDay;
+        // Where the help file and the decoder program are looked for; default the directory
+        // of the running executable.
+        std::string executableDir;
+    };
+
+    explicit Program(Options options = {});
+    ~Program();
+
+    // False when another instance of the program already runs (nothing was shown).
+    bool start();
+
+    // The names of the start-up steps in the order they ran.
+    const std::vector<std::string>& steps() const { return steps_; }
+    shell::frmMain* mainWindow() const { return main_.get(); }
+    frmTesselbase* receiver() const { return receiver_.get(); }
+    const std::string& helpFile() const { return helpFile_; }
+    bool splashShownDuringLoad() const { return splashSeenByLoad_; }
+
+    // The lock that keeps a second start out: one per program directory.
+    static std::string instanceLockName(const std::string& programDir);
+
+  private:
+    Options options_;
+    std::unique_ptr<platform::NamedMutex> instance_;
+    bool instanceHeld_ = false;
+    std::vector<std::string> steps_;
+    std::string helpFile_;
+    MemoryFileSetting memoryFileSetting_;
+    shell::clsMDIPlaceWindow placement_;
+    std::unique_ptr<frmTesselbase> receiver_;
+    std::unique_ptr<shell::frmMain> main_;
+    bool splashSeenByLoad_ = false;
+};
+
+}  // namespace corvell::app

@@ -1,0 +1,24 @@
+#include "shell/LinkCheck.h"
+
+#include <QTime>
+
+namespace corvell::shell {
+
+LinkCheck::LinkCheck(SecondSource now) : now_(now ? std::move(now) : &LinkCheck::secondOfDay) {}
+
+int32_t LinkCheck::secondOfDay() {
+    const int ms = QTime::currentTime().msecsSinceStartOfDay();
+    return (ms + 500) / 1000;
+}
+
+bool LinkCheck::check(int32_t power, int32_t error) {
+    const int32_t second = now_();
+    if (second == lastSecond_ && lastSecond_ != 0) return false;
+    lastSecond_ = second;
+    const int32_t value = power != 0 ? error : 0;
+    if (value == lastError_) return false;
+    lastError_ = value;
+    return value != 0;
+}
+
+}  // namespace corvell::shell

@@ -1,0 +1,50 @@
+// The nine panel windows of the main window, in the fixed order every loop over them keeps
+// (creation, heartbeat, hiding, placements, visibility records), each with the key its saved
+// placement is stored under and the command word that toggles it.
+// Thread contract: constant data; any thread.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace corvell::shell {
+
+enum class PanelSlot { Radio, Receiver, ScanPad, Scope, Mode, Tuner, DTMF, DSP, Mch };
+
+inline constexpr int kPanelCount = 9;
+
+struct PanelSlotInfo {
+    PanelSlot slot;
+    std::string_view member;        // the main window's member name ("frmRadio")
+    std::string_view placementKey;  // key of its "WINDOW_PLACEMENT" entry
+    std::string_view word;          // the command word that opens it ("" for none)
+    int designX, designY;           // where the panel sits in the frame until a placement is saved
+};
+
+inline constexpr std::array<PanelSlotInfo, kPanelCount> kPanelSlots = {{
+    {PanelSlot::Radio, "frmRadio", "Radio Form", "RADIO", 0, 0},
+    {PanelSlot::Receiver, "frmReceiver", "Receiver Form", "RECEIVER", 0, 0},
+    {PanelSlot::ScanPad, "frmScanPad", "Scan Form", "SCAN", 250, 0},
+    {PanelSlot::Scope, "frmScope", "Band Scope Form", "SCOPE", 250, 160},
+    {PanelSlot::Mode, "frmMode", "Mode Form", "MODE", 0, 160},
+    {PanelSlot::Tuner, "frmTuner", "Tuner Form", "TUNER", 0, 0},
+    {PanelSlot::DTMF, "frmDTMF", "DTMF Form", "DTMF", 500, 0},
+    {PanelSlot::DSP, "frmDSP", "DSP Form", "DSP", 500, 160},
+    {PanelSlot::Mch, "frmMch", "Memory List", "MEMORY", 0, 320},
+}};
+
+// The four panels of the SIMPLE set, in the order they are shown and hidden.
+inline constexpr std::array<PanelSlot, 4> kSimpleSet = {PanelSlot::ScanPad, PanelSlot::Scope,
+                                                        PanelSlot::Mode, PanelSlot::Tuner};
+
+constexpr int slotIndex(PanelSlot slot) {
+    return static_cast<int>(slot);
+}
+constexpr const PanelSlotInfo& slotInfo(PanelSlot slot) {
+    return kPanelSlots[static_cast<std::size_t>(slot)];
+}
+
+// The panel modes; a stored value outside them reads as SIMPLE.
+enum PanelModeValue : int16_t { kModeSimple = 0, kModeRadio = 1, kModeReceiver = 2 };
+
+}  // namespace corvell::shell

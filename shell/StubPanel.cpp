@@ -1,0 +1,23 @@
+#include "shell/StubPanel.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace corvell::shell {
+
+StubPanel::StubPanel(PanelSlot slot, QWidget* parent)
+    : ui::PanelWindow(QString::fromUtf8(slotInfo(slot).placementKey.data(),
+                                        static_cast<int>(slotInfo(slot).placementKey.size())),
+                      parent),
+      slot_(slot) {
+    setCaption(placementKey());
+    setObjectName(QString::fromUtf8(slotInfo(slot).member.data(),
+                                    static_cast<int>(slotInfo(slot).member.size())));
+    auto* layout = new QVBoxLayout(this);
+    auto* note = new QLabel(tr("This panel is not built yet."), this);
+    note->setAlignment(Qt::AlignCenter);
+    layout->addWidget(note);
+    setFixedSize(240, 120);
+}
+
+}  // namespace corvell::shell

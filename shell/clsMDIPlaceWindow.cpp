@@ -1,0 +1,164 @@
+#include "shell/clsMDIPlaceWindow.h"
+
+#include <QWidget>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+#include "core/clsProfileIO.h"
+#include "ui/Geometry.h"
+#include "ui/PanelWindow.h"
+#include "ui/Twips.h"
+
+namespace corvell::shell {
+
+namespace {
+
+constexpr const char* kSection = "WINDOW_PLACEMENT";
+constexpr const char* kFrameKey = "frmMain";
+
+bool fitsInt32(int64_t v) {
+    return v >= std::numeric_limits<int32_t>::min() && v <= std::numeric_limits<int32_t>::max();
+}
+
+// The longest leading number of the field, as a numeric-prefix parse reads it.
+double leadingNumber(const std::string& field) {
+    const char* begin = field.c_str();
+    char* end = nullptr;
+    const double v = std::strtod(begin, &end);
+    if (end == begin || !std::isfinite(v)) return 0.0;
+    return v;
+}
+
+bool sizable(const QWidget& w) {
+    return w.minimumSize() != w.maximumSize();
+}
+
+}  // namespace
+
+int16_t DecompStringAny(const std::string& text, std::vector<std::string>& fields) {
+    if (text.empty()) return 0;
+    std::vector<std::string> out(1);
+    for (char c : text) {
+        if (c == ',') {
+            out.emplace_back();
+        } else {
+            out.back() += c;
+        }
+    }
+    fields = std::move(out);
+    return static_cast<int16_t>(std::min<std::size_t>(fields.size(), 32767));
+}
+
+std::string formatPlacement(const WindowPlacement& p) {
+    std::string text;
+    for (const PlacementField& f : kPlacementFields) {
+        if (!text.empty()) text += ',';
+        text += std::to_string(p.*(f.member));
+    }
+    return text;
+}
+
+bool parsePlacement(const std::string& text, WindowPlacement& out) {
+    std::vector<std::string> fields;
+    if (DecompStringAny(text, fields) != static_cast<int16_t>(kPlacementFields.size())) {
+        return false;
+    }
+    WindowPlacement p;
+    for (std::size_t i = 0; i < kPlacementFields.size(); ++i) {
+        const double v = std::nearbyint(leadingNumber(fields[i]));
+        if (!(v >= std::numeric_limits<int32_t>::min() && v <= std::numeric_limits<int32_t>::max()))
+            return false;
+        p.*(kPlacementFields[i].member) = static_cast<int32_t>(v);
+    }
+    // The rectangle is applied as twips and as a size: both must be whole 32-bit values.
+    const int64_t w = int64_t{p.right} - p.left;
+    const int64_t h = int64_t{p.bottom} - p.top;
+    if (w < 0 || h < 0 || !fitsInt32(w) || !fitsInt32(h)) return false;
+    for (int32_t v : {p.left, p.top, p.right, p.bottom}) {
+        if (!fitsInt32(int64_t{v} * ui::kTwipsPerPixel)) return false;
+    }
+    out = p;
+    return true;
+}
+
+QWidget& clsMDIPlaceWindow::container(ui::PanelWindow& panel) {
+    return *ui::windowFrameOf(&panel);
+}
+
+WindowPlacement clsMDIPlaceWindow::currentPlacement(QWidget& window, bool minimised) {
+    WindowPlacement p;
+    const QRect r = window.isWindow() ? window.normalGeometry() : window.geometry();
+    const QRect rect = r.isValid() ? r : window.geometry();
+    p.showCmd = minimised ? 2 : (window.isVisible() ? 1 : 0);
+    p.minX = p.minY = p.maxX = p.maxY = -1;
+    p.left = rect.left();
+    p.top = rect.top();
+    p.right = rect.left() + rect.width();
+    p.bottom = rect.top() + rect.height();
+    return p;
+}
+
+bool clsMDIPlaceWindow::save(const std::string& key, const WindowPlacement& p) {
+    if (!MyProfileObj) return false;
+    MyProfileObj->setSection(kSection);
+    return MyProfileObj->saveData(key, std::string_view(formatPlacement(p)));
+}
+
+bool clsMDIPlaceWindow::load(const std::string& key, WindowPlacement& out) {
+    if (!MyProfileObj) return false;
+    MyProfileObj->setSection(kSection);
+    std::string text;
+    if (!MyProfileObj->loadData(key, text, std::string())) return false;
+    return parsePlacement(text, out);
+}
+
+bool clsMDIPlaceWindow::SaveMDIFormPlacement(QWidget& frame) {
+    return save(kFrameKey, currentPlacement(frame, frame.isMinimized()));
+}
+
+bool clsMDIPlaceWindow::LoadMDIFormPlacement(QWidget& /*frame*/) {
+    WindowPlacement p;
+    if (!load(kFrameKey, p)) return false;
+    MyPlacement = p;
+    return true;
+}
+
+bool clsMDIPlaceWindow::SetMDIPlacement(QWidget& frame) {
+    const WindowPlacement& p = MyPlacement;
+    // Saved minimised or maximised, the frame comes back in its normal state and rectangle.
+    frame.setWindowState(Qt::WindowNoState);
+    frame.setGeometry(p.left, p.top, p.right - p.left, p.bottom - p.top);
+    return true;
+}
+
+bool clsMDIPlaceWindow::SaveFormPlacement(ui::PanelWindow& panel) {
+    WindowPlacement p = currentPlacement(container(panel), false);
+    p.showCmd = panel.fVisiblePwrOn ? 1 : 0;
+    return save(panel.placementKey().toStdString(), p);
+}
+
+bool clsMDIPlaceWindow::LoadFormPlacement(ui::PanelWindow& panel) {
+    WindowPlacement p;
+    if (!load(panel.placementKey().toStdString(), p)) return false;
+    panel.fVisiblePwrOn = p.showCmd != 0;
+    p.showCmd = 0;
+    MyPlacement = p;
+    return true;
+}
+
+bool clsMDIPlaceWindow::SetPlacement(ui::PanelWindow& panel) {
+    QWidget& box = container(panel);
+    const WindowPlacement& p = MyPlacement;
+    if (sizable(panel)) {
+        box.setGeometry(p.left, p.top, p.right - p.left, p.bottom - p.top);
+    } else {
+        box.move(p.left, p.top);
+    }
+    const bool show = p.showCmd == 1;
+    box.setVisible(show);
+    panel.setVisible(show);
+    return true;
+}
+
+}  // namespace corvell::shell

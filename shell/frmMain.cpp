@@ -1,0 +1,262 @@
+#include "shell/frmMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+#include "core/ProgramValues.h"
+#include "core/QuillonApi.h"
+#include "core/clsAUTOMODE.h"
+#include "core/clsDSPdata.h"
+#include "core/clsProfileIO.h"
+#include "core/clsSettingTessel.h"
+#include "core/frmTesselbase.h"
+#include "memory/MemoryListOps.h"
+#include "memory/clsMEMORY.h"
+#include "scan/ScanStop.h"
+#include "scan/frmSCANctrl.h"
+#include "shell/DlgComOption.h"
+#include "shell/LocalizeControls.h"
+#include "shell/MemoryFileCommands.h"
+#include "shell/clsMDIPlaceWindow.h"
+#include "shell/frmTitle.h"
+#include "ui/Geometry.h"
+#include "ui/Twips.h"
+#include "ui/WaitCursor.h"
+
+namespace corvell::shell {
+
+frmMain::frmMain(MainParts parts, QWidget* parent)
+    : QMainWindow(parent),
+      parts_(std::move(parts)),
+      rx_(*parts_.receiver),
+      linkCheck_(parts_.secondOfDay) {
+    setObjectName("frmMain");
+    setWindowTitle(QStringLiteral("Corvell"));
+    resize(800, 600);
+    auto* client = new QWidget(this);
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    toolStrip_ = new QWidget(client);
+    toolStrip_->setObjectName("picPanel");
+    layout->addWidget(toolStrip_);
+    mdi_ = new QMdiArea(client);
+    mdi_->setObjectName("mdiArea");
+    layout->addWidget(mdi_, 1);
+    setCentralWidget(client);
+    buildMenus();
+    buildToolStrip();
+    buildHeartbeat();
+    connect(&timer1_, &QTimer::timeout, this, &frmMain::Timer1_Timer);
+
+    MemoryFileCommands::Hooks hooks;
+    hooks.list = parts_.memoryList;
+    hooks.beforeTakeOver = [this] {
+        if (scanCtrl_) scanCtrl_->continus_reset();
+        if (rx_.loaded()) rx_.AutoMode().off();
+    };
+    memoryFiles_ = std::make_unique<MemoryFileCommands>(*parts_.memory, std::move(hooks));
+}
+
+frmMain::~frmMain() {
+    unregisterScanNotify();
+    // The dialogs the frame made are top-level windows of their own; the frame owns them.
+    for (HeldDialog* d : {&scanOption_, &ctcss_, &dtmfOption_, &dtmfMessage_, &afOption_}) {
+        delete d->form.data();
+    }
+    if (scanCtrl_ && ScanCtrl() == scanCtrl_.get()) setScanCtrl(nullptr);
+    if (scanCtrl_ && rx_.ScanObjAs<frmSCANctrl>() == scanCtrl_.get()) rx_.setScanObj(nullptr);
+}
+
+void frmMain::MDIForm_Load() {
+    if (loaded_) return;
+    loaded_ = true;
+    clsProfileIO& profile = *parts_.profile;
+    clsSettingTessel& settings = *parts_.settings;
+
+    move(ui::twipsToPixels(100), ui::twipsToPixels(100));
+    LocalizeControls(*this);
+
+    profile.setSection("MAIN");
+    int16_t mode = 0;
+    profile.loadData("PANELMODE", mode);
+    // Only the three modes exist; anything else in the file starts in SIMPLE.
+    panelMode_ = (mode >= kModeSimple && mode <= kModeReceiver) ? mode : int16_t{kModeSimple};
+
+    scanCtrl_ = std::make_unique<frmSCANctrl>(rx_, *parts_.memory);
+    setScanCtrl(scanCtrl_.get());
+    scanCtrl_->Init();
+    rx_.setScanObj(scanCtrl_.get());
+
+    if (parts_.placement->LoadMDIFormPlacement(*this)) parts_.placement->SetMDIPlacement(*this);
+
+    settings.loadData(&profile);
+    rx_.setComPortNum(settings.COMPort);
+    SetGlobalPeriod();
+    connect_ = settings.Connect;
+
+    if (settings.COMPort == 0) {
+        show();
+        comDialog_ = new DlgComOption(rx_, settings, this);
+        comDialog_->setModal(true);
+        comDialog_->LoadDialog();
+        if (parts_.runModal) {
+            parts_.runModal(*comDialog_);
+        } else {
+            comDialog_->exec();
+        }
+        settings.COMPort = static_cast<int16_t>(rx_.ComPortNum());
+        // Closed without a choice, the port stays unchosen: the receiver is not switched on
+        // and the next start asks again.
+        connect_ = settings.COMPort != 0 ? 1 : 0;
+    }
+
+    CreatePanels();
+    if (panelMode_ == kModeSimple) {
+        setPanelVisible(PanelSlot::Radio, false);
+        setPanelVisible(PanelSlot::Receiver, false);
+    } else if (panelMode_ == kModeRadio) {
+        HideSimplePanels();
+        setPanelVisible(PanelSlot::Radio, true);
+        setPanelVisible(PanelSlot::Receiver, false);
+    } else if (panelMode_ == kModeReceiver) {
+        HideSimplePanels();
+        setPanelVisible(PanelSlot::Radio, false);
+        setPanelVisible(PanelSlot::Receiver, true);
+    }
+    if (connect_ == 1) {
+        RestorePanelVisibility();
+    } else {
+        HidePanels();
+    }
+
+    makeDialog("SCANSET");
+    makeDialog("CTCSS");
+
+    LayoutTools();
+    ui::KeepFormOnScreen(this);
+    timer1_.start(HeartbeatPeriodMs());
+    rx_.MyOptionUpdate();
+    if (connect_ == 1) {
+        connect_ = 0;
+        KeyAction("POWER");
+    }
+    makeDialog("DTMFSET");
+    makeDialog("DTMFM");
+    registerScanNotify();
+    toolIndex_ = kNoTool;
+    decoderExists_ = isDecoderPresent();
+    updateUnitMenus();
+}
+
+void frmMain::registerScanNotify() {
+    if (notifyHandle_ != 0) return;
+    QPointer<frmMain> self(this);
+    notifyHandle_ = platform::registerWindow(
+        [self](const platform::WindowMessage& m) {
+            if (self && m.message == 0x200 && m.wParam == 1 && m.lParam == 10) {
+                self->ScanStatusNotify();
+            }
+        },
+        [self] {
+            // Runs on the link library's thread: only ask the user-interface thread to take it.
+            if (!self) return;
+            QMetaObject::invokeMethod(
+                self.data(),
+                [self] {
+                    if (self && self->notifyHandle_ != 0) {
+                        platform::dispatchMessages(self->notifyHandle_);
+                    }
+                },
+                Qt::QueuedConnection);
+        });
+    Quillon().RsSetHwndScanNotify(notifyHandle_);
+}
+
+void frmMain::unregisterScanNotify() {
+    if (notifyHandle_ == 0) return;
+    platform::unregisterWindow(notifyHandle_);
+    notifyHandle_ = 0;
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (ended_ || closing_) {
+        event->accept();
+        return;
+    }
+    if (!MDIForm_QueryUnload()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    MDIForm_Unload();
+}
+
+bool frmMain::MDIForm_QueryUnload() {
+    SavePanelPlacements();
+    if (!memoryFiles_->SaveIfWanted()) return false;
+    closing_ = true;
+    hide();
+    clsSettingTessel& settings = *parts_.settings;
+    settings.COMPort = static_cast<int16_t>(rx_.ComPortNum());
+    settings.Connect = connect_;
+    settings.saveData(parts_.profile);
+    parts_.placement->SaveMDIFormPlacement(*this);
+    timer1_.stop();
+    SaveWindowOrder();
+    PowerOffSequence();
+    return true;
+}
+
+void frmMain::MDIForm_Unload() {
+    timer1_.stop();
+    if (timerBusy_) {
+        // Nested inside a tick (a prompt's event loop): finish once that tick has returned.
+        unloadPending_ = true;
+        return;
+    }
+    finalUnload();
+}
+
+void frmMain::finalUnload() {
+    if (ended_) return;
+    unloadPending_ = false;
+    {
+        ui::WaitCursor wait;
+        parts_.profile->setSection("MAIN");
+        parts_.profile->saveData("PANELMODE", panelMode_);
+        // The link library must stop notifying before the receiver it reports on unloads.
+        unregisterScanNotify();
+        Quillon().RsSetHwndScanNotify(0);
+        if (scanCtrl_) {
+            scanCtrl_->Unload();
+            setScanCtrl(nullptr);
+            rx_.setScanObj(nullptr);
+            scanCtrl_.reset();
+        }
+        for (HeldDialog* d : {&scanOption_, &dtmfOption_, &dtmfMessage_, &afOption_}) {
+            if (d->form) d->form->Unload(ui::UnloadMode::AppEnding);
+        }
+        // The tone-squelch dialog is unloaded even when it never was made.
+        if (ui::Form* ctcss = makeDialog("CTCSS")) ctcss->Unload(ui::UnloadMode::AppEnding);
+        if (rx_.loaded()) rx_.Unload();
+    }
+    ended_ = true;
+    if (parts_.ended) {
+        parts_.ended();
+    } else {
+        QCoreApplication::quit();
+    }
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) UpdateCaption();
+}
+
+}  // namespace corvell::shell

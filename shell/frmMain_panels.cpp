@@ -1,0 +1,204 @@
+// The nine panels: creation, placement, visibility groups, power switching and the window
+// order written at exit.
+#include <QEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "core/clsProfileIO.h"
+#include "core/frmTesselbase.h"
+#include "shell/clsMDIPlaceWindow.h"
+#include "shell/frmMain.h"
+#include "ui/WaitCursor.h"
+
+namespace corvell::shell {
+
+namespace {
+
+// The panels a first start shows when the receiver is switched on: those of the panel mode.
+bool shownInMode(PanelSlot slot, int mode) {
+    switch (mode) {
+        case kModeRadio:
+            return slot == PanelSlot::Radio;
+        case kModeReceiver:
+            return slot == PanelSlot::Receiver;
+        default:
+            for (PanelSlot s : kSimpleSet) {
+                if (s == slot) return true;
+            }
+            return false;
+    }
+}
+
+}  // namespace
+
+ui::PanelWindow* frmMain::panel(PanelSlot slot) const {
+    return panels_[static_cast<std::size_t>(slotIndex(slot))];
+}
+
+QMdiSubWindow* frmMain::subWindow(PanelSlot slot) const {
+    return subs_[static_cast<std::size_t>(slotIndex(slot))];
+}
+
+bool frmMain::panelVisible(PanelSlot slot) const {
+    const QMdiSubWindow* sub = subWindow(slot);
+    const ui::PanelWindow* p = panel(slot);
+    return sub && p && !sub->isHidden() && !p->isHidden();
+}
+
+void frmMain::setPanelVisible(PanelSlot slot, bool visible) {
+    QMdiSubWindow* sub = subWindow(slot);
+    ui::PanelWindow* p = panel(slot);
+    if (!sub || !p) return;
+    p->setVisible(visible);
+    sub->setVisible(visible);
+}
+
+// A panel that hides or shows itself takes its child-window frame along; the close box of a
+// panel's frame hides the panel, which stays loaded for the whole run.
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Close) {
+        for (std::size_t i = 0; i < subs_.size(); ++i) {
+            if (subs_[i] == watched && panels_[i]) {
+                event->ignore();
+                setPanelVisible(kPanelSlots[i].slot, false);
+                if (connect_ == 1) RememberPanelVisibility();
+                return true;
+            }
+        }
+    }
+    if (event->type() == QEvent::HideToParent || event->type() == QEvent::ShowToParent) {
+        for (std::size_t i = 0; i < panels_.size(); ++i) {
+            if (panels_[i] == watched && subs_[i]) {
+                subs_[i]->setVisible(event->type() == QEvent::ShowToParent);
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::CreatePanels() {
+    for (const PanelSlotInfo& info : kPanelSlots) LoadPanel(info.slot);
+}
+
+void frmMain::LoadPanel(PanelSlot slot) {
+    const std::size_t i = static_cast<std::size_t>(slotIndex(slot));
+    const PanelFactory& make = parts_.panels[i];
+    FramePanel made = make ? make() : FramePanel{};
+    ui::PanelWindow* p = made.window;
+    if (!p) return;
+    scopeRefresh_[i] = std::move(made.scopeRefresh);
+    QMdiSubWindow* sub = mdi_->addSubWindow(p);
+    sub->setWindowTitle(p->Caption());
+    sub->adjustSize();
+    // Until a placement is saved the panels sit apart, each at its place in the frame's layout.
+    sub->move(slotInfo(slot).designX, slotInfo(slot).designY);
+    sub->setAttribute(Qt::WA_DeleteOnClose, false);
+    sub->hide();
+    panels_[i] = p;
+    subs_[i] = sub;
+    p->installEventFilter(this);
+    sub->installEventFilter(this);
+    p->Load();
+    p->Init(*this);
+    if (parts_.placement->LoadFormPlacement(*p)) {
+        parts_.placement->SetPlacement(*p);
+        sub->setVisible(!p->isHidden());
+    } else {
+        p->fVisiblePwrOn = shownInMode(slot, panelMode_);
+    }
+}
+
+void frmMain::HidePanels() {
+    for (const PanelSlotInfo& info : kPanelSlots) setPanelVisible(info.slot, false);
+}
+
+void frmMain::ShowSimplePanels() {
+    for (PanelSlot s : kSimpleSet) setPanelVisible(s, true);
+}
+
+void frmMain::HideSimplePanels() {
+    for (PanelSlot s : kSimpleSet) setPanelVisible(s, false);
+}
+
+void frmMain::RememberPanelVisibility() {
+    for (const PanelSlotInfo& info : kPanelSlots) {
+        if (ui::PanelWindow* p = panel(info.slot)) p->fVisiblePwrOn = panelVisible(info.slot);
+    }
+}
+
+void frmMain::RestorePanelVisibility() {
+    for (const PanelSlotInfo& info : kPanelSlots) {
+        if (ui::PanelWindow* p = panel(info.slot)) setPanelVisible(info.slot, p->fVisiblePwrOn);
+    }
+}
+
+void frmMain::RefreshScopeDisplay() {
+    PanelSlot slot;
+    if (panelMode_ == kModeSimple) {
+        slot = PanelSlot::Scope;
+    } else if (panelMode_ == kModeReceiver) {
+        slot = PanelSlot::Receiver;
+    } else {
+        return;
+    }
+    const auto& refresh = scopeRefresh_[static_cast<std::size_t>(slotIndex(slot))];
+    if (refresh) refresh();
+}
+
+void frmMain::SavePanelPlacements() {
+    for (const PanelSlotInfo& info : kPanelSlots) {
+        if (ui::PanelWindow* p = panel(info.slot)) parts_.placement->SaveFormPlacement(*p);
+    }
+}
+
+void frmMain::SaveWindowOrder() {
+    // Close the open panels, most recently active first, counting them.
+    int closed = 0;
+    const QList<QMdiSubWindow*> order = mdi_->subWindowList(QMdiArea::ActivationHistoryOrder);
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        QMdiSubWindow* sub = *it;
+        if (!sub || sub->isHidden()) continue;
+        auto* p = qobject_cast<ui::PanelWindow*>(sub->widget());
+        sub->hide();
+        if (p) p->Unload(ui::UnloadMode::AppEnding);
+        ++closed;
+    }
+    clsProfileIO* profile = parts_.placement->MyProfileObj;
+    if (!profile) return;
+    profile->setSection("WINDOW_ORDER");
+    profile->saveData("NUM", static_cast<int16_t>(closed));
+    // Numbered keys above the count that hold a window name are left from older runs.
+    for (int k = closed + 1; k <= 99; ++k) {
+        const std::string key = std::to_string(k);
+        int16_t value = 0;
+        if (profile->loadData(key, value)) break;
+        profile->killKey(key);
+    }
+}
+
+void frmMain::PowerSet(int state) {
+    if (connect_ == state && powerInitDone_) return;
+    powerInitDone_ = true;
+    ui::WaitCursor wait;
+    if (state == 1) {
+        connect_ = 1;
+        RefreshToolImages();
+        PowerOnSequence();
+    } else {
+        connect_ = 0;
+        RefreshToolImages();
+        PowerOffSequence();
+    }
+}
+
+void frmMain::PowerOnSequence() {
+    rx_.setPower(1);
+    rx_.setError(0);
+}
+
+void frmMain::PowerOffSequence() {
+    rx_.setPower(0);
+    rx_.setError(0);
+}
+
+}  // namespace corvell::shell

@@ -1,0 +1,144 @@
+// Start-up as the user starts the program: the order of its steps, the splash while the main
+// window loads, the second start that ends quietly, and the title window's two faces.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QProcess>
+#include <QPushButton>
+#include <QTimer>
+
+#include "app/Program.h"
+#include "core/ProgramObjects.h"
+#include "core/ProgramValues.h"
+#include "core/frmTesselbase.h"
+#include "memory/clsMEMORY.h"
+#include "platform/program_dir.h"
+#include "shell/frmTitle.h"
+#include "tests/support/artifacts.h"
+#include "tests/support/fake_quillon.h"
+#include "tests/support/scripted_presenter.h"
+#include "tests/support/temp_home.h"
+
+namespace corvell::test {
+namespace {
+
+class Startup : public ::testing::Test {
+  protected:
+    Startup() {
+        ResetProgramObjects();
+        ResetProgramMemory();
+        home.write("Corvell.ini", "[DATA]\r\nCOMPORT=1\r\nCONNECT=1\r\n");
+        platform::clearProfileCache();
+    }
+    ~Startup() override {
+        program.reset();
+        ResetProgramMemory();
+        ResetProgramObjects();
+    }
+    app::Program& make() {
+        app::Program::Options options;
+        options.ended = [this] { ++ended; };
+        options.executableDir = home.dir();
+        program = std::make_unique<app::Program>(std::move(options));
+        return *program;
+    }
+
+    TempHome home;
+    platform::ScriptedPresenter presenter;
+    FakeQuillon rs;
+    std::unique_ptr<app::Program> program;
+    int ended = 0;
+};
+
+TEST_F(Startup, StepsRunInTheirOrderWithTheSplashUpWhileTheMainWindowLoads) {
+    home.write("Corvell.html", "<html></html>");
+    app::Program& p = make();
+    ASSERT_TRUE(p.start());
+    const std::vector<std::string> expected = {
+        "single instance", "help file", "language", "splash",      "profile",
+        "settings",        "placement", "receiver", "main window", "splash closed"};
+    EXPECT_EQ(p.steps(), expected);
+    EXPECT_TRUE(p.splashShownDuringLoad());
+    EXPECT_EQ(ProgramReceiver(), p.receiver());
+    EXPECT_TRUE(p.receiver()->loaded());
+    EXPECT_TRUE(p.mainWindow()->isVisible());
+    EXPECT_EQ(p.helpFile(), home.path("Corvell.html"));
+    EXPECT_EQ(HeartbeatPeriodMs(), 50);
+    // CONNECT=1: the receiver was switched on by the main window's load.
+    EXPECT_EQ(rs.count("RsPowerOn"), 1);
+    // The memory list is the real window in the program's panel table.
+    shell::frmMain& main = *p.mainWindow();
+    main.resize(1000, 720);
+    main.KeyAction("MEMORY");
+    main.Timer1_Timer();
+    EXPECT_TRUE(main.panelVisible(shell::PanelSlot::Mch));
+    EXPECT_EQ(main.panel(shell::PanelSlot::Mch)->placementKey(), "Memory List");
+    EXPECT_TRUE(saveScreenshot(main, "main-on-memory-list"));
+    // The memory file is the receiver's share of the settings: saved with them at exit.
+    ProgramMemory().SaveAsMemory(home.path("A.MCH"));
+    p.mainWindow()->close();
+    EXPECT_EQ(ended, 1);
+    EXPECT_NE(home.read("Corvell.ini").find("A.MCH"), std::string::npos);
+}
+
+TEST_F(Startup, WithoutAHelpFileHelpIsEmptyAndTheLanguageFollowsTheLocale) {
+    const char* old = std::getenv("LANG");
+    const std::string saved = old ? old : "";
+    ::setenv("LANG", "ja_JP.UTF-8", 1);
+    app::Program& p = make();
+    ASSERT_TRUE(p.start());
+    EXPECT_EQ(LanguageOffset(), 1000);
+    EXPECT_TRUE(p.helpFile().empty());
+    p.mainWindow()->close();
+    if (old) {
+        ::setenv("LANG", saved.c_str(), 1);
+    } else {
+        ::unsetenv("LANG");
+    }
+    SetLanguageOffset(0);
+}
+
+TEST_F(Startup, ASecondStartEndsQuietly) {
+    app::Program& p = make();
+    ASSERT_TRUE(p.start());
+    QProcess second;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("CORVELL_HOME", QString::fromStdString(home.dir()));
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    second.setProcessEnvironment(env);
+    second.start(QStringLiteral(CORVELL_EXE), {});
+    ASSERT_TRUE(second.waitForFinished(60000));
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_TRUE(second.readAllStandardOutput().isEmpty());
+    p.mainWindow()->close();
+}
+
+TEST(TitleWindow, SplashAndAboutLayOutFromTheBitmapSizes) {
+    shell::frmTitle splash;
+    splash.ShowTitle();
+    EXPECT_EQ(splash.nameWidthL(), 664);  // the name picture is 302 px wide
+    EXPECT_EQ(splash.textPanel()->width(), 672);
+    EXPECT_FALSE(splash.okButton()->isVisible());
+    EXPECT_TRUE(splash.windowTitle().isEmpty());
+    const int splashHeight = splash.textPanel()->height();
+    EXPECT_TRUE(saveScreenshot(splash, "title-splash"));
+    splash.close();
+
+    shell::frmTitle about;
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        shown = about.isVisible() && about.okButton()->isVisible();
+        EXPECT_EQ(about.windowTitle(), "About Corvell");
+        EXPECT_EQ(about.textPanel()->height(), splashHeight + about.okButton()->height());
+        EXPECT_EQ(about.textPanel()->x(), about.sidePanel()->width());
+        EXPECT_TRUE(saveScreenshot(about, "title-about"));
+        about.okButton()->click();
+    });
+    about.ShowAbout();
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(about.isVisible());
+}
+
+}  // namespace
+}  // namespace corvell::test
