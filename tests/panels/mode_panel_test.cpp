@@ -270,7 +270,7 @@ TEST_F(ModePanelTest, Screenshots) {
     rx->setAfgain(120);
     rx->setSquelch(40);
     panel->Task_exec();
-    saveShot(*panel, "mode-usb", 2);
+    saveScreenshot(*panel, "mode-usb", 2);
     rx->setMode(5);
     rx->setFilter(2);
     rs.setValue("Ctcss", 12);
@@ -278,11 +278,11 @@ TEST_F(ModePanelTest, Screenshots) {
     rx->AutoMode().setMode(1);
     press(*panel, 7);
     panel->Task_exec();
-    saveShot(*panel, "mode-fm-held", 2);
+    saveScreenshot(*panel, "mode-fm-held", 2);
     release(*panel, 7);
     rx->setFrequency(0);
     panel->Task_exec();
-    saveShot(*panel, "mode-blank", 2);
+    saveScreenshot(*panel, "mode-blank", 2);
 }
 
 }  // namespace

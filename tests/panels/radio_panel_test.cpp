@@ -533,7 +533,7 @@ TEST_F(RadioPanelTest, Screenshots) {
     rx->setPower(0);
     radio->DispAll();
     tick();
-    saveShot(*radio, "radio-off", 2);
+    saveScreenshot(*radio, "radio-off", 2);
     rx->setPower(1);
     QTest::mouseClick(radio->lblMEMO(2), Qt::LeftButton);
     rs.setValue("Smeter", 150);
@@ -543,12 +543,12 @@ TEST_F(RadioPanelTest, Screenshots) {
     clock.advance(1000);
     tick();
     radio->DispAll();
-    saveShot(*radio, "radio-on-channel", 2);
+    saveScreenshot(*radio, "radio-on-channel", 2);
     click(*radio, 55);
     radio->Tuner_Key_Operation('4', 0);
     radio->Tuner_Key_Operation('3', 0);
     radio->Tuner_Key_Operation('3', 0);
-    saveShot(*radio, "radio-entry-open", 2);
+    saveScreenshot(*radio, "radio-entry-open", 2);
     radio->logic().tenkey().off();
     frmSCANctrl scan(*rx, ProgramMemory());
     programChannels(scan);
@@ -558,7 +558,7 @@ TEST_F(RadioPanelTest, Screenshots) {
     rs.setValue("Smeter", 40);
     tick();
     radio->DispAll();
-    saveShot(*radio, "radio-scan-running", 2);
+    saveScreenshot(*radio, "radio-scan-running", 2);
     setScanCtrl(nullptr);
 }
 

@@ -643,7 +643,7 @@ TEST_F(ReceiverPanelTest, ACloseFromTheWindowIsRefused) {
 TEST_F(ReceiverPanelTest, Screenshots) {
     rx->setPower(0);
     ticks(2);
-    saveShot(*panel, "receiver-off", 2);
+    saveScreenshot(*panel, "receiver-off", 2);
 
     rx->setPower(1);
     rx->TSbase().setTsname("20kHz");
@@ -658,17 +658,17 @@ TEST_F(ReceiverPanelTest, Screenshots) {
     scopeOn();
     sweep();
     ticks(20);
-    saveShot(*panel, "receiver-fm-scope", 2);
+    saveScreenshot(*panel, "receiver-fm-scope", 2);
 
     ASSERT_TRUE(startProgramScan());
     ticks(10);
     if (!panel->logic().blinkOn) ticks(10);
-    saveShot(*panel, "receiver-scanning", 2);
+    saveScreenshot(*panel, "receiver-scanning", 2);
     scan->scan_stop();
 
     ticks(2);
     for (int key : {11, 14, 15, 21, 17}) click(*panel, key);
-    saveShot(*panel, "receiver-keypad-entry", 2);
+    saveScreenshot(*panel, "receiver-keypad-entry", 2);
 }
 
 }  // namespace
