@@ -29,6 +29,7 @@ Program::Program(Options options) : options_(std::move(options)) {}
 
 Program::~Program() {
     main_.reset();
+    panels_.reset();
     if (receiver_) {
         if (ProgramReceiver() == receiver_.get()) SetProgramReceiver(nullptr);
         receiver_.reset();
@@ -88,15 +89,23 @@ bool Program::start() {
     parts.placement = &placement_;
     parts.memory = &ProgramMemory();
     parts.memoryList = &ProgramMemoryList();
-    parts.panels = ProgramPanels(*receiver_);
+    panels_ = std::make_unique<ProgramPanels>(*receiver_);
+    parts.panels = panels_->panelFactories();
+    parts.scanOption = panels_->scanOption();
+    parts.ctcss = panels_->ctcss();
+    parts.dtmfOption = panels_->dtmfOption();
+    parts.dtmfMessage = panels_->dtmfMessage();
+    parts.afOption = panels_->afOption();
     parts.programDir = exeDir;
     parts.helpFile = helpFile_;
     parts.runModal = options_.runModal;
     parts.ended = options_.ended;
     parts.secondOfDay = options_.secondOfDay;
     main_ = std::make_unique<shell::frmMain>(std::move(parts));
+    panels_->setFrame(main_.get());
     splashSeenByLoad_ = splash->isVisible();
     main_->MDIForm_Load();
+    panels_->linkLoadedFrame();
     main_->show();
     steps_.push_back("main window");
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ProgramPanels.h"
 #include "memory/MemoryFileSetting.h"
 #include "platform/named_mutex.h"
 #include "shell/clsMDIPlaceWindow.h"
@@ -61,6 +62,7 @@ class Program {
     MemoryFileSetting memoryFileSetting_;
     shell::clsMDIPlaceWindow placement_;
     std::unique_ptr<frmTesselbase> receiver_;
+    std::unique_ptr<ProgramPanels> panels_;
     std::unique_ptr<shell::frmMain> main_;
     bool splashSeenByLoad_ = false;
 };

@@ -30,17 +30,11 @@ namespace corvell {
 
 namespace {
 
-constexpr int kLocaleFontId = 10100;
 constexpr double kFontSize = 8.0;
 constexpr int kWidthKeys = 12;
 
 ui::LocaleFont listLocale() {
-    const bool japanese = IsJapaneseLocale();
-    ui::LocaleFont locale;
-    const QString name = res::LoadResString(kLocaleFontId + (japanese ? res::kJapaneseOffset : 0));
-    if (!name.isEmpty()) locale.name = name;
-    locale.japanese = japanese;
-    return locale;
+    return ui::ProgramLocaleFont(IsJapaneseLocale());
 }
 
 std::string widthKey(int n) {

@@ -21,16 +21,18 @@ struct PanelSlotInfo {
     int designX, designY;           // where the panel sits in the frame until a placement is saved
 };
 
+// The design places keep the panels of one mode side by side in two columns of the 512-pixel
+// panels with their frames: tuner over mode on the left, scan pad over scope on the right.
 inline constexpr std::array<PanelSlotInfo, kPanelCount> kPanelSlots = {{
     {PanelSlot::Radio, "frmRadio", "Radio Form", "RADIO", 0, 0},
     {PanelSlot::Receiver, "frmReceiver", "Receiver Form", "RECEIVER", 0, 0},
-    {PanelSlot::ScanPad, "frmScanPad", "Scan Form", "SCAN", 250, 0},
-    {PanelSlot::Scope, "frmScope", "Band Scope Form", "SCOPE", 250, 160},
+    {PanelSlot::ScanPad, "frmScanPad", "Scan Form", "SCAN", 524, 0},
+    {PanelSlot::Scope, "frmScope", "Band Scope Form", "SCOPE", 524, 156},
     {PanelSlot::Mode, "frmMode", "Mode Form", "MODE", 0, 160},
     {PanelSlot::Tuner, "frmTuner", "Tuner Form", "TUNER", 0, 0},
-    {PanelSlot::DTMF, "frmDTMF", "DTMF Form", "DTMF", 500, 0},
-    {PanelSlot::DSP, "frmDSP", "DSP Form", "DSP", 500, 160},
-    {PanelSlot::Mch, "frmMch", "Memory List", "MEMORY", 0, 320},
+    {PanelSlot::DTMF, "frmDTMF", "DTMF Form", "DTMF", 0, 322},
+    {PanelSlot::DSP, "frmDSP", "DSP Form", "DSP", 524, 322},
+    {PanelSlot::Mch, "frmMch", "Memory List", "MEMORY", 0, 412},
 }};
 
 // The four panels of the SIMPLE set, in the order they are shown and hidden.

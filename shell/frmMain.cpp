@@ -37,7 +37,8 @@ frmMain::frmMain(MainParts parts, QWidget* parent)
       linkCheck_(parts_.secondOfDay) {
     setObjectName("frmMain");
     setWindowTitle(QStringLiteral("Corvell"));
-    resize(800, 600);
+    // Room for the two columns of the SIMPLE panels.
+    resize(1060, 720);
     auto* client = new QWidget(this);
     auto* layout = new QVBoxLayout(client);
     layout->setContentsMargins(0, 0, 0, 0);

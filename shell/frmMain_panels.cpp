@@ -89,9 +89,6 @@ void frmMain::LoadPanel(PanelSlot slot) {
     scopeRefresh_[i] = std::move(made.scopeRefresh);
     QMdiSubWindow* sub = mdi_->addSubWindow(p);
     sub->setWindowTitle(p->Caption());
-    sub->adjustSize();
-    // Until a placement is saved the panels sit apart, each at its place in the frame's layout.
-    sub->move(slotInfo(slot).designX, slotInfo(slot).designY);
     sub->setAttribute(Qt::WA_DeleteOnClose, false);
     sub->hide();
     panels_[i] = p;
@@ -100,6 +97,10 @@ void frmMain::LoadPanel(PanelSlot slot) {
     sub->installEventFilter(this);
     p->Load();
     p->Init(*this);
+    // A panel takes its size from its skin as it loads; its frame follows.
+    sub->adjustSize();
+    // Until a placement is saved the panels sit apart, each at its place in the frame's layout.
+    sub->move(slotInfo(slot).designX, slotInfo(slot).designY);
     if (parts_.placement->LoadFormPlacement(*p)) {
         parts_.placement->SetPlacement(*p);
         sub->setVisible(!p->isHidden());

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "resources/StringTable.h"
+
 namespace corvell::ui {
 namespace {
 
@@ -39,6 +41,16 @@ void SetControlFont(QWidget* control, int16_t size, bool bold) {
 
 void SetLocaleFont14(QWidget* control, const LocaleFont& locale) {
     control->setFont(localeFont(locale, 14));
+}
+
+LocaleFont ProgramLocaleFont(bool japanese) {
+    constexpr int kLocaleFontNameId = 10100;
+    LocaleFont font;
+    font.japanese = japanese;
+    const QString name =
+        res::LoadResString(kLocaleFontNameId + (japanese ? res::kJapaneseOffset : 0));
+    if (!name.isEmpty()) font.name = name;
+    return font;
 }
 
 }  // namespace corvell::ui

@@ -25,6 +25,10 @@ QFont programFont(double size, bool bold);
 // The locale font under a Japanese locale (with a Japanese face to fall back on), else "Arial".
 QFont localeFont(const LocaleFont& locale, double size);
 
+// The program's text font for the user's language: the name the string table gives (id 10100,
+// +1000 in Japanese); Arial-compatible when it names none.
+LocaleFont ProgramLocaleFont(bool japanese);
+
 void SetControlFont(QWidget* control, int16_t size, bool bold);
 inline void SetControlFont8(QWidget* control) {
     SetControlFont(control, 8, false);

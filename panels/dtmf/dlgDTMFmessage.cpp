@@ -6,8 +6,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "panels/dtmf/LocaleFontOfProgram.h"
+#include "core/LocaleProcs.h"
 #include "resources/Artwork.h"
+#include "ui/Fonts.h"
 #include "ui/Geometry.h"
 #include "ui/Labels.h"
 
@@ -49,7 +50,7 @@ dlgDTMFmessage::dlgDTMFmessage(QWidget* parent)
 }
 
 void dlgDTMFmessage::onLoad() {
-    ui::SetLocaleFont14(lblDTMFmessage_, ProgramLocaleFont());
+    ui::SetLocaleFont14(lblDTMFmessage_, ui::ProgramLocaleFont(IsJapaneseLocale()));
     image1_->setPixmap(art::artwork(kPictureId, devicePixelRatioF()));
     adjustSize();
     ui::CentreFormOnScreen(this);

@@ -12,9 +12,9 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
+#include "core/LocaleProcs.h"
 #include "core/ProgramObjects.h"
 #include "core/clsDtmfOption.h"
-#include "panels/dtmf/LocaleFontOfProgram.h"
 #include "ui/FileDialogs.h"
 #include "ui/Fonts.h"
 #include "ui/Geometry.h"
@@ -108,7 +108,7 @@ int dlgDTMFoption::selectedEntry() const {
 
 void dlgDTMFoption::onLoad() {
     updating_ = false;
-    const ui::LocaleFont locale = ProgramLocaleFont();
+    const ui::LocaleFont locale = ui::ProgramLocaleFont(IsJapaneseLocale());
     for (QLineEdit* box : {txtCode_, txtFile_}) box->setFont(ui::localeFont(locale, 9));
     adjustSize();
 }
