@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <algorithm>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "resources/ArtCatalog.h"
 #include "resources/Artwork.h"
@@ -83,6 +85,22 @@ TEST(ContactSheets, EveryTableIsWrittenAt1xAnd2x) {
             EXPECT_EQ(QImage(file).size(), sheet.size());
         }
     }
+}
+
+// The main window's own pictures on one sheet: the title and About pictures and the tool strip.
+TEST(ContactSheets, TheMainWindowsPicturesShareOneSheet) {
+    test::ensureGuiApp();
+    std::vector<ArtRow> rows;
+    for (const ArtTable* table : artTables()) {
+        const std::string name = table->name;
+        if (name == "title" || name == "toolstrip") {
+            rows.insert(rows.end(), table->rows.begin(), table->rows.end());
+        }
+    }
+    ASSERT_EQ(rows.size(), 3u + 37u);  // 500-502 and 1901-1937
+    const QImage sheet = contactSheet(ArtTable{"shell", rows}, 1.0);
+    const QString file = artifactsDir() + QStringLiteral("/bitmaps-shell.png");
+    ASSERT_TRUE(sheet.save(file)) << file.toStdString();
 }
 
 }  // namespace
