@@ -56,21 +56,29 @@ frmRadio::frmRadio(const RadioLogic::Neighbours& neighbours, QWidget* parent,
     }
     picPowerOff_->setAutoFillBackground(true);
     picPowerOff_->setPalette(QPalette(QColor(0x20, 0x22, 0x24)));
-    connect(label(RadioLabel::BankName), &PanelLabel::doubleClicked, this,
-            &frmRadio::openBankEditor);
-    connect(label(RadioLabel::ChName), &PanelLabel::doubleClicked, this, &frmRadio::openChEditor);
-    connect(txtBANKname_, &InPlaceEditor::committed, this, [this](const QString& text) {
-        label(RadioLabel::BankName)->setFittedText(text);
-        logic_.StoreBankName(text.toStdString());
-        EndNameEdit();
-    });
-    connect(txtMEMOname_, &InPlaceEditor::committed, this, [this](const QString& text) {
-        label(RadioLabel::ChName)->setFittedText(text);
-        logic_.StoreChName(text.toStdString());
-        EndNameEdit();
-    });
-    connect(txtBANKname_, &InPlaceEditor::cancelled, this, &frmRadio::EndNameEdit);
-    connect(txtMEMOname_, &InPlaceEditor::cancelled, this, &frmRadio::EndNameEdit);
+    auto editable = [this] { return logic_.canEditNames(); };
+    names_ = new NameEditors(
+        *this,
+        {label(RadioLabel::BankName), txtBANKname_, editable,
+         [this] { return logic_.bankNameForEdit(); },
+         [this](const std::string& text) {
+             label(RadioLabel::BankName)->setFittedText(QString::fromStdString(text));
+             logic_.StoreBankName(text);
+         }},
+        {label(RadioLabel::ChName), txtMEMOname_, editable,
+         [this] { return logic_.chNameForEdit(); },
+         [this](const std::string& text) {
+             label(RadioLabel::ChName)->setFittedText(QString::fromStdString(text));
+             logic_.StoreChName(text);
+         }},
+        {[this] { logic_.CheckBlank(); },
+         [this] { logic_.cancelEntry(); },
+         {},
+         [this] {
+             for (RadioLabel which : {RadioLabel::BankName, RadioLabel::ChName}) {
+                 setTextColour(label(which), Qt::black);
+             }
+         }});
 }
 
 frmRadio::~frmRadio() = default;
@@ -154,7 +162,7 @@ void frmRadio::setCentrePicture(int16_t id) {
 }
 
 bool frmRadio::nameEditorOpen() const {
-    return txtBANKname_->isOpen() || txtMEMOname_->isOpen();
+    return names_->isOpen();
 }
 
 bool frmRadio::eventFilter(QObject* watched, QEvent* event) {
@@ -167,32 +175,6 @@ bool frmRadio::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return DrawnPanel::eventFilter(watched, event);
-}
-
-void frmRadio::openBankEditor() {
-    logic_.CheckBlank();
-    if (!logic_.canEditNames() || nameEditorOpen()) return;
-    logic_.cancelEntry();
-    label(RadioLabel::BankName)->hide();
-    txtBANKname_->open(QString::fromStdString(logic_.bankNameForEdit()));
-}
-
-void frmRadio::openChEditor() {
-    logic_.CheckBlank();
-    if (!logic_.canEditNames() || nameEditorOpen()) return;
-    logic_.cancelEntry();
-    label(RadioLabel::ChName)->hide();
-    txtMEMOname_->open(QString::fromStdString(logic_.chNameForEdit()));
-}
-
-void frmRadio::EndNameEdit() {
-    txtBANKname_->dismiss();
-    txtMEMOname_->dismiss();
-    for (RadioLabel which : {RadioLabel::BankName, RadioLabel::ChName}) {
-        label(which)->show();
-        setTextColour(label(which), Qt::black);
-    }
-    setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace corvell::panels

@@ -8,6 +8,7 @@
 #include <array>
 
 #include "panels/common/DrawnPanel.h"
+#include "panels/common/NameEditors.h"
 #include "panels/radio/RadioLogic.h"
 #include "ui/Fonts.h"
 
@@ -64,13 +65,11 @@ class frmRadio : public DrawnPanel, public ui::TunerKeyTarget, private RadioView
     void setPowerCoverVisible(bool visible) override { picPowerOff_->setVisible(visible); }
 
     void LayoutPanel();
-    void openBankEditor();
-    void openChEditor();
-    void EndNameEdit();
 
     std::array<PanelLabel*, kRadioListPlaces> lblMEMO_{};
     std::array<PanelLabel*, 5> labels_{};  // by RadioLabel
     InPlaceEditor* txtBANKname_;
+    NameEditors* names_ = nullptr;
     InPlaceEditor* txtMEMOname_;
     QWidget* picPowerOff_;
     QWidget* imgSCOPEerr_;

@@ -133,20 +133,17 @@ frmReceiver::frmReceiver(const ReceiverLogic::Neighbours& neighbours, QWidget* p
       pane_(neighbours.rx, this),
       logic_(neighbours, repeater(), images(), *this) {
     setCaption(QString::fromLatin1(kCaption));
-    connect(picBankName_, &PanelLabel::doubleClicked, this, &frmReceiver::openBankEditor);
-    connect(picChName_, &PanelLabel::doubleClicked, this, &frmReceiver::openChEditor);
-    connect(txtBANKname_, &InPlaceEditor::committed, this, [this](const QString& text) {
-        logic_.StoreBankName(text.toStdString());
-        EndNameEdit();
-        DispAll();
-    });
-    connect(txtMEMOname_, &InPlaceEditor::committed, this, [this](const QString& text) {
-        logic_.StoreChName(text.toStdString());
-        EndNameEdit();
-        DispAll();
-    });
-    connect(txtBANKname_, &InPlaceEditor::cancelled, this, &frmReceiver::EndNameEdit);
-    connect(txtMEMOname_, &InPlaceEditor::cancelled, this, &frmReceiver::EndNameEdit);
+    auto editable = [this] { return !logic_.isBlank(); };
+    names_ = new NameEditors(
+        *this,
+        {picBankName_, txtBANKname_, editable, [this] { return logic_.bankNameForEdit(); },
+         [this](const std::string& text) { logic_.StoreBankName(text); }},
+        {picChName_, txtMEMOname_, editable, [this] { return logic_.chNameForEdit(); },
+         [this](const std::string& text) { logic_.StoreChName(text); }},
+        {[this] { logic_.CheckBlank(); },
+         [this] { logic_.cancelEntry(); },
+         [this] { DispAll(); },
+         {}});
 }
 
 frmReceiver::~frmReceiver() = default;
@@ -279,7 +276,7 @@ void frmReceiver::ScopeRefreshDisp() {
 }
 
 bool frmReceiver::nameEditorOpen() const {
-    return txtBANKname_->isOpen() || txtMEMOname_->isOpen();
+    return names_->isOpen();
 }
 
 bool frmReceiver::event(QEvent* event) {
@@ -336,30 +333,6 @@ void frmReceiver::moveNeedle(Point pivot, Point tip) {
 
 void frmReceiver::keyAction(const std::string& word) {
     if (owner()) owner()->KeyAction(word);
-}
-
-void frmReceiver::openBankEditor() {
-    logic_.CheckBlank();
-    if (logic_.isBlank() || nameEditorOpen()) return;
-    logic_.cancelEntry();
-    picBankName_->hide();
-    txtBANKname_->open(QString::fromStdString(logic_.bankNameForEdit()));
-}
-
-void frmReceiver::openChEditor() {
-    logic_.CheckBlank();
-    if (logic_.isBlank() || nameEditorOpen()) return;
-    logic_.cancelEntry();
-    picChName_->hide();
-    txtMEMOname_->open(QString::fromStdString(logic_.chNameForEdit()));
-}
-
-void frmReceiver::EndNameEdit() {
-    txtBANKname_->dismiss();
-    txtMEMOname_->dismiss();
-    picBankName_->show();
-    picChName_->show();
-    setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace corvell::panels

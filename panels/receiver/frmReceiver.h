@@ -12,6 +12,7 @@
 
 #include "core/clsTick.h"
 #include "panels/common/DrawnPanel.h"
+#include "panels/common/NameEditors.h"
 #include "panels/receiver/ReceiverLogic.h"
 #include "panels/receiver/ReceiverScopePane.h"
 #include "ui/Fonts.h"
@@ -119,9 +120,6 @@ class frmReceiver : public DrawnPanel, public ui::TunerKeyTarget, private Receiv
     void ScopeMarker() override { pane_.logic().ScopeMarker(); }
 
     void LayoutPanel();
-    void openBankEditor();
-    void openChEditor();
-    void EndNameEdit();
 
     frmTesselbase& rx_;
     ui::LocaleFont locale_;
@@ -132,6 +130,7 @@ class frmReceiver : public DrawnPanel, public ui::TunerKeyTarget, private Receiv
     PanelLabel* picBankNum_;
     InPlaceEditor* txtMEMOname_;
     InPlaceEditor* txtBANKname_;
+    NameEditors* names_ = nullptr;
     SmeterPicture* picSmeter_;
     KnobMarks* knobMarks_;
     DialMark* shapeDial_;

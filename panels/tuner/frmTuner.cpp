@@ -48,19 +48,17 @@ frmTuner::frmTuner(const TunerLogic::Neighbours& neighbours, QWidget* parent,
       shapeDial_(new DialMark(this)),
       logic_(neighbours, repeater(), images(), *this) {
     setCaption(QStringLiteral("Tuner Form"));
-    connect(picBankName_, &PanelLabel::doubleClicked, this, &frmTuner::openBankEditor);
-    connect(picChName_, &PanelLabel::doubleClicked, this, &frmTuner::openChEditor);
-    connect(txtBANKname_, &InPlaceEditor::committed, this, [this](const QString& text) {
-        const std::string shown = logic_.StoreBankName(text.toStdString());
-        picBankName_->setFittedText(QString::fromStdString(shown));
-        EndNameEdit();
-    });
-    connect(txtMEMOname_, &InPlaceEditor::committed, this, [this](const QString& text) {
-        logic_.StoreChName(text.toStdString());
-        EndNameEdit();
-    });
-    connect(txtBANKname_, &InPlaceEditor::cancelled, this, &frmTuner::EndNameEdit);
-    connect(txtMEMOname_, &InPlaceEditor::cancelled, this, &frmTuner::EndNameEdit);
+    names_ = new NameEditors(
+        *this,
+        {picBankName_, txtBANKname_, [this] { return logic_.canEditBankName(); },
+         [this] { return logic_.bankNameForEdit(); },
+         [this](const std::string& text) {
+             picBankName_->setFittedText(QString::fromStdString(logic_.StoreBankName(text)));
+         }},
+        {picChName_, txtMEMOname_, [this] { return logic_.canEditChName(); },
+         [this] { return logic_.chNameForEdit(); },
+         [this](const std::string& text) { logic_.StoreChName(text); }},
+        {[this] { logic_.CheckBlank(); }, [this] { logic_.cancelEntry(); }, {}, {}});
 }
 
 frmTuner::~frmTuner() = default;
@@ -118,7 +116,7 @@ void frmTuner::Tuner_Key_Operation(int keyCode, int shift) {
 }
 
 bool frmTuner::nameEditorOpen() const {
-    return txtBANKname_->isOpen() || txtMEMOname_->isOpen();
+    return names_->isOpen();
 }
 
 void frmTuner::showLabel(TunerLabel label, const std::string& text) {
@@ -141,30 +139,6 @@ void frmTuner::showLabel(TunerLabel label, const std::string& text) {
 void frmTuner::moveDialMark(int left, int top) {
     shapeDial_->move(left, top);
     shapeDial_->raise();
-}
-
-void frmTuner::openBankEditor() {
-    logic_.CheckBlank();
-    if (!logic_.canEditBankName() || nameEditorOpen()) return;
-    logic_.cancelEntry();
-    picBankName_->hide();
-    txtBANKname_->open(QString::fromStdString(logic_.bankNameForEdit()));
-}
-
-void frmTuner::openChEditor() {
-    logic_.CheckBlank();
-    if (!logic_.canEditChName() || nameEditorOpen()) return;
-    logic_.cancelEntry();
-    picChName_->hide();
-    txtMEMOname_->open(QString::fromStdString(logic_.chNameForEdit()));
-}
-
-void frmTuner::EndNameEdit() {
-    txtBANKname_->dismiss();
-    txtMEMOname_->dismiss();
-    picBankName_->show();
-    picChName_->show();
-    setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace corvell::panels

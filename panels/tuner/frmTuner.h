@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "panels/common/DrawnPanel.h"
+#include "panels/common/NameEditors.h"
 #include "panels/tuner/TunerLogic.h"
 #include "ui/Fonts.h"
 
@@ -64,14 +65,12 @@ class frmTuner : public DrawnPanel, public ui::TunerKeyTarget, private TunerView
     void moveDialMark(int left, int top) override;
 
     void LayoutPanel();
-    void openBankEditor();
-    void openChEditor();
-    void EndNameEdit();
 
     PanelLabel* picBankName_;
     PanelLabel* picChName_;
     PanelLabel* picTsName_;
     InPlaceEditor* txtBANKname_;
+    NameEditors* names_ = nullptr;
     InPlaceEditor* txtMEMOname_;
     DialMark* shapeDial_;
     ui::LocaleFont locale_;
