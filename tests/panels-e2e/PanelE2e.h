@@ -27,7 +27,8 @@ namespace corvell::test {
 
 class PanelE2e : public ::testing::Test {
   protected:
-    PanelE2e() : emu(options()) {
+    explicit PanelE2e(const rxemu::EmulatorOptions& emulatorOptions = options())
+        : emu(emulatorOptions) {
         ResetProgramObjects();
         ResetProgramMemory();
         if (!emu.start()) ADD_FAILURE() << "emulator: " << emu.lastError();

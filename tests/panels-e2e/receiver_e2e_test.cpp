@@ -21,6 +21,7 @@
 #include "memory/clsMEMORY.h"
 #include "panels/receiver/frmReceiver.h"
 #include "scan/ScopeDisplay.h"
+#include "tests/panels-e2e/PanelE2e.h"
 #include "tests/support/ManualHoldEnvironment.h"
 #include "tests/support/receiver_lifecycle.h"
 #include "tests/support/scripted_presenter.h"
@@ -44,16 +45,10 @@ bool heartbeatUntil(frmTesselbase& rx, panels::frmReceiver& panel,
     return true;
 }
 
-class ReceiverE2e : public ::testing::Test {
+class ReceiverE2e : public PanelE2e {
   protected:
-    ReceiverE2e() : emu(options()) {
-        ResetProgramObjects();
-        ResetProgramMemory();
-        if (!emu.start()) ADD_FAILURE() << "emulator: " << emu.lastError();
-        ::setenv("QUILLON_COM1", emu.devicePath().c_str(), 1);
-        loadReceiver(rx);
-        rx->setComPortNum(1);
-        rx->PowerOn();
+    ReceiverE2e() : PanelE2e(sweepingOptions()) {
+        switchOn();
         panel = std::make_unique<panels::frmReceiver>(
             panels::ReceiverLogic::Neighbours{*rx, ProgramMemory(), ProgramMemoryList(),
                                               ProgramSettings(), nullptr},
@@ -61,44 +56,18 @@ class ReceiverE2e : public ::testing::Test {
         panel->Load();
         panel->show();
     }
-    ~ReceiverE2e() override {
-        panel.reset();
-        if (rx) rx->Unload();
-        SetProgramReceiver(nullptr);
-        rx.reset();
-        ResetProgramMemory();
-        ResetProgramObjects();
-        emu.stop();
-    }
-    static rxemu::EmulatorOptions options() {
-        rxemu::EmulatorOptions o;
-        o.statusPeriodMs = 50;
+    ~ReceiverE2e() override { panel.reset(); }
+    static rxemu::EmulatorOptions sweepingOptions() {
+        rxemu::EmulatorOptions o = options();
         o.sweepPeriodMs = 100;
         return o;
     }
     bool linked() {
         return heartbeatUntil(*rx, *panel, [&] { return rx->LinkStat() == kLinkStatLinked; });
     }
-    std::string frequencyLine() const {
-        char line[40];
-        std::snprintf(line, sizeof line, "K0%010d%02d%02d00", rx->Frequency(), rx->mode(),
-                      rx->filter());
-        return line;
-    }
-    void click(int index) {
-        QWidget* zone = panel->img(index);
-        hold.cursor = zone->mapToGlobal(zone->rect().center());
-        hold.leftDown = true;
-        QTest::mousePress(zone, Qt::LeftButton, Qt::NoModifier, zone->rect().center());
-        hold.leftDown = false;
-        QTest::mouseRelease(zone, Qt::LeftButton, Qt::NoModifier, zone->rect().center());
-    }
+    std::string frequencyLine() const { return PanelE2e::frequencyLine(rx->Frequency()); }
+    void click(int index) { PanelE2e::click(*panel, index); }
 
-    TempHome home;
-    platform::ScriptedPresenter presenter;
-    rxemu::RxEmulator emu;
-    std::unique_ptr<frmTesselbase> rx;
-    ManualHoldEnvironment hold;
     std::unique_ptr<panels::frmReceiver> panel;
 };
 
