@@ -149,7 +149,11 @@ void frmMain::cmdTogglePanel(std::string_view word) {
 
 void frmMain::cmdToggleDialog(std::string_view word) {
     ui::Form* d = dialog(word, true);
-    if (d) d->setVisible(!d->isVisible());
+    if (!d) return;
+    // Showing a window loads it first, as the toolkit does; a pop-up that unloaded itself
+    // (the DTMF message after its time-out) comes back loaded.
+    if (!d->isVisible()) d->Load();
+    d->setVisible(!d->isVisible());
 }
 
 void frmMain::cmdDarc(std::string_view) {

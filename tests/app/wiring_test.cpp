@@ -1,0 +1,134 @@
+// The program as a whole hands every panel and dialog its neighbours: the three panel modes show
+// the real panels, the dialog commands reach the real dialogs, keyboard keys on a panel without
+// a key pad reach the tuning panel of the panel mode, and the DTMF message comes back loaded
+// after it has closed itself.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+
+#include "app/Program.h"
+#include "core/ProgramObjects.h"
+#include "core/frmTesselbase.h"
+#include "memory/clsMEMORY.h"
+#include "panels/dialogs/DlgAFOption.h"
+#include "panels/dialogs/DlgCtcssOption.h"
+#include "panels/dtmf/dlgDTMFmessage.h"
+#include "panels/dtmf/dlgDTMFoption.h"
+#include "panels/radio/frmRadio.h"
+#include "panels/receiver/frmReceiver.h"
+#include "panels/tuner/frmTuner.h"
+#include "scan/DlgScanOption.h"
+#include "scan/frmScanPad.h"
+#include "scan/frmScope.h"
+#include "tests/support/artifacts.h"
+#include "tests/support/fake_quillon.h"
+#include "tests/support/scripted_presenter.h"
+#include "tests/support/temp_home.h"
+
+namespace corvell::test {
+namespace {
+
+using shell::PanelSlot;
+
+class Wiring : public ::testing::Test {
+  protected:
+    Wiring() {
+        ResetProgramObjects();
+        ResetProgramMemory();
+        home.write("Corvell.ini", "[DATA]\r\nCOMPORT=1\r\nCONNECT=1\r\n");
+        platform::clearProfileCache();
+        app::Program::Options options;
+        options.executableDir = home.dir();
+        program = std::make_unique<app::Program>(std::move(options));
+        started = program->start();
+    }
+    ~Wiring() override {
+        program.reset();
+        ResetProgramMemory();
+        ResetProgramObjects();
+    }
+    shell::frmMain& main() { return *program->mainWindow(); }
+    template <class P>
+    P* panelAs(PanelSlot slot) {
+        return dynamic_cast<P*>(main().panel(slot));
+    }
+
+    TempHome home;
+    platform::ScriptedPresenter presenter;
+    FakeQuillon rs;
+    std::unique_ptr<app::Program> program;
+    bool started = false;
+};
+
+TEST_F(Wiring, EveryPanelModeShowsTheRealPanels) {
+    ASSERT_TRUE(started);
+    EXPECT_NE(panelAs<panels::frmTuner>(PanelSlot::Tuner), nullptr);
+    EXPECT_NE(panelAs<frmScanPad>(PanelSlot::ScanPad), nullptr);
+    EXPECT_NE(panelAs<frmScope>(PanelSlot::Scope), nullptr);
+    for (PanelSlot slot :
+         {PanelSlot::Tuner, PanelSlot::Mode, PanelSlot::ScanPad, PanelSlot::Scope}) {
+        EXPECT_TRUE(main().panelVisible(slot)) << static_cast<int>(slot);
+    }
+    main().KeyAction("RADIO");
+    EXPECT_NE(panelAs<panels::frmRadio>(PanelSlot::Radio), nullptr);
+    EXPECT_TRUE(main().panelVisible(PanelSlot::Radio));
+    EXPECT_FALSE(main().panelVisible(PanelSlot::Tuner));
+    main().KeyAction("RECEIVER");
+    EXPECT_NE(panelAs<panels::frmReceiver>(PanelSlot::Receiver), nullptr);
+    EXPECT_TRUE(main().panelVisible(PanelSlot::Receiver));
+    EXPECT_FALSE(main().panelVisible(PanelSlot::Radio));
+    main().resize(1060, 720);
+    main().Timer1_Timer();
+    EXPECT_TRUE(saveScreenshot(main(), "main-receiver"));
+    main().KeyAction("SIMPLE");
+    main().Timer1_Timer();
+    EXPECT_TRUE(saveScreenshot(main(), "main-simple"));
+}
+
+TEST_F(Wiring, DialogCommandsReachTheRealDialogs) {
+    ASSERT_TRUE(started);
+    main().KeyAction("SCANSET");
+    auto* scan = dynamic_cast<DlgScanOption*>(main().dialog("SCANSET"));
+    ASSERT_NE(scan, nullptr);
+    EXPECT_TRUE(scan->isVisible());
+    main().KeyAction("SCANSET");
+    EXPECT_FALSE(scan->isVisible());
+
+    main().KeyAction("DTMFSET");
+    EXPECT_NE(dynamic_cast<panels::dlgDTMFoption*>(main().dialog("DTMFSET")), nullptr);
+    main().KeyAction("EXTSP");
+    EXPECT_NE(dynamic_cast<panels::DlgAFOption*>(main().dialog("EXTSP")), nullptr);
+    // The tone dialog the tuning panels open is the one the frame runs each tick.
+    EXPECT_NE(dynamic_cast<panels::DlgCtcssOption*>(main().dialog("CTCSS")), nullptr);
+}
+
+TEST_F(Wiring, TheDtmfMessageComesBackLoadedAfterClosingItself) {
+    ASSERT_TRUE(started);
+    main().KeyAction("DTMFM");
+    auto* message = dynamic_cast<panels::dlgDTMFmessage*>(main().dialog("DTMFM"));
+    ASSERT_NE(message, nullptr);
+    EXPECT_TRUE(message->isVisible());
+    EXPECT_TRUE(message->isLoaded());
+    message->Unload(ui::UnloadMode::CodeClose);
+    EXPECT_FALSE(message->isVisible());
+    main().KeyAction("DTMFM");
+    EXPECT_TRUE(message->isVisible());
+    EXPECT_TRUE(message->isLoaded());
+}
+
+TEST_F(Wiring, KeysOnTheScopeWindowReachTheTuningPanelOfTheMode) {
+    ASSERT_TRUE(started);
+    main().KeyAction("POWER");
+    main().KeyAction("POWER");
+    frmTesselbase& rx = *program->receiver();
+    auto* scope = panelAs<frmScope>(PanelSlot::Scope);
+    ASSERT_NE(scope, nullptr);
+    const int32_t before = rx.afgain();
+    // The up arrow raises the AF gain, in SIMPLE through the tuner panel's keyboard.
+    QTest::keyClick(scope, Qt::Key_Up);
+    EXPECT_GT(rx.afgain(), before);
+}
+
+}  // namespace
+}  // namespace corvell::test
