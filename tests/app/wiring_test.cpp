@@ -18,6 +18,8 @@
 #include "panels/radio/frmRadio.h"
 #include "panels/receiver/frmReceiver.h"
 #include "panels/tuner/frmTuner.h"
+#include "resources/ArtCatalog.h"
+#include "resources/Artwork.h"
 #include "scan/DlgScanOption.h"
 #include "scan/frmScanPad.h"
 #include "scan/frmScope.h"
@@ -25,6 +27,7 @@
 #include "tests/support/fake_quillon.h"
 #include "tests/support/scripted_presenter.h"
 #include "tests/support/temp_home.h"
+#include "ui/ImageHotZone.h"
 
 namespace corvell::test {
 namespace {
@@ -128,6 +131,39 @@ TEST_F(Wiring, KeysOnTheScopeWindowReachTheTuningPanelOfTheMode) {
     // The up arrow raises the AF gain, in SIMPLE through the tuner panel's keyboard.
     QTest::keyClick(scope, Qt::Key_Up);
     EXPECT_GT(rx.afgain(), before);
+}
+
+// Each panel's skin is drawn from the catalog and its keys from the panel's own layout; every key
+// a user can press must sit on a drawn face of the skin at the same place, or show a picture of
+// its own (the radio's list places), or its legend would be missing from the panel.
+TEST_F(Wiring, EveryNamedKeyOfEveryPanelSitsOnItsSkin) {
+    ASSERT_TRUE(started);
+    struct Skin {
+        PanelSlot slot;
+        int skinId;
+    };
+    for (const Skin& s : {Skin{PanelSlot::Tuner, 1301}, Skin{PanelSlot::Mode, 1201},
+                          Skin{PanelSlot::ScanPad, 1401}, Skin{PanelSlot::Scope, 1101},
+                          Skin{PanelSlot::Radio, 2000}, Skin{PanelSlot::Receiver, 3001},
+                          Skin{PanelSlot::DTMF, 1501}, Skin{PanelSlot::DSP, 1801}}) {
+        const art::ArtRow* row = art::findArtRow(s.skinId);
+        ASSERT_TRUE(row && row->skin) << s.skinId;
+        ui::PanelWindow* panel = main().panel(s.slot);
+        ASSERT_NE(panel, nullptr);
+        int named = 0;
+        for (const ui::ImageHotZone* zone : panel->findChildren<ui::ImageHotZone*>()) {
+            if (zone->legend().isEmpty()) continue;
+            ++named;
+            const QRect at(zone->mapTo(panel, QPoint(0, 0)), zone->size());
+            bool onSkin = zone->imageId() != 0 && art::hasArtwork(zone->imageId());
+            for (const art::SkinItem& item : row->skin->items) {
+                onSkin |= QRect(item.x, item.y, item.width, item.height).contains(at.center());
+            }
+            EXPECT_TRUE(onSkin) << s.skinId << " " << zone->legend().toStdString() << " at "
+                                << at.x() << "," << at.y();
+        }
+        EXPECT_GT(named, 0) << s.skinId;
+    }
 }
 
 }  // namespace
