@@ -22,6 +22,8 @@ cmake --build "$BUILD_DIR" -j "$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 # Leaks inside system libraries (font caches) are not ours to mend.
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+# Races among Qt's own worker threads, inside Qt, are not ours either.
+export TSAN_OPTIONS="suppressions=$PWD/scripts/tsan.supp${TSAN_OPTIONS:+:$TSAN_OPTIONS}"
 label_args=()
 [ -n "${TEST_LABEL:-}" ] && label_args=(-L "$TEST_LABEL")
 ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$(nproc)" "${label_args[@]}"
