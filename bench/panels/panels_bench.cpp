@@ -4,7 +4,6 @@
 // from an empty cache. The receiver object runs on the in-process stand-in of the link library.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <cstdlib>
 #include <memory>
 
@@ -15,6 +14,7 @@
 #include "panels/tuner/frmTuner.h"
 #include "resources/Artwork.h"
 #include "tests/support/fake_quillon.h"
+#include "tests/support/offscreen_widgets_app.h"
 #include "tests/support/program_tuner.h"
 #include "tests/support/receiver_lifecycle.h"
 #include "tests/support/temp_home.h"
@@ -23,19 +23,10 @@ namespace {
 
 using namespace corvell;
 
-QApplication& app() {
-    if (!std::getenv("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "bench-panels";
-    static char* argv[] = {name, nullptr};
-    static QApplication a(argc, argv);
-    return a;
-}
-
 class Session {
   public:
     Session() {
-        app();
+        test::ensureWidgetsApp();
         ResetProgramObjects();
         ResetProgramMemory();
         test::loadReceiver(rx_);
@@ -101,7 +92,7 @@ BENCHMARK(BM_DspHeartbeat);
 
 // The bitmaps the tuner and DSP panels show: skins, pressed keys, lamps, read-out digits.
 void BM_PanelBitmapsCold(benchmark::State& state) {
-    app();
+    test::ensureWidgetsApp();
     std::vector<int> ids = {1301, 1801, 1502, 1503, 1504};
     for (int id = 1303; id <= 1324; ++id) ids.push_back(id);
     for (int id = 1600; id <= 1610; ++id) ids.push_back(id);

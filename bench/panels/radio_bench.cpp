@@ -3,7 +3,6 @@
 // receiver object runs on the in-process stand-in of the link library.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <cstdlib>
 #include <memory>
 
@@ -12,6 +11,7 @@
 #include "memory/clsMEMORY.h"
 #include "panels/radio/frmRadio.h"
 #include "tests/support/fake_quillon.h"
+#include "tests/support/offscreen_widgets_app.h"
 #include "tests/support/receiver_lifecycle.h"
 #include "tests/support/temp_home.h"
 
@@ -19,19 +19,10 @@ namespace {
 
 using namespace corvell;
 
-void ensureApp() {
-    if (QCoreApplication::instance()) return;
-    if (!std::getenv("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "bench-radio";
-    static char* argv[] = {name, nullptr};
-    static QApplication a(argc, argv);
-}
-
 class RadioSession {
   public:
     RadioSession() {
-        ensureApp();
+        test::ensureWidgetsApp();
         ResetProgramObjects();
         ResetProgramMemory();
         test::loadReceiver(rx_);

@@ -5,7 +5,6 @@
 // object runs on the in-process stand-in of the link library.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <cstdlib>
 #include <memory>
 
@@ -17,6 +16,7 @@
 #include "memory/clsMEMORY.h"
 #include "panels/receiver/frmReceiver.h"
 #include "tests/support/fake_quillon.h"
+#include "tests/support/offscreen_widgets_app.h"
 #include "tests/support/receiver_lifecycle.h"
 #include "tests/support/temp_home.h"
 
@@ -24,19 +24,10 @@ namespace {
 
 using namespace corvell;
 
-QApplication& app() {
-    if (!std::getenv("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "bench-receiver";
-    static char* argv[] = {name, nullptr};
-    static QApplication a(argc, argv);
-    return a;
-}
-
 class Session {
   public:
     Session() {
-        app();
+        test::ensureWidgetsApp();
         ResetProgramObjects();
         ResetProgramMemory();
         test::loadReceiver(rx_);

@@ -2,7 +2,6 @@
 // scope's full refresh, and one scan pad heartbeat tick (which must repaint nothing when idle).
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <memory>
 
@@ -15,18 +14,10 @@
 #include "scan/frmSCANctrl.h"
 #include "scan/frmScanPad.h"
 #include "scan/frmScope.h"
+#include "tests/support/offscreen_widgets_app.h"
 
 namespace corvell {
 namespace {
-
-void useWidgets() {
-    if (QCoreApplication::instance()) return;
-    if (!std::getenv("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "bench-scan";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-}
 
 // 200 points change every tick (two alternating sweeps), then the view draws and composes them.
 void BM_Scope200ChangedPointsDrawnAndComposed(benchmark::State& state) {
@@ -63,7 +54,7 @@ BENCHMARK(BM_Scope200ChangedPointsDrawnAndComposed);
 // The scope window's full refresh: reset, set-up (with the sweep controller's check), scale,
 // composition and the copy to the screen.
 void BM_ScopeFullRefresh(benchmark::State& state) {
-    useWidgets();
+    corvell::test::ensureWidgetsApp();
     useBenchHome();
     LinkedReceiver linked;
     frmScope scope(linked.rx);
@@ -76,7 +67,7 @@ BENCHMARK(BM_ScopeFullRefresh);
 
 // One idle heartbeat tick of the visible scan pad; no part of it may be repainted.
 void BM_ScanPadHeartbeatTick(benchmark::State& state) {
-    useWidgets();
+    corvell::test::ensureWidgetsApp();
     useBenchHome();
     LinkedReceiver linked;
     clsMEMORY memory;

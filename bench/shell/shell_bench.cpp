@@ -2,7 +2,6 @@
 // heartbeat tick with every panel in place, receiver on.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <cstdlib>
 #include <memory>
@@ -11,18 +10,10 @@
 #include "core/ProgramObjects.h"
 #include "memory/clsMEMORY.h"
 #include "tests/support/fake_quillon.h"
+#include "tests/support/offscreen_widgets_app.h"
 #include "tests/support/temp_home.h"
 
 namespace {
-
-QApplication& app() {
-    if (!std::getenv("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "bench_shell";
-    static char* argv[] = {name, nullptr};
-    static QApplication instance(argc, argv);
-    return instance;
-}
 
 struct Home {
     Home() {
@@ -40,7 +31,7 @@ struct Home {
 // the start-up. The first tick is seen by the caption it writes: the fake receiver has not
 // answered, so the caption tells of the link.
 void BM_StartToFirstHeartbeat(benchmark::State& state) {
-    app();
+    corvell::test::ensureWidgetsApp();
     corvell::test::FakeQuillon rs;
     for (auto _ : state) {
         Home home;
@@ -63,7 +54,7 @@ BENCHMARK(BM_StartToFirstHeartbeat)->UseManualTime()->Unit(benchmark::kMilliseco
 // One tick: tool strip, receiver object, the nine panels, scan controller, link check,
 // caption and menus.
 void BM_OneHeartbeatTick(benchmark::State& state) {
-    app();
+    corvell::test::ensureWidgetsApp();
     corvell::test::FakeQuillon rs;
     Home home;
     corvell::app::Program::Options options;
