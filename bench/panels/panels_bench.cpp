@@ -13,43 +13,23 @@
 #include "panels/dsp/frmDSP.h"
 #include "panels/tuner/frmTuner.h"
 #include "resources/Artwork.h"
-#include "tests/support/fake_quillon.h"
-#include "tests/support/offscreen_widgets_app.h"
+#include "tests/support/bench_receiver.h"
 #include "tests/support/program_tuner.h"
-#include "tests/support/receiver_lifecycle.h"
-#include "tests/support/temp_home.h"
 
 namespace {
 
 using namespace corvell;
 
-class Session {
+class Session : public test::BenchReceiver {
   public:
     Session() {
-        test::ensureWidgetsApp();
-        ResetProgramObjects();
-        ResetProgramMemory();
-        test::loadReceiver(rx_);
-        rx_->setPower(1);
-        rx_->setFrequency(145000000);
-        tuner_ = test::loadProgramTuner(*rx_, nullptr);
+        switchOn(145000000);
+        tuner_ = test::loadProgramTuner(rx(), nullptr);
         tuner_->DispAll();
     }
-    ~Session() {
-        tuner_.reset();
-        SetProgramReceiver(nullptr);
-        rx_.reset();
-        ResetProgramMemory();
-        ResetProgramObjects();
-    }
-    frmTesselbase& rx() { return *rx_; }
     panels::frmTuner& tuner() { return *tuner_; }
-    test::FakeQuillon& link() { return link_; }
 
   private:
-    test::TempHome home_;
-    test::FakeQuillon link_;
-    std::unique_ptr<frmTesselbase> rx_;
     std::unique_ptr<panels::frmTuner> tuner_;
 };
 

@@ -10,44 +10,26 @@
 #include "memory/MemoryListOps.h"
 #include "memory/clsMEMORY.h"
 #include "panels/radio/frmRadio.h"
-#include "tests/support/fake_quillon.h"
-#include "tests/support/offscreen_widgets_app.h"
-#include "tests/support/receiver_lifecycle.h"
-#include "tests/support/temp_home.h"
+#include "tests/support/bench_receiver.h"
 
 namespace {
 
 using namespace corvell;
 
-class RadioSession {
+class RadioSession : public test::BenchReceiver {
   public:
     RadioSession() {
-        test::ensureWidgetsApp();
-        ResetProgramObjects();
-        ResetProgramMemory();
-        test::loadReceiver(rx_);
-        rx_->setPower(1);
-        rx_->setFrequency(145500000);
+        switchOn(145500000);
         radio_ = std::make_unique<panels::frmRadio>(
-            panels::RadioLogic::Neighbours{*rx_, ProgramMemory(), ProgramMemoryList(), nullptr});
+            panels::RadioLogic::Neighbours{rx(), ProgramMemory(), ProgramMemoryList(), nullptr});
         radio_->Load();
         radio_->show();
         radio_->DispAll();
         QCoreApplication::processEvents();
     }
-    ~RadioSession() {
-        radio_.reset();
-        SetProgramReceiver(nullptr);
-        rx_.reset();
-        ResetProgramMemory();
-        ResetProgramObjects();
-    }
     panels::frmRadio& radio() { return *radio_; }
 
   private:
-    test::TempHome home_;
-    test::FakeQuillon link_;
-    std::unique_ptr<frmTesselbase> rx_;
     std::unique_ptr<panels::frmRadio> radio_;
 };
 

@@ -15,64 +15,44 @@
 #include "memory/MemoryListOps.h"
 #include "memory/clsMEMORY.h"
 #include "panels/receiver/frmReceiver.h"
-#include "tests/support/fake_quillon.h"
-#include "tests/support/offscreen_widgets_app.h"
-#include "tests/support/receiver_lifecycle.h"
-#include "tests/support/temp_home.h"
+#include "tests/support/bench_receiver.h"
 
 namespace {
 
 using namespace corvell;
 
-class Session {
+class Session : public test::BenchReceiver {
   public:
     Session() {
-        test::ensureWidgetsApp();
-        ResetProgramObjects();
-        ResetProgramMemory();
-        test::loadReceiver(rx_);
-        link_.setValue("PowerOnStat", 1);
-        rx_->setPower(1);
-        rx_->setFrequency(145000000);
-        rx_->setModeText("FM");
+        link().setValue("PowerOnStat", 1);
+        switchOn(145000000);
+        rx().setModeText("FM");
         panel_ = std::make_unique<panels::frmReceiver>(panels::ReceiverLogic::Neighbours{
-            *rx_, ProgramMemory(), ProgramMemoryList(), ProgramSettings(), nullptr});
+            rx(), ProgramMemory(), ProgramMemoryList(), ProgramSettings(), nullptr});
         panel_->Load();
         panel_->show();
     }
-    ~Session() {
-        panel_.reset();
-        SetProgramReceiver(nullptr);
-        rx_.reset();
-        ResetProgramMemory();
-        ResetProgramObjects();
-    }
     // The scope on with 100 points either side (a 1 kHz step over the 100 kHz half-span).
     void sweep200() {
-        clsScopeSTAT& stat = rx_->ScopeSTAT();
+        clsScopeSTAT& stat = rx().ScopeSTAT();
         stat.setRangeSelectNo(2);
-        rx_->TSbase().setTsname("1kHz");
+        rx().TSbase().setTsname("1kHz");
         panel_->scopePane().logic().ScopeOn();
         for (int i = 0; i < 20; ++i) tick();
     }
     // New levels at every point, as a fresh sweep brings them.
     void newLevels(int round) {
         for (int i = 0; i < 256; ++i) {
-            link_.scope[static_cast<std::size_t>(i)] = 20 + (i * 7 + round * 13) % 200;
+            link().scope[static_cast<std::size_t>(i)] = 20 + (i * 7 + round * 13) % 200;
         }
     }
     void tick() {
-        link_.clear();  // the stand-in records every call; keep its log from growing
-        rx_->Task_exec();
+        link().clear();  // the stand-in records every call; keep its log from growing
+        rx().Task_exec();
         panel_->Task_exec();
     }
-    frmTesselbase& rx() { return *rx_; }
-    test::FakeQuillon& link() { return link_; }
 
   private:
-    test::TempHome home_;
-    test::FakeQuillon link_;
-    std::unique_ptr<frmTesselbase> rx_;
     std::unique_ptr<panels::frmReceiver> panel_;
 };
 
