@@ -61,9 +61,7 @@ int scopeStatusIcon(const clsScopeSTAT& stat, const clsScopeDATA& data) {
 ScopeLabels scopeLabels(const clsScopeSTAT& stat, const clsScopeDATA& data) {
     ScopeLabels l;
     l.rangeNo = QString(" SPAN %1").arg(stat.RangeSelectNo() + 1);
-    l.icon = 0;
     if (data.mode() == 0) return l;
-    l.icon = stat.ParamStatus() != 0 ? 1 : 0;
     if (stat.ParamStatus() >= 0) {
         const int32_t w = stat.RangeWidth(stat.RangeSelectNo());
         const QString s = w < 1000000 ? QString::number(std::lround(w / 1000.0)) + "k"

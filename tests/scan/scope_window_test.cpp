@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <functional>
+#include <vector>
 
 #include "core/clsScopeDATA.h"
 #include "core/clsScopeSTAT.h"
@@ -82,6 +84,46 @@ TEST_F(ScopeWindow, KeysSendTheSweepAndItsPause) {
     EXPECT_EQ(scope.labelText(1), "");
     EXPECT_EQ(scope.labelText(3), "");
     EXPECT_EQ(scope.labelText(0), " SPAN 3");
+}
+
+// Every way the view is set up again while the sweep stays paused: the icon still shows the
+// pause. (A span key that changes the sweep releases the pause; at either end of the spans it
+// only sets the view up again.)
+TEST_F(ScopeWindow, ThePauseIconSurvivesEveryNewSetUp) {
+    clsScopeSTAT& stat = rx.ScopeSTAT();
+    struct Case {
+        const char* name;
+        int16_t span;
+        std::function<void()> resetup;
+    };
+    const std::vector<Case> cases = {
+        {"span down at the narrowest", 0, [&] { press(4); }},
+        {"span up at the widest", stat.RangeMax(), [&] { press(5); }},
+        {"hidden and shown", 3,
+         [&] {
+             scope.hide();
+             ticks(2);
+             scope.show();
+         }},
+        {"refreshed", 3, [&] { scope.ScopeRefreshDisp(); }},
+    };
+    for (const Case& c : cases) {
+        stat.setRangeSelectNo(c.span);
+        press(1);
+        ticks(8);
+        press(3);
+        ASSERT_NE(stat.pause(), 0) << c.name;
+        ASSERT_EQ(scope.statusIcon().imageId(), art::kScopePauseIconId) << c.name;
+        c.resetup();
+        ticks(8);
+        ASSERT_NE(stat.pause(), 0) << c.name;
+        EXPECT_EQ(scope.statusIcon().imageId(), art::kScopePauseIconId) << c.name;
+        press(3);  // resume: the icon goes with the pause
+        ticks(2);
+        EXPECT_EQ(stat.pause(), 0) << c.name;
+        EXPECT_NE(scope.statusIcon().imageId(), art::kScopePauseIconId) << c.name;
+        press(2);
+    }
 }
 
 TEST_F(ScopeWindow, KeysDoNothingWhileTheReceiverIsOff) {
