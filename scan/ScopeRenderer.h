@@ -58,6 +58,10 @@ struct ScopeBar {
 };
 ScopeBar scopeBar(const ScopeGeometry& g, int index, int pixPerPoint);
 
+// The most pixels per point, at most `pixPerPoint`, at which the bars of the outermost points
+// (pointsPerSide either side of the centre) lie whole inside the picture.
+int scopeFittedPixPerPoint(const ScopeGeometry& g, int pixPerPoint, int pointsPerSide);
+
 // The top row of a bar of `level` (0..240) reaching down to the last row.
 int scopeBarTop(const ScopeGeometry& g, int level);
 

@@ -152,7 +152,7 @@ TEST_F(ScopeWindow, PaintsAtMostEveryThirdTickAndNeverWhenIdle) {
 TEST_F(ScopeWindow, AClickTunesByTheClickedPointOnBothSides) {
     press(1);
     ticks(6);
-    const int p = rx.ScopeSTAT().PixPerPoint();
+    const int p = scope.view().spacing().pixPerPoint;
     const int32_t step = rx.ScopeSTAT().StepFreq();
     ASSERT_GT(p, 0);
     QTest::mouseClick(&scope.display(), Qt::LeftButton, {}, QPoint(200 + 3 * p, 40));
@@ -202,7 +202,7 @@ TEST_F(ScopeWindow, Screenshots) {
     rx.setFrequency(145000000 + 2 * rx.ScopeSTAT().StepFreq());
     ticks(3);
     ASSERT_TRUE(scope.display().marker().has_value());
-    EXPECT_EQ(*scope.display().marker(), 200 + 2 * rx.ScopeSTAT().PixPerPoint());
+    EXPECT_EQ(*scope.display().marker(), 200 + 2 * scope.view().spacing().pixPerPoint);
     EXPECT_TRUE(test::saveScreenshot(scope, "scope-paused-marker"));
     rx.setPower(0);
     ticks(1);
