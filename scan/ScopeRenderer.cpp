@@ -61,9 +61,7 @@ int scopeStatusIcon(const clsScopeSTAT& stat, const clsScopeDATA& data) {
 ScopeLabels scopeLabels(const clsScopeSTAT& stat, const clsScopeDATA& data) {
     ScopeLabels l;
     l.rangeNo = QString(" SPAN %1").arg(stat.RangeSelectNo() + 1);
-    l.icon = 0;
     if (data.mode() == 0) return l;
-    l.icon = stat.ParamStatus() != 0 ? 1 : 0;
     if (stat.ParamStatus() >= 0) {
         const int32_t w = stat.RangeWidth(stat.RangeSelectNo());
         const QString s = w < 1000000 ? QString::number(std::lround(w / 1000.0)) + "k"
@@ -85,9 +83,25 @@ ScopeView::ScopeView(const ScopeGeometry& geometry)
     buffer_.fill(scopecolour::kBlack);
 }
 
+int scopeFittedPixPerPoint(const ScopeGeometry& g, int pixPerPoint, int pointsPerSide) {
+    const int n = pointsPerSide;
+    auto inside = [&](int p) {
+        const ScopeBar left = scopeBar(g, kCentreIndex - n, p);
+        const ScopeBar right = scopeBar(g, kCentreIndex + n, p);
+        return left.x >= 0 && right.x + right.width <= g.width;
+    };
+    int p = std::min(pixPerPoint, g.width);
+    while (p > 1 && !inside(p)) --p;
+    return p;
+}
+
 void ScopeView::takeSpacing(const clsScopeSTAT& stat) {
-    spacing_ = {stat.PixPerPoint(), stat.PointsPerSide(), stat.PointsRaw(), stat.UsedPixels(),
-                stat.StepFreq()};
+    // Bars are centred on their points, so at full width the outermost bars would stick out
+    // of the picture by half their width: the view then takes fewer pixels per point.
+    const int given = stat.PixPerPoint();
+    const int p = scopeFittedPixPerPoint(g_, given, stat.PointsPerSide());
+    const int used = p == given || given <= 0 ? stat.UsedPixels() : stat.UsedPixels() / given * p;
+    spacing_ = {p, stat.PointsPerSide(), stat.PointsRaw(), used, stat.StepFreq()};
 }
 
 void ScopeView::applyGeometry(clsScopeSTAT& stat, clsScopeDATA& data) {

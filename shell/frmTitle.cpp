@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
 #include <cmath>
 
 #include "core/ProgramValues.h"
@@ -78,11 +79,12 @@ QSize frmTitle::LayoutTitle() {
     fit(*kind_, 10001, 20, 1.6, 0.8);
     kind_->move((L - kind_->width()) / 2, static_cast<int>((nameTop - kind_->height()) * 0.8));
 
+    // The revision and platform lines share one left edge, the pair centred under the name.
     fit(*rev_, 10002, 14, 0.5, 0.6);
-    rev_->move(static_cast<int>((name_->x() + L - rev_->width() * 0.9) / 2), nameTop + nameH + 2);
-
     fit(*platform_, 10004, 16, 0.5, 0.6);
-    platform_->move(rev_->x(), rev_->y() + rev_->height() + 2);
+    const int pairLeft = (L - std::max(rev_->width(), platform_->width())) / 2;
+    rev_->move(pairLeft, nameTop + nameH + 2);
+    platform_->move(pairLeft, rev_->y() + rev_->height() + 2);
 
     icon_->move((L - icon_->width()) / 2, static_cast<int>(nameTop + nameH * 2.5));
 
