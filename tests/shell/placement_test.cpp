@@ -7,8 +7,8 @@
 #include <limits>
 
 #include "core/ProgramObjects.h"
-#include "shell/StubPanel.h"
 #include "shell/clsMDIPlaceWindow.h"
+#include "tests/support/StubPanel.h"
 #include "tests/support/temp_home.h"
 
 namespace corvell::shell {
@@ -76,7 +76,7 @@ TEST_F(PlacementFile, FrameAndPanelComeBackFromCorvellIni) {
     place.Init(&ProgramProfile());
     QMdiArea area;
     area.resize(800, 600);
-    auto* panel = new StubPanel(PanelSlot::Tuner);
+    auto* panel = new test::StubPanel(PanelSlot::Tuner);
     QMdiSubWindow* sub = area.addSubWindow(panel);
     area.show();
     sub->show();
@@ -122,7 +122,7 @@ TEST_F(PlacementFile, ABadEntryMovesNothing) {
     QWidget frame;
     frame.setGeometry(7, 7, 300, 200);
     EXPECT_FALSE(place.LoadMDIFormPlacement(frame));
-    StubPanel panel(PanelSlot::Mode);
+    test::StubPanel panel(PanelSlot::Mode);
     panel.fVisiblePwrOn = true;
     EXPECT_FALSE(place.LoadFormPlacement(panel));
     EXPECT_TRUE(panel.fVisiblePwrOn);
