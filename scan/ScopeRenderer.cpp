@@ -5,13 +5,10 @@
 
 #include "core/clsScopeDATA.h"
 #include "core/clsScopeSTAT.h"
+#include "ui/Twips.h"
 
 namespace corvell {
 namespace {
-
-int roundHalfEven(double v) {
-    return static_cast<int>(std::nearbyint(v));
-}
 
 constexpr int kCentreIndex = 128;
 constexpr int kMaxLevel = 240;
@@ -26,7 +23,8 @@ ScopeBar scopeBar(const ScopeGeometry& g, int index, int p) {
 }
 
 int scopeBarTop(const ScopeGeometry& g, int level) {
-    return (g.height - 1) - roundHalfEven(static_cast<double>(level) * g.height / kMaxLevel);
+    return (g.height - 1) -
+           static_cast<int>(ui::roundHalfEven(static_cast<double>(level) * g.height / kMaxLevel));
 }
 
 int64_t scopeClickOffset(const ScopeGeometry& g, int x, int p) {
@@ -140,7 +138,7 @@ void ScopeView::drawScale(const clsScopeSTAT& stat, bool off) {
     const int h = g_.height;
     // Level lines: dots that sit on the bars.
     for (int k = 3; k <= 12; k += 3) {
-        const int y = roundHalfEven(h - k * static_cast<double>(h) / 16);
+        const int y = static_cast<int>(ui::roundHalfEven(h - k * static_cast<double>(h) / 16));
         for (int i = 0; i <= 255; ++i) {
             const ScopeBar b = scopeBar(g_, i, p);
             fillColumns(scale_, b.x, b.x + b.width - 1, y, y, grid);

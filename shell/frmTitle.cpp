@@ -13,14 +13,11 @@
 #include "resources/StringTable.h"
 #include "ui/Fonts.h"
 #include "ui/Labels.h"
+#include "ui/Twips.h"
 
 namespace corvell::shell {
 
 namespace {
-
-int half_even(double v) {
-    return static_cast<int>(std::nearbyint(v));
-}
 
 QString resText(int id) {
     return res::LoadResString(id + LanguageOffset());
@@ -64,14 +61,14 @@ QSize frmTitle::LayoutTitle() {
 
     const int nameW = name_->width();
     const int nameH = name_->height();
-    const int L = half_even(nameW * 2.2);
+    const int L = ui::roundHalfEven(nameW * 2.2);
     lastL_ = L;
     name_->move((L - nameW) / 2, static_cast<int>(nameH * 1.3));
     const int nameTop = name_->y();
 
     auto fit = [&](QLabel& label, int id, int16_t size, double wFactor, double hFactor) {
-        ui::FitLabelAndCentre(0, &label, resText(id), size, 0, 0, half_even(L * wFactor),
-                              half_even(nameH * hFactor));
+        ui::FitLabelAndCentre(0, &label, resText(id), size, 0, 0, ui::roundHalfEven(L * wFactor),
+                              ui::roundHalfEven(nameH * hFactor));
         QFont f = label.font();
         f.setBold(false);
         label.setFont(f);

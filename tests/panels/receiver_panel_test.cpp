@@ -712,5 +712,60 @@ TEST_F(ReceiverPanelTest, Screenshots) {
     saveScreenshot(*panel, "receiver-keypad-entry", 2);
 }
 
+// Keys that act on the press only do the same when held through many repeats as when clicked.
+TEST_F(ReceiverPanelTest, KeysThatActOncePerPressActOnceWhileHeld) {
+    auto base = [this] {
+        rx->setFrequency(145000000);
+        rx->setModeText("AM");  // the filter can go either way from 6k
+        rx->setFilter(1);
+        for (const char* f : {"Att", "Nb", "Agc", "Vsc", "Afc"}) rs.setValue(f, 0);
+        rx->AutoMode().off();
+        rs.clear();
+    };
+    auto settings = [this] {
+        return std::vector<int32_t>{
+            rx->mode(), rx->filter(), rx->att(), rx->nb(),
+            rx->agc(),  rx->vsc(),    rx->afc(), rx->AutoMode().mode() ? 1 : 0};
+    };
+    // ATT, filter down and up, FM, WFM, AM, automatic mode, NB, AGC, VSC, CW, SSB.
+    for (int index : {1, 3, 4, 34, 35, 36, 37, 89, 90, 91, 92, 93}) {
+        SCOPED_TRACE(index);
+        base();
+        const std::vector<int32_t> before = settings();
+        click(*panel, index);
+        const std::vector<QuillonCall> clicked = rs.sends();
+        const std::vector<int32_t> afterClick = settings();
+        EXPECT_TRUE(!clicked.empty() || afterClick != before);  // the key acts
+        base();
+        pressAndHold(*panel, index, 300 + 6 * 200 + 10);  // seven firings
+        EXPECT_EQ(rs.sends(), clicked);
+        EXPECT_EQ(settings(), afterClick);
+    }
+}
+
+TEST_F(ReceiverPanelTest, APressShowsTheHeldFaceAtOnceEvenInTheBlinksOffPhase) {
+    const std::pair<int, int16_t> blinking[] = {{25, 3082}, {26, 3080}, {27, 2063},
+                                                {28, 2061}, {29, 2061}, {30, 2063}};
+    for (auto [index, heldId] : blinking) {
+        SCOPED_TRACE(index);
+        while (panel->logic().blinkOn) ticks(1);
+        press(*panel, index);
+        EXPECT_EQ(shown(index), heldId);
+        release(*panel, index);
+        EXPECT_EQ(shown(index), 0);
+    }
+}
+
+TEST_F(ReceiverPanelTest, WithTheReceiverOffAHeldKeyNeverLooksPressed) {
+    rx->setPower(0);
+    ticks(1);
+    press(*panel, 34);  // FM
+    EXPECT_EQ(shown(34), 0);
+    ticks(12);  // a blink flip redraws while it is held
+    EXPECT_EQ(shown(34), 0);
+    release(*panel, 34);
+    EXPECT_EQ(shown(34), 0);
+}
+
 }  // namespace
 }  // namespace corvell::test
