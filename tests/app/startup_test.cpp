@@ -122,7 +122,9 @@ TEST_F(Startup, ASettingsFileThatCannotBeWrittenIsSaidOnceAtStart) {
         p.mainWindow()->close();
         program.reset();
         EXPECT_EQ(presenter.shown().size(), before + 1);
-        if (block == Block::ReadOnly) EXPECT_EQ(home.read("Corvell.ini"), settings);
+        if (block == Block::ReadOnly) {
+            EXPECT_EQ(home.read("Corvell.ini"), settings);
+        }
         ResetProgramMemory();
         ResetProgramObjects();
     }
