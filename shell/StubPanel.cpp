@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QVBoxLayout>
+#include <string>
 
 namespace corvell::shell {
 
@@ -18,6 +19,13 @@ StubPanel::StubPanel(PanelSlot slot, QWidget* parent)
     note->setAlignment(Qt::AlignCenter);
     layout->addWidget(note);
     setFixedSize(240, 120);
+}
+
+bool StubPanel::onQueryUnload(ui::UnloadMode mode) {
+    if (mode != ui::UnloadMode::UserClose) return true;
+    const bool large = slot_ == PanelSlot::Radio || slot_ == PanelSlot::Receiver;
+    if (!large && owner()) owner()->KeyAction(std::string(slotInfo(slot_).word));
+    return false;
 }
 
 }  // namespace corvell::shell

@@ -17,6 +17,11 @@ class StubPanel : public ui::PanelWindow {
     explicit StubPanel(PanelSlot slot, QWidget* parent = nullptr);
     PanelSlot slot() const { return slot_; }
 
+  protected:
+    // As every panel: a close of the user's own is refused, and the panel's command word (none
+    // for the radio and receiver panels) is sent to the owner instead.
+    bool onQueryUnload(ui::UnloadMode mode) override;
+
   private:
     PanelSlot slot_;
 };
