@@ -14,7 +14,7 @@ namespace {
 using shell::PanelSlot;
 
 // A panel that records the closes it is asked about and refuses those of the user.
-class AskedPanel : public shell::StubPanel {
+class AskedPanel : public StubPanel {
   public:
     using StubPanel::StubPanel;
     std::vector<ui::UnloadMode> asked;
