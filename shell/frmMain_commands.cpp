@@ -124,13 +124,20 @@ void frmMain::cmdExtSp(std::string_view word) {
 }
 
 // "RADIO", "RECEIVER" and "SIMPLE": only from another mode; each hides the other modes'
-// panels, shows its own and, except RADIO, has the band scope of the new mode redrawn.
+// panels, shows its own and, except RADIO, has the band scope of the new mode redrawn. In its own
+// mode "RADIO" or "RECEIVER" brings back its panel when that was hidden, and does nothing else.
 void frmMain::cmdPanelMode(std::string_view word) {
     int16_t target = kModeSimple;
     for (const PanelModeInfo& info : kPanelModes) {
         if (info.word == word) target = info.mode;
     }
-    if (panelMode_ == target) return;
+    if (panelMode_ == target) {
+        if (target == kModeSimple) return;
+        for (PanelSlot own : panelModeInfo(target).panels()) {
+            if (!panelVisible(own)) setPanelVisible(own, true);
+        }
+        return;
+    }
     ShowModePanels(target, true);
     panelMode_ = target;
     RefreshScopeDisplay();
@@ -193,6 +200,8 @@ ui::Form* frmMain::makeDialog(std::string_view word) {
     if (!made.form) return nullptr;
     h->form = made.form;
     h->task = std::move(made.task);
+    // A dialog with no saved position of its own opens centred over the main window.
+    made.form->setOpensOver(this);
     if (made.init) made.init();
     if (info.loadWhenMade) made.form->Load();
     return made.form;
