@@ -37,7 +37,9 @@ class OpenBoxes : public platform::MessagePresenter {
         dismissed_.reset();
         if (whileOpen) whileOpen();
         if (answer) return *answer;
-        QTest::qWaitFor([&] { return dismissed_.has_value(); }, 5000);
+        if (!QTest::qWaitFor([&] { return dismissed_.has_value(); }, 5000)) {
+            ADD_FAILURE() << "the box was never dismissed";
+        }
         return dismissed_.value_or(MessageResult::Cancel);
     }
     void dismissOpen(MessageResult a) override {
