@@ -33,6 +33,7 @@ Program::Program() : Program(Options()) {}
 Program::Program(Options options) : options_(std::move(options)) {}
 
 Program::~Program() {
+    end_.reset();
     main_.reset();
     panels_.reset();
     if (receiver_) {
@@ -110,6 +111,8 @@ bool Program::start() {
     parts.ended = options_.ended;
     parts.secondOfDay = options_.secondOfDay;
     main_ = std::make_unique<shell::frmMain>(std::move(parts));
+    // From here an end by signal waits in its pipe until start-up is over.
+    end_ = std::make_unique<ProgramEnd>(*main_);
     panels_->setFrame(main_.get());
     splashSeenByLoad_ = splash->isVisible();
     main_->MDIForm_Load();
@@ -128,6 +131,7 @@ bool Program::start() {
         platform::tellUser(settingsNotWritableText(profile.GetMyProfile(), why),
                            platform::MessageIcon::Warning);
     }
+    end_->listen();
     return true;
 }
 
