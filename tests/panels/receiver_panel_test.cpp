@@ -733,7 +733,7 @@ TEST_F(ReceiverPanelTest, Screenshots) {
 
     ASSERT_TRUE(startProgramScan());
     ticks(10);
-    if (!panel->logic().blinkOn) ticks(10);
+    if (!panel->logic().blinkOn()) ticks(10);
     saveScreenshot(*panel, "receiver-scanning", 2);
     scan->scan_stop();
 
@@ -773,7 +773,7 @@ TEST_F(ReceiverPanelTest, APressShowsTheHeldFaceAtOnceEvenInTheBlinksOffPhase) {
                                                 {28, 2061}, {29, 2061}, {30, 2063}};
     for (auto [index, heldId] : blinking) {
         SCOPED_TRACE(index);
-        while (panel->logic().blinkOn) ticks(1);
+        while (panel->logic().blinkOn()) ticks(1);
         press(*panel, index);
         EXPECT_EQ(shown(index), heldId);
         release(*panel, index);
