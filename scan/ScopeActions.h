@@ -13,7 +13,7 @@ class frmTesselbase;
 
 // This view's geometry into the settings, the sweep parameters into the buffer, the sweep
 // controller's check (a change clears the bars), the scale drawn and copied into the composed
-// picture. Returns the label texts and icon to show.
+// picture. Returns the label texts to show.
 ScopeLabels ScopeSetup(frmTesselbase& rx, ScopeView& view);
 // Clears the bars, sets up, and clears the level buffer.
 ScopeLabels ScopeReset(frmTesselbase& rx, ScopeView& view);

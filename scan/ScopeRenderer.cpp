@@ -5,13 +5,10 @@
 
 #include "core/clsScopeDATA.h"
 #include "core/clsScopeSTAT.h"
+#include "ui/Twips.h"
 
 namespace corvell {
 namespace {
-
-int roundHalfEven(double v) {
-    return static_cast<int>(std::nearbyint(v));
-}
 
 constexpr int kCentreIndex = 128;
 constexpr int kMaxLevel = 240;
@@ -26,7 +23,8 @@ ScopeBar scopeBar(const ScopeGeometry& g, int index, int p) {
 }
 
 int scopeBarTop(const ScopeGeometry& g, int level) {
-    return (g.height - 1) - roundHalfEven(static_cast<double>(level) * g.height / kMaxLevel);
+    return (g.height - 1) -
+           static_cast<int>(ui::roundHalfEven(static_cast<double>(level) * g.height / kMaxLevel));
 }
 
 int64_t scopeClickOffset(const ScopeGeometry& g, int x, int p) {
@@ -61,9 +59,7 @@ int scopeStatusIcon(const clsScopeSTAT& stat, const clsScopeDATA& data) {
 ScopeLabels scopeLabels(const clsScopeSTAT& stat, const clsScopeDATA& data) {
     ScopeLabels l;
     l.rangeNo = QString(" SPAN %1").arg(stat.RangeSelectNo() + 1);
-    l.icon = 0;
     if (data.mode() == 0) return l;
-    l.icon = stat.ParamStatus() != 0 ? 1 : 0;
     if (stat.ParamStatus() >= 0) {
         const int32_t w = stat.RangeWidth(stat.RangeSelectNo());
         const QString s = w < 1000000 ? QString::number(std::lround(w / 1000.0)) + "k"
@@ -85,9 +81,25 @@ ScopeView::ScopeView(const ScopeGeometry& geometry)
     buffer_.fill(scopecolour::kBlack);
 }
 
+int scopeFittedPixPerPoint(const ScopeGeometry& g, int pixPerPoint, int pointsPerSide) {
+    const int n = pointsPerSide;
+    auto inside = [&](int p) {
+        const ScopeBar left = scopeBar(g, kCentreIndex - n, p);
+        const ScopeBar right = scopeBar(g, kCentreIndex + n, p);
+        return left.x >= 0 && right.x + right.width <= g.width;
+    };
+    int p = std::min(pixPerPoint, g.width);
+    while (p > 1 && !inside(p)) --p;
+    return p;
+}
+
 void ScopeView::takeSpacing(const clsScopeSTAT& stat) {
-    spacing_ = {stat.PixPerPoint(), stat.PointsPerSide(), stat.PointsRaw(), stat.UsedPixels(),
-                stat.StepFreq()};
+    // Bars are centred on their points, so at full width the outermost bars would stick out
+    // of the picture by half their width: the view then takes fewer pixels per point.
+    const int given = stat.PixPerPoint();
+    const int p = scopeFittedPixPerPoint(g_, given, stat.PointsPerSide());
+    const int used = p == given || given <= 0 ? stat.UsedPixels() : stat.UsedPixels() / given * p;
+    spacing_ = {p, stat.PointsPerSide(), stat.PointsRaw(), used, stat.StepFreq()};
 }
 
 void ScopeView::applyGeometry(clsScopeSTAT& stat, clsScopeDATA& data) {
@@ -126,7 +138,7 @@ void ScopeView::drawScale(const clsScopeSTAT& stat, bool off) {
     const int h = g_.height;
     // Level lines: dots that sit on the bars.
     for (int k = 3; k <= 12; k += 3) {
-        const int y = roundHalfEven(h - k * static_cast<double>(h) / 16);
+        const int y = static_cast<int>(ui::roundHalfEven(h - k * static_cast<double>(h) / 16));
         for (int i = 0; i <= 255; ++i) {
             const ScopeBar b = scopeBar(g_, i, p);
             fillColumns(scale_, b.x, b.x + b.width - 1, y, y, grid);

@@ -58,6 +58,10 @@ struct ScopeBar {
 };
 ScopeBar scopeBar(const ScopeGeometry& g, int index, int pixPerPoint);
 
+// The most pixels per point, at most `pixPerPoint`, at which the bars of the outermost points
+// (pointsPerSide either side of the centre) lie whole inside the picture.
+int scopeFittedPixPerPoint(const ScopeGeometry& g, int pixPerPoint, int pointsPerSide);
+
 // The top row of a bar of `level` (0..240) reaching down to the last row.
 int scopeBarTop(const ScopeGeometry& g, int level);
 
@@ -70,13 +74,13 @@ int64_t scopeClickOffset(const ScopeGeometry& g, int x, int pixPerPoint);
 std::optional<int> scopeMarkerColumn(const ScopeGeometry& g, int64_t frequency, int64_t centre,
                                      int32_t stepHz, int pixPerPoint, int usedPixels);
 
-// The texts and icon of a view's label strip after a geometry run.
+// The texts of a view's label strip after a geometry run. The status icon beside it has its own
+// writer (ScopeViewLogic::ShowScopeStatus), so a set-up cannot hide a pause it does not know of.
 struct ScopeLabels {
     QString rangeNo;  // " SPAN n"
     QString left;     // "-200k" or empty
     QString right;    // "+200k" or empty
     QString step;     // "step 5.0k" or empty
-    int icon;         // 0 none, 1 limited, 2 paused
 };
 ScopeLabels scopeLabels(const clsScopeSTAT& stat, const clsScopeDATA& data);
 // "5.0k", "6.25k": kHz with one or two decimals.

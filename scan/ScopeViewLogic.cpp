@@ -8,6 +8,7 @@
 #include "core/clsTSbase.h"
 #include "core/frmScopeCtrl.h"
 #include "core/frmTesselbase.h"
+#include "resources/ArtTables.h"
 #include "scan/ScanStop.h"
 #include "scan/ScopeActions.h"
 #include "scan/frmSCANctrl.h"
@@ -18,12 +19,24 @@ ScopeViewLogic::ScopeViewLogic(frmTesselbase& rx, const ScopeGeometry& geometry,
                                ScopeViewWidgets& widgets)
     : rx_(rx), view_(geometry), widgets_(widgets) {}
 
+void ScopeViewLogic::showLabels(const ScopeLabels& labels) {
+    widgets_.showLabels(labels);
+    ShowScopeStatus(false);
+}
+
+void ScopeViewLogic::LayoutScope() {
+    ScopeSetup();
+    rx_.ScopeSTAT().setPause(0);
+    view_.pictureChanged = true;
+    ShowScopeStatus(false);
+}
+
 void ScopeViewLogic::ScopeSetup() {
-    widgets_.showLabels(corvell::ScopeSetup(rx_, view_));
+    showLabels(corvell::ScopeSetup(rx_, view_));
 }
 
 void ScopeViewLogic::ScopeReset() {
-    widgets_.showLabels(corvell::ScopeReset(rx_, view_));
+    showLabels(corvell::ScopeReset(rx_, view_));
 }
 
 int ScopeViewLogic::ScopeUpdate() {
@@ -41,7 +54,7 @@ void ScopeViewLogic::ScopeCheckParam() {
 
 void ScopeViewLogic::ScopeRefreshDisp() {
     widgets_.showPicture(QImage());
-    widgets_.showLabels(ScopeRefresh(rx_, view_));
+    showLabels(ScopeRefresh(rx_, view_));
     ScopePaint();
 }
 
@@ -60,6 +73,7 @@ void ScopeViewLogic::visibleTick() {
     }
     pacing.visibleTick(rx_.LinkStat() == kLinkStatLinked, watched(), *this);
     ScopeMarker();
+    ShowScopeStatus(false);
 }
 
 void ScopeViewLogic::ScopeMarker() {
@@ -70,23 +84,25 @@ void ScopeViewLogic::ShowScopeStatus(bool force) {
     const int state = scopeStatusIcon(rx_.ScopeSTAT(), rx_.ScopeDATA());
     if (!force && state == statusIconState_) return;
     statusIconState_ = state;
-    widgets_.showStatusIcon(state);
+    widgets_.showStatusIcon(state == 1 ? art::kScopeLimitIconId
+                                       : (state == 2 ? art::kScopePauseIconId : 0));
 }
 
 void ScopeViewLogic::ScopeOn() {
-    widgets_.showLabels(corvell::ScopeOn(rx_, view_));
+    showLabels(corvell::ScopeOn(rx_, view_));
 }
 
 void ScopeViewLogic::ScopeOff() {
-    widgets_.showLabels(corvell::ScopeOff(rx_, view_));
+    showLabels(corvell::ScopeOff(rx_, view_));
 }
 
 void ScopeViewLogic::ScopePauseToggle() {
     corvell::ScopePauseToggle(rx_, view_);
+    ShowScopeStatus(false);
 }
 
 void ScopeViewLogic::ScopeSpanStep(int direction) {
-    widgets_.showLabels(corvell::ScopeSpanStep(rx_, view_, direction == 0));
+    showLabels(corvell::ScopeSpanStep(rx_, view_, direction == 0));
 }
 
 void ScopeViewLogic::clickToTune(int button, int x) {

@@ -1,7 +1,9 @@
 // A scope view that drives its own widgets: the shared scope actions on this view's pictures,
 // the heartbeat pacing, the marker and status icon, and click-to-tune, all on the view's own
-// geometry and record of drawn points. The window that owns it supplies the widgets through
-// ScopeViewWidgets.
+// geometry and record of drawn points. The band-scope window and the receiver panel's pane each
+// own one and supply their widgets through ScopeViewWidgets. The status icon has one writer,
+// ShowScopeStatus: every set-up, key and visible tick ends in it, so the icon always shows the
+// state of the sweep.
 // Thread contract: user-interface thread only.
 #pragma once
 
@@ -21,8 +23,8 @@ class ScopeViewWidgets {
   public:
     // The span, range and step labels after a geometry run.
     virtual void showLabels(const ScopeLabels& labels) = 0;
-    // The status icon: 0 none, 1 limited, 2 paused.
-    virtual void showStatusIcon(int state) = 0;
+    // The status icon's picture, 0 for none (called by ShowScopeStatus only).
+    virtual void showStatusIcon(int imageId) = 0;
     // The composed picture to the screen (a null image clears it).
     virtual void showPicture(const QImage& picture) = 0;
     virtual void showMarker(std::optional<int> column) = 0;
@@ -44,8 +46,11 @@ class ScopeViewLogic : public ScopePacedView {
     bool paintPending() const override { return view_.pictureChanged; }
     void clearPaintPending() override { view_.pictureChanged = false; }
 
+    // At load, once the widgets are placed: set-up, pause released, a paint pending.
+    void LayoutScope();
+
     // One visible heartbeat tick: a scan status change while scanning redraws the view, then
-    // reset, set-up, update and paint as paced, then the pause marker.
+    // reset, set-up, update and paint as paced, then the pause marker and the status icon.
     void visibleTick();
     void hiddenTick() { pacing.hiddenTick(); }
 
@@ -71,6 +76,8 @@ class ScopeViewLogic : public ScopePacedView {
     ScopePacing pacing;
 
   private:
+    void showLabels(const ScopeLabels& labels);
+
     frmTesselbase& rx_;
     ScopeView view_;
     ScopeViewWidgets& widgets_;

@@ -4,19 +4,13 @@
 #include <QKeyEvent>
 #include <cstdint>
 
-#include "core/ReceiverCodes.h"
 #include "core/clsScopeDATA.h"
-#include "core/clsScopeSTAT.h"
-#include "core/clsTSbase.h"
 #include "core/frmScopeCtrl.h"
 #include "core/frmTesselbase.h"
 #include "memory/clsMEMORY.h"
 #include "resources/ArtTables.h"
 #include "resources/Artwork.h"
-#include "scan/ScanStop.h"
-#include "scan/ScopeActions.h"
 #include "scan/ScopeDisplay.h"
-#include "scan/frmSCANctrl.h"
 #include "ui/Geometry.h"
 #include "ui/HeldImage.h"
 #include "ui/SkinPicture.h"
@@ -78,7 +72,7 @@ void frmScope::onLoad() {
     }
     err_ = new ui::ImageHotZone(0, this);
     disp_ = new ScopeDisplay(this);
-    disp_->onMouseDown = [this](int button, int x) { clickToTune(button, x); };
+    disp_->onMouseDown = [this](int button, int x) { logic_.clickToTune(button, x); };
     status_ = new QWidget(this);
     status_->setAutoFillBackground(true);
     status_->setStyleSheet("background: black;");
@@ -88,23 +82,21 @@ void frmScope::onLoad() {
     cover->hide();
     powerOff_ = cover;
     LayoutScope();
-    pacing_.period = 250;
+    logic_.pacing.period = 250;
     LayoutPanel();
     ui::KeepFormOnScreen(this);
-    pacing_.resetPending = true;
+    logic_.pacing.resetPending = true;
 }
 
 void frmScope::LayoutScope() {
-    const ScopeGeometry& g = view_.geometry();
+    const ScopeGeometry& g = logic_.view().geometry();
     disp_->setGeometry(kDispX, kDispY, g.width, g.height);
     status_->setGeometry(kDispX, kDispY, g.width, 14);
     lblRangeNo_ = makeLabel(status_, 175, -2, 72, 14, 9);
     lblRangeFrq_[0] = makeLabel(status_, 6, -2, 40, 14, 8);
     lblRangeFrq_[1] = makeLabel(status_, 356, -2, 40, 14, 8);
     lblRangeTs_ = makeLabel(status_, 290, -2, 72, 14, 8);
-    ScopeSetup();
-    rx_.ScopeSTAT().setPause(0);
-    view_.pictureChanged = true;
+    logic_.LayoutScope();
 }
 
 void frmScope::LayoutPanel() {
@@ -117,70 +109,43 @@ void frmScope::LayoutPanel() {
     }
     err_->setGeometry(250, 0, 36, 12);
     err_->raise();
-    ShowScopeStatus(true);
-}
-
-void frmScope::ScopeSetup() {
-    showLabels(corvell::ScopeSetup(rx_, view_));
-}
-
-void frmScope::ScopeReset() {
-    showLabels(corvell::ScopeReset(rx_, view_));
+    logic_.ShowScopeStatus(true);
 }
 
 void frmScope::ScopeRefreshDisp() {
     if (!disp_) return;
-    disp_->showPicture(QImage());
-    showLabels(ScopeRefresh(rx_, view_));
-    ScopePaint();
+    logic_.ScopeRefreshDisp();
 }
 
 void frmScope::showLabels(const ScopeLabels& l) {
-    err_->setImageId(l.icon == 1 ? art::kScopeLimitIconId : 0);
+    if (!lblRangeNo_) return;
     lblRangeFrq_[0]->setText(l.left);
     lblRangeFrq_[1]->setText(l.right);
     lblRangeTs_->setText(l.step);
     lblRangeNo_->setText(l.rangeNo);
 }
 
-int frmScope::ScopeUpdate() {
-    return view_.update(rx_.ScopeDATA(), rx_.ScopeSTAT(), rx_.Frequency(), rx_.Blank() != 0);
+void frmScope::showStatusIcon(int imageId) {
+    if (err_) err_->setImageId(imageId);
 }
 
-void frmScope::ScopeCheckParam() {
-    rx_.ScopeSTAT().ScopeCheckParam();
+void frmScope::showPicture(const QImage& picture) {
+    if (disp_) disp_->showPicture(picture);
 }
 
-void frmScope::ScopePaint() {
-    disp_->showPicture(view_.buffer());
-    ScopeMarker();
-}
-
-void frmScope::ScopeMarker() {
-    if (!disp_) return;
-    disp_->setMarker(view_.marker(rx_.ScopeSTAT(), rx_.Frequency()));
+void frmScope::showMarker(std::optional<int> column) {
+    if (disp_) disp_->setMarker(column);
 }
 
 void frmScope::Task_exec() {
     if (!isLoaded()) return;
     if (!isVisible()) {
-        pacing_.hiddenTick();
+        logic_.hiddenTick();
         return;
     }
     const bool off = rx_.Power() == 0;
     if (powerOff_->isVisible() != off) powerOff_->setVisible(off);
-    if (frmSCANctrl* scan = ScanCtrl(); scan && scan->scanning() != 0) {
-        if (scan->status() != lastScanStatus_) {
-            lastScanStatus_ = scan->status();
-            ScopeRefreshDisp();
-        }
-    }
-    const clsScopeSTAT& stat = rx_.ScopeSTAT();
-    pacing_.visibleTick(rx_.LinkStat() == kLinkStatLinked,
-                        {rx_.TSbase().tsname(), rx_.mode(), rx_.Blank(), stat.TsLimit(),
-                         stat.TsHalf(), stat.WFMmoni()},
-                        *this);
-    ScopeMarker();
+    logic_.visibleTick();
 }
 
 void frmScope::imageDown(int index, int button, int shift, float x, float y) {
@@ -196,17 +161,19 @@ void frmScope::imgRepeat_exec() {
     if (rx_.Power() == 0 || repeater_.RepeatStat() != 1) return;
     switch (repeater_.RepeatIndex()) {
         case 1:
-            if (rx_.ScopeDATA().mode() == 0) showLabels(ScopeOn(rx_, view_));
+            if (rx_.ScopeDATA().mode() == 0) logic_.ScopeOn();
             break;
         case 2:
-            showLabels(ScopeOff(rx_, view_));
+            logic_.ScopeOff();
             break;
         case 3:
-            ScopePauseToggle(rx_, view_);
+            logic_.ScopePauseToggle();
             break;
         case 4:
+            logic_.ScopeSpanStep(1);  // down
+            break;
         case 5:
-            showLabels(ScopeSpanStep(rx_, view_, repeater_.RepeatIndex() == 5));
+            logic_.ScopeSpanStep(0);  // up
             break;
         default:
             break;
@@ -233,21 +200,9 @@ void frmScope::DISP() {
             if (i <= kButtons) img_[i - 1]->setImageId(shownId_[i]);
         }
     }
-    ShowScopeStatus(false);
-    ScopeMarker();
+    logic_.ShowScopeStatus(false);
+    logic_.ScopeMarker();
     inDisp_ = false;
-}
-
-void frmScope::ShowScopeStatus(bool force) {
-    const int state = scopeStatusIcon(rx_.ScopeSTAT(), rx_.ScopeDATA());
-    if (!force && state == statusIconState_) return;
-    statusIconState_ = state;
-    err_->setImageId(state == 1 ? art::kScopeLimitIconId
-                                : (state == 2 ? art::kScopePauseIconId : 0));
-}
-
-void frmScope::clickToTune(int button, int x) {
-    if (ScopeClickToTune(rx_, view_, button, x)) ScopeMarker();
 }
 
 bool frmScope::onQueryUnload(ui::UnloadMode mode) {

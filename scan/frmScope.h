@@ -11,8 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "scan/ScopePacing.h"
-#include "scan/ScopeRenderer.h"
+#include "scan/ScopeViewLogic.h"
 #include "ui/ImageHotZone.h"
 #include "ui/PanelWindow.h"
 #include "ui/clsImgRepeat.h"
@@ -25,7 +24,7 @@ namespace ui {
 class SkinPicture;
 }
 
-class frmScope : public ui::PanelWindow, private ScopePacedView {
+class frmScope : public ui::PanelWindow, private ScopeViewWidgets {
     Q_OBJECT
 
   public:
@@ -49,14 +48,14 @@ class frmScope : public ui::PanelWindow, private ScopePacedView {
     void setTunerKeys(ui::TunerKeyTarget* target) { tunerKeys_ = target; }
 
     // For tests and the screenshots.
-    ScopeView& view() { return view_; }
+    ScopeView& view() { return logic_.view(); }
     ScopeDisplay& display() { return *disp_; }
     ui::ImageHotZone& img(int i) { return *img_.at(i - 1); }
     ui::ImageHotZone& statusIcon() { return *err_; }
     ui::clsImgRepeat& repeater() { return repeater_; }
     QWidget& powerOffCover() { return *powerOff_; }
     QString labelText(int which) const;  // 0 span, 1 left, 2 right, 3 step
-    int redrawPeriod() const { return pacing_.period; }
+    int redrawPeriod() const { return logic_.pacing.period; }
 
   protected:
     void onLoad() override;
@@ -67,25 +66,18 @@ class frmScope : public ui::PanelWindow, private ScopePacedView {
   private:
     void LayoutScope();
     void LayoutPanel();
-    // ScopePacedView
-    void ScopeSetup() override;
-    void ScopeReset() override;
-    int ScopeUpdate() override;
-    void ScopePaint() override;
-    void ScopeCheckParam() override;
-    bool paintPending() const override { return view_.pictureChanged; }
-    void clearPaintPending() override { view_.pictureChanged = false; }
-    void ScopeMarker();
-    void ShowScopeStatus(bool force);
+    // ScopeViewWidgets
+    void showLabels(const ScopeLabels& labels) override;
+    void showStatusIcon(int imageId) override;
+    void showPicture(const QImage& picture) override;
+    void showMarker(std::optional<int> column) override;
     void ReadMemoryState();
-    void showLabels(const ScopeLabels& labels);
-    void clickToTune(int button, int x);
     void imageDown(int index, int button, int shift, float x, float y);
 
     frmTesselbase& rx_;
     ui::clsImgRepeat repeater_;
     ui::TunerKeyTarget* tunerKeys_ = nullptr;
-    ScopeView view_{kScopeWindowGeometry};
+    ScopeViewLogic logic_{rx_, kScopeWindowGeometry, *this};
 
     ui::SkinPicture* panel_ = nullptr;
     std::array<ui::ImageHotZone*, kButtons> img_{};
@@ -101,9 +93,6 @@ class frmScope : public ui::PanelWindow, private ScopePacedView {
 
     bool isBlank_ = false;
     bool chIsBlank_ = false;
-    ScopePacing pacing_;
-    int32_t lastScanStatus_ = -1;
-    int statusIconState_ = -1;
     bool inDisp_ = false;
 };
 

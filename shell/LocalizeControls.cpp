@@ -9,11 +9,10 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QTreeWidget>
-#include <cmath>
-#include <cstdlib>
 #include <limits>
 
 #include "core/ProgramValues.h"
+#include "platform/leading_number.h"
 #include "resources/StringTable.h"
 
 namespace corvell::shell {
@@ -27,15 +26,7 @@ std::optional<int> strictId(const QString& text) {
 }
 
 int leadingId(const QString& text) {
-    const QByteArray bytes = text.toUtf8();
-    const char* begin = bytes.constData();
-    char* end = nullptr;
-    const double v = std::strtod(begin, &end);
-    if (end == begin || !std::isfinite(v)) return 0;
-    const double r = std::nearbyint(v);
-    if (r < std::numeric_limits<int16_t>::min() || r > std::numeric_limits<int16_t>::max())
-        return 0;
-    return static_cast<int>(r);
+    return platform::RoundToInt16(platform::LeadingNumber(text.toStdString())).value_or(0);
 }
 
 namespace {

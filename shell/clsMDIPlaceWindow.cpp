@@ -1,11 +1,11 @@
 #include "shell/clsMDIPlaceWindow.h"
 
 #include <QWidget>
-#include <cmath>
-#include <cstdlib>
 #include <limits>
+#include <optional>
 
 #include "core/clsProfileIO.h"
+#include "platform/leading_number.h"
 #include "ui/Geometry.h"
 #include "ui/PanelWindow.h"
 #include "ui/Twips.h"
@@ -19,15 +19,6 @@ constexpr const char* kFrameKey = "frmMain";
 
 bool fitsInt32(int64_t v) {
     return v >= std::numeric_limits<int32_t>::min() && v <= std::numeric_limits<int32_t>::max();
-}
-
-// The longest leading number of the field, as a numeric-prefix parse reads it.
-double leadingNumber(const std::string& field) {
-    const char* begin = field.c_str();
-    char* end = nullptr;
-    const double v = std::strtod(begin, &end);
-    if (end == begin || !std::isfinite(v)) return 0.0;
-    return v;
 }
 
 bool sizable(const QWidget& w) {
@@ -66,10 +57,9 @@ bool parsePlacement(const std::string& text, WindowPlacement& out) {
     }
     WindowPlacement p;
     for (std::size_t i = 0; i < kPlacementFields.size(); ++i) {
-        const double v = std::nearbyint(leadingNumber(fields[i]));
-        if (!(v >= std::numeric_limits<int32_t>::min() && v <= std::numeric_limits<int32_t>::max()))
-            return false;
-        p.*(kPlacementFields[i].member) = static_cast<int32_t>(v);
+        const std::optional<int32_t> v = platform::RoundToInt32(platform::LeadingNumber(fields[i]));
+        if (!v) return false;
+        p.*(kPlacementFields[i].member) = *v;
     }
     // The rectangle is applied as twips and as a size: both must be whole 32-bit values.
     const int64_t w = int64_t{p.right} - p.left;

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
 #include <cmath>
 
 #include "core/ProgramValues.h"
@@ -12,14 +13,11 @@
 #include "resources/StringTable.h"
 #include "ui/Fonts.h"
 #include "ui/Labels.h"
+#include "ui/Twips.h"
 
 namespace corvell::shell {
 
 namespace {
-
-int half_even(double v) {
-    return static_cast<int>(std::nearbyint(v));
-}
 
 QString resText(int id) {
     return res::LoadResString(id + LanguageOffset());
@@ -63,14 +61,14 @@ QSize frmTitle::LayoutTitle() {
 
     const int nameW = name_->width();
     const int nameH = name_->height();
-    const int L = half_even(nameW * 2.2);
+    const int L = ui::roundHalfEven(nameW * 2.2);
     lastL_ = L;
     name_->move((L - nameW) / 2, static_cast<int>(nameH * 1.3));
     const int nameTop = name_->y();
 
     auto fit = [&](QLabel& label, int id, int16_t size, double wFactor, double hFactor) {
-        ui::FitLabelAndCentre(0, &label, resText(id), size, 0, 0, half_even(L * wFactor),
-                              half_even(nameH * hFactor));
+        ui::FitLabelAndCentre(0, &label, resText(id), size, 0, 0, ui::roundHalfEven(L * wFactor),
+                              ui::roundHalfEven(nameH * hFactor));
         QFont f = label.font();
         f.setBold(false);
         label.setFont(f);
@@ -78,11 +76,12 @@ QSize frmTitle::LayoutTitle() {
     fit(*kind_, 10001, 20, 1.6, 0.8);
     kind_->move((L - kind_->width()) / 2, static_cast<int>((nameTop - kind_->height()) * 0.8));
 
+    // The revision and platform lines share one left edge, the pair centred under the name.
     fit(*rev_, 10002, 14, 0.5, 0.6);
-    rev_->move(static_cast<int>((name_->x() + L - rev_->width() * 0.9) / 2), nameTop + nameH + 2);
-
     fit(*platform_, 10004, 16, 0.5, 0.6);
-    platform_->move(rev_->x(), rev_->y() + rev_->height() + 2);
+    const int pairLeft = (L - std::max(rev_->width(), platform_->width())) / 2;
+    rev_->move(pairLeft, nameTop + nameH + 2);
+    platform_->move(pairLeft, rev_->y() + rev_->height() + 2);
 
     icon_->move((L - icon_->width()) / 2, static_cast<int>(nameTop + nameH * 2.5));
 

@@ -30,6 +30,9 @@ class frmTitle : public QDialog {
     QPushButton* okButton() const { return ok_; }
     QLabel* kindLabel() const { return kind_; }
     QLabel* copyLabel() const { return copy_; }
+    QLabel* revisionLabel() const { return rev_; }
+    QLabel* platformLabel() const { return platform_; }
+    QLabel* nameImage() const { return name_; }
     int nameWidthL() const { return lastL_; }
 
   private:

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "platform/leading_number.h"
+
 namespace corvell::ui {
 namespace {
 
@@ -19,22 +21,6 @@ std::string mid(const std::string& s, size_t from) {
 }
 std::string mid(const std::string& s, size_t from, size_t n) {
     return from > s.size() ? "" : s.substr(from - 1, n);
-}
-
-// The buffer read as a number the way the entry was typed: leading blanks skipped, an optional
-// sign, then digits (blanks between them ignored); 64 bits, so ten typed digits never overflow.
-int64_t readNumber(const std::string& text) {
-    size_t i = 0;
-    while (i < text.size() && text[i] == ' ') ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-    int64_t value = 0;
-    for (; i < text.size(); ++i) {
-        if (text[i] == ' ') continue;
-        if (text[i] < '0' || text[i] > '9') break;
-        if (value < kEntryLimit * 10) value = value * 10 + (text[i] - '0');
-    }
-    return negative ? -value : value;
 }
 
 }  // namespace
@@ -152,7 +138,7 @@ std::string clsTENKEY::enter() {
         buffer_ = left(buffer_, 4) + mid(mid(buffer_, 5) + "000000", start, places - 4);
     }
     active_ = false;
-    return readNumber(buffer_) < kEntryLimit ? "ENT" : "";
+    return platform::LeadingNumber(buffer_) < kEntryLimit ? "ENT" : "";
 }
 
 }  // namespace corvell::ui

@@ -234,7 +234,8 @@ void RadioLogic::Tenkey_Enter() {
 }
 
 void RadioLogic::ListLabelDown(int place) {
-    if (place < 0 || place >= kRadioListPlaces) return;
+    // With the receiver off the list acts no more than the keys do.
+    if (place < 0 || place >= kRadioListPlaces || !powerOn()) return;
     memory_.setActiveCh(listFirst_ + place);
     MemoryRecall();
     view_.redraw();
@@ -349,7 +350,8 @@ void RadioLogic::DispIndicators() {
     }
 
     const int held = repeater_.RepeatIndex();
-    const bool pressing = repeater_.RepeatStat() > 0;
+    // A key that does nothing while the receiver is off does not look pressed either.
+    const bool pressing = repeater_.RepeatStat() > 0 && powerOn();
     auto key = [&](int index, int16_t heldId, int16_t normalId, bool blinks) {
         const bool isHeld = pressing && held == index && (!blinks || blinkOn_);
         images_.setWanted(index, isHeld ? heldId : normalId);
@@ -376,13 +378,16 @@ void RadioLogic::DispIndicators() {
     images_.setWanted(61, tenkey_.mode() != 0 ? 2098 : (blank ? 2097 : 2099));
     lamp(62, mode == 5 && rx_.ctcss() != 0 && !blank, 2011, 2100);
 
+    bool captionsChanged = false;
     for (int i = 0; i < kRadioListPlaces; ++i) {
         const std::string caption = std::to_string(listFirst_ + i);
         if (caption == listCaptions_[static_cast<std::size_t>(i)]) continue;
         listCaptions_[static_cast<std::size_t>(i)] = caption;
-        view_.setListColour(i, listFirst_ + i == active ? TextColour::White : TextColour::Black);
         view_.showListCaption(i, caption);
+        captionsChanged = true;
     }
+    // New captions name other channels: their colours (blank ones grey) follow them.
+    if (captionsChanged) colourList();
 }
 
 void RadioLogic::colourList() {

@@ -268,7 +268,8 @@ void ReceiverLogic::MemoryRecall() {
 // ---- display ----
 
 bool ReceiverLogic::held(int index) const {
-    return repeater_.RepeatIndex() == index && repeater_.RepeatStat() > 0;
+    // A key that does nothing while the receiver is off does not look pressed either.
+    return repeater_.RepeatIndex() == index && repeater_.RepeatStat() > 0 && rx_.Power() != 0;
 }
 
 void ReceiverLogic::setKeyHeld(int index, int16_t id) {

@@ -1,8 +1,5 @@
 #include "panels/receiver/ReceiverScopePane.h"
 
-#include "core/clsScopeSTAT.h"
-#include "core/frmTesselbase.h"
-#include "resources/ArtTables.h"
 #include "scan/ScopeDisplay.h"
 #include "ui/ImageHotZone.h"
 
@@ -23,8 +20,7 @@ QLabel* makeLabel(QWidget* parent, int x, int y, int w, int h, int points) {
 }  // namespace
 
 ReceiverScopePane::ReceiverScopePane(frmTesselbase& rx, QWidget* panel)
-    : rx_(rx),
-      logic_(rx, kScopePaneGeometry, *this),
+    : logic_(rx, kScopePaneGeometry, *this),
       disp_(new ScopeDisplay(panel)),
       status_(new QWidget(panel)),
       err_(new ui::ImageHotZone(0, panel)) {
@@ -45,9 +41,7 @@ void ReceiverScopePane::LayoutScope() {
     disp_->raise();
     status_->raise();
     err_->setGeometry(343, 117, 35, 14);
-    logic_.ScopeSetup();
-    rx_.ScopeSTAT().setPause(0);
-    logic_.view().pictureChanged = true;
+    logic_.LayoutScope();
 }
 
 QString ReceiverScopePane::labelText(int which) const {
@@ -56,16 +50,14 @@ QString ReceiverScopePane::labelText(int which) const {
 }
 
 void ReceiverScopePane::showLabels(const ScopeLabels& l) {
-    err_->setImageId(l.icon == 1 ? art::kScopeLimitIconId : 0);
     labels_[0]->setText(l.rangeNo);
     labels_[1]->setText(l.left);
     labels_[2]->setText(l.right);
     labels_[3]->setText(l.step);
 }
 
-void ReceiverScopePane::showStatusIcon(int state) {
-    err_->setImageId(state == 1 ? art::kScopeLimitIconId
-                                : (state == 2 ? art::kScopePauseIconId : 0));
+void ReceiverScopePane::showStatusIcon(int imageId) {
+    err_->setImageId(imageId);
 }
 
 void ReceiverScopePane::showPicture(const QImage& picture) {

@@ -37,11 +37,10 @@ class ReceiverScopePane : private ScopeViewWidgets {
 
   private:
     void showLabels(const ScopeLabels& labels) override;
-    void showStatusIcon(int state) override;
+    void showStatusIcon(int imageId) override;
     void showPicture(const QImage& picture) override;
     void showMarker(std::optional<int> column) override;
 
-    frmTesselbase& rx_;
     ScopeViewLogic logic_;
     ScopeDisplay* disp_;
     QWidget* status_;

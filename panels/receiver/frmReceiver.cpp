@@ -134,7 +134,7 @@ void KnobMarks::paintEvent(QPaintEvent*) {
 frmReceiver::frmReceiver(const ReceiverLogic::Neighbours& neighbours, QWidget* parent,
                          ui::HoldEnvironment* hold, const ui::LocaleFont& locale)
     : DrawnPanel(
-          {QStringLiteral("Receiver Form"), kReceiverSkinId, kReceiverImageCount, "", false, hold},
+          {QStringLiteral("Receiver Form"), kReceiverSkinId, kReceiverImageCount, "", true, hold},
           parent),
       rx_(neighbours.rx),
       locale_(locale),

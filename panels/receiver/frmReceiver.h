@@ -99,6 +99,8 @@ class frmReceiver : public DrawnPanel, public ui::TunerKeyTarget, private Receiv
     void ImgKey_Operation() override { logic_.ImgKey_Operation(); }
     int repeatTime1st(int index) const override;
     int repeatTime2nd(int index) const override;
+    // A press starts in the blink's "on" phase, so a blinking key shows its pressed face at once.
+    void beforePress(int) override { logic_.blinkOn = true; }
     void onPanelKey(int keyCode, int shift) override { logic_.Tuner_Key_Operation(keyCode, shift); }
     bool nameEditorOpen() const override;
     bool event(QEvent* event) override;

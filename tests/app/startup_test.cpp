@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QProcess>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 
 #include "app/Program.h"
 #include "core/ProgramObjects.h"
@@ -122,6 +124,14 @@ TEST(TitleWindow, SplashAndAboutLayOutFromTheBitmapSizes) {
     EXPECT_FALSE(splash.okButton()->isVisible());
     EXPECT_TRUE(splash.windowTitle().isEmpty());
     const int splashHeight = splash.textPanel()->height();
+    // The revision and platform lines start at one left edge, the pair centred under the name.
+    const QLabel& rev = *splash.revisionLabel();
+    const QLabel& platform = *splash.platformLabel();
+    EXPECT_EQ(rev.x(), platform.x());
+    EXPECT_GT(platform.y(), rev.y());
+    const double nameCentre = splash.nameImage()->geometry().center().x() + 0.5;
+    const double pairCentre = rev.x() + std::max(rev.width(), platform.width()) / 2.0;
+    EXPECT_NEAR(pairCentre, nameCentre, 1.0);
     EXPECT_TRUE(saveScreenshot(splash, "title-splash"));
     splash.close();
 

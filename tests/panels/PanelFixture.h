@@ -76,6 +76,14 @@ class PanelTest : public RxTest {
         press(panel, index, button);
         release(panel, index, button);
     }
+    // Presses image `index`, keeps it held while `ms` of the press-and-hold clock pass (its
+    // repeats firing as they fall due), then lets it go.
+    void pressAndHold(panels::DrawnPanel& panel, int index, uint32_t ms,
+                      Qt::MouseButton button = Qt::LeftButton) {
+        press(panel, index, button);
+        hold.advance(ms);
+        release(panel, index, button);
+    }
 
     // Every channel of every bank in use, each at its own frequency: 100 MHz + 1 MHz per bank
     // + 10 kHz per channel, FM.

@@ -640,3 +640,73 @@ TEST_F(RadioPanelTest, ARedrawWithNothingChangedTouchesNoImage) {
 
 }  // namespace
 }  // namespace corvell::test
+
+namespace corvell::test {
+namespace {
+
+// Keys that act on the press only do the same when held through many repeats as when clicked.
+TEST_F(RadioPanelTest, KeysThatActOncePerPressActOnceWhileHeld) {
+    struct Key {
+        int index;
+        Qt::MouseButton button;
+    };
+    const Key keys[] = {{1, Qt::LeftButton},  {2, Qt::LeftButton},  {3, Qt::LeftButton},
+                        {4, Qt::LeftButton},  {5, Qt::LeftButton},  {6, Qt::LeftButton},
+                        {7, Qt::LeftButton},  {8, Qt::LeftButton},  {8, Qt::RightButton},
+                        {20, Qt::LeftButton}, {21, Qt::LeftButton}, {22, Qt::LeftButton},
+                        {23, Qt::LeftButton}, {24, Qt::LeftButton}};
+    auto settings = [this] {
+        return std::vector<int32_t>{
+            rx->mode(), rx->filter(), rx->att(), rx->nb(),
+            rx->agc(),  rx->vsc(),    rx->afc(), rx->AutoMode().mode() ? 1 : 0};
+    };
+    for (const Key& key : keys) {
+        SCOPED_TRACE(key.index);
+        baseState();
+        rx->setMode(2);  // AM: the filter can go either way from 6k
+        rx->setFilter(1);
+        rs.clear();
+        const std::vector<int32_t> before = settings();
+        click(*radio, key.index, key.button);
+        const std::vector<QuillonCall> clicked = rs.sends();
+        const std::vector<int32_t> afterClick = settings();
+        EXPECT_TRUE(!clicked.empty() || afterClick != before);  // the key acts
+        baseState();
+        rx->setMode(2);
+        rx->setFilter(1);
+        rs.clear();
+        pressAndHold(*radio, key.index, 300 + 6 * 200 + 10, key.button);  // seven firings
+        EXPECT_EQ(rs.sends(), clicked);
+        EXPECT_EQ(settings(), afterClick);
+    }
+}
+
+TEST_F(RadioPanelTest, NewListCaptionsTakeTheColoursOfTheirChannels) {
+    ASSERT_TRUE(ProgramMemory().chk_blank(0, 3));
+    click(*radio, 51);  // LIST up: 10..19
+    click(*radio, 52);  // and back: 0..9
+    EXPECT_EQ(radio->lblMEMO(0)->palette().color(QPalette::WindowText), QColor(Qt::white));
+    EXPECT_EQ(radio->lblMEMO(3)->palette().color(QPalette::WindowText), QColor(127, 127, 127));
+    EXPECT_EQ(radio->lblMEMO(2)->palette().color(QPalette::WindowText), QColor(Qt::black));
+}
+
+TEST_F(RadioPanelTest, WithTheReceiverOffTheListLabelsDoNothing) {
+    rx->setPower(0);
+    rs.clear();
+    QTest::mouseClick(radio->lblMEMO(2), Qt::LeftButton);
+    EXPECT_EQ(ProgramMemory().ActiveCh(), 0);
+    EXPECT_EQ(rx->Frequency(), 145500000);
+    EXPECT_TRUE(rs.sends().empty());
+}
+
+TEST_F(RadioPanelTest, WithTheReceiverOffAHeldKeyNeverLooksPressed) {
+    rx->setPower(0);
+    radio->DispAll();
+    press(*radio, 55);
+    for (int i = 0; i < 12; ++i) tick();  // a blink flip redraws while it is held
+    EXPECT_EQ(shownId(55), 2064);
+    release(*radio, 55);
+}
+
+}  // namespace
+}  // namespace corvell::test

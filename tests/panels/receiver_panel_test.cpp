@@ -7,8 +7,10 @@
 
 #include <QApplication>
 #include <QTest>
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/clsAUTOMODE.h"
 #include "core/clsMchDATA.h"
@@ -585,7 +587,7 @@ TEST_F(ReceiverPanelTest, ClickToTuneByThePanesOwnSpacing) {
     frmScope window(*rx, nullptr, &hold);
     window.Load();
     window.Init(owner);
-    EXPECT_EQ(rx->ScopeSTAT().PixPerPoint(), 2 * fit.pixPerPoint);
+    EXPECT_GT(rx->ScopeSTAT().PixPerPoint(), fit.pixPerPoint);
     const int32_t f0 = rx->Frequency();
     const int p = fit.pixPerPoint;
     const int x = 100 - 3 * p;  // three points left of the centre in the pane
@@ -621,6 +623,45 @@ TEST_F(ReceiverPanelTest, PauseMarkerAndClickRelativeToTheFrozenCentre) {
     click(*panel, 41);  // resume
     panel->Task_exec();
     EXPECT_FALSE(panel->scopePane().display().marker().has_value());
+}
+
+// A span key at either end of the spans and a hidden spell each set the pane up again while
+// the sweep stays paused: the icon still shows the pause.
+TEST_F(ReceiverPanelTest, ThePauseIconSurvivesEveryNewSetUp) {
+    clsScopeSTAT& stat = rx->ScopeSTAT();
+    struct Case {
+        const char* name;
+        int16_t span;
+        std::function<void()> resetup;
+    };
+    const std::vector<Case> cases = {
+        {"span down at the narrowest", 0, [&] { click(*panel, 39); }},
+        {"span up at the widest", stat.RangeMax(), [&] { click(*panel, 38); }},
+        {"hidden and shown", 3,
+         [&] {
+             panel->hide();
+             ticks(2);
+             panel->show();
+         }},
+        {"refreshed", 3, [&] { panel->ScopeRefreshDisp(); }},
+    };
+    for (const Case& c : cases) {
+        stat.setRangeSelectNo(c.span);
+        scopeOn();
+        click(*panel, 41);  // pause
+        ASSERT_NE(stat.pause(), 0) << c.name;
+        ASSERT_EQ(panel->scopePane().statusIcon().imageId(), art::kScopePauseIconId) << c.name;
+        c.resetup();
+        ticks(8);
+        ASSERT_NE(stat.pause(), 0) << c.name;
+        EXPECT_EQ(panel->scopePane().statusIcon().imageId(), art::kScopePauseIconId) << c.name;
+        click(*panel, 41);  // resume: the icon goes with the pause
+        ticks(2);
+        EXPECT_EQ(stat.pause(), 0) << c.name;
+        EXPECT_NE(panel->scopePane().statusIcon().imageId(), art::kScopePauseIconId) << c.name;
+        click(*panel, 40);  // off
+        ticks(2);
+    }
 }
 
 TEST_F(ReceiverPanelTest, TheKeyboardEntersFrequenciesAndShiftArrowsKeepAutomaticMode) {
@@ -699,6 +740,61 @@ TEST_F(ReceiverPanelTest, Screenshots) {
     ticks(2);
     for (int key : {11, 14, 15, 21, 17}) click(*panel, key);
     saveScreenshot(*panel, "receiver-keypad-entry", 2);
+}
+
+// Keys that act on the press only do the same when held through many repeats as when clicked.
+TEST_F(ReceiverPanelTest, KeysThatActOncePerPressActOnceWhileHeld) {
+    auto base = [this] {
+        rx->setFrequency(145000000);
+        rx->setModeText("AM");  // the filter can go either way from 6k
+        rx->setFilter(1);
+        for (const char* f : {"Att", "Nb", "Agc", "Vsc", "Afc"}) rs.setValue(f, 0);
+        rx->AutoMode().off();
+        rs.clear();
+    };
+    auto settings = [this] {
+        return std::vector<int32_t>{
+            rx->mode(), rx->filter(), rx->att(), rx->nb(),
+            rx->agc(),  rx->vsc(),    rx->afc(), rx->AutoMode().mode() ? 1 : 0};
+    };
+    // ATT, filter down and up, FM, WFM, AM, automatic mode, NB, AGC, VSC, CW, SSB.
+    for (int index : {1, 3, 4, 34, 35, 36, 37, 89, 90, 91, 92, 93}) {
+        SCOPED_TRACE(index);
+        base();
+        const std::vector<int32_t> before = settings();
+        click(*panel, index);
+        const std::vector<QuillonCall> clicked = rs.sends();
+        const std::vector<int32_t> afterClick = settings();
+        EXPECT_TRUE(!clicked.empty() || afterClick != before);  // the key acts
+        base();
+        pressAndHold(*panel, index, 300 + 6 * 200 + 10);  // seven firings
+        EXPECT_EQ(rs.sends(), clicked);
+        EXPECT_EQ(settings(), afterClick);
+    }
+}
+
+TEST_F(ReceiverPanelTest, APressShowsTheHeldFaceAtOnceEvenInTheBlinksOffPhase) {
+    const std::pair<int, int16_t> blinking[] = {{25, 3082}, {26, 3080}, {27, 2063},
+                                                {28, 2061}, {29, 2061}, {30, 2063}};
+    for (auto [index, heldId] : blinking) {
+        SCOPED_TRACE(index);
+        while (panel->logic().blinkOn) ticks(1);
+        press(*panel, index);
+        EXPECT_EQ(shown(index), heldId);
+        release(*panel, index);
+        EXPECT_EQ(shown(index), 0);
+    }
+}
+
+TEST_F(ReceiverPanelTest, WithTheReceiverOffAHeldKeyNeverLooksPressed) {
+    rx->setPower(0);
+    ticks(1);
+    press(*panel, 34);  // FM
+    EXPECT_EQ(shown(34), 0);
+    ticks(12);  // a blink flip redraws while it is held
+    EXPECT_EQ(shown(34), 0);
+    release(*panel, 34);
+    EXPECT_EQ(shown(34), 0);
 }
 
 }  // namespace

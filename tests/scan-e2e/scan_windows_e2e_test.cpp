@@ -95,7 +95,7 @@ TEST_F(ScanWindowsEndToEnd, TheScopeShowsTheCarrierAtTheCentreAndAClickTunes) {
         8000))
         << "level at the centre " << rx.ScopeDATA().SCOPE_buff_WoFlag(128);
     // Beside the carrier only the noise floor: the row is the scale's.
-    const int p = rx.ScopeSTAT().PixPerPoint();
+    const int p = scope.view().spacing().pixPerPoint;
     EXPECT_NE(scope.display().shown().pixel(g.centreX + 6 * p, 40) & 0xffff, 0xffffu);
 
     const int32_t step = rx.ScopeSTAT().StepFreq();

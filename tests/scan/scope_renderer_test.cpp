@@ -72,6 +72,35 @@ TEST(ScopeBars, PlacesAndTopsFollowTheGeometry) {
     EXPECT_EQ(scopeBarTop(kScopePaneGeometry, 120), 29);
 }
 
+struct EdgeCase {
+    const ScopeGeometry* g;
+    int pix;     // pixels per point the sweep settings work out
+    int points;  // points either side of the centre
+    int fitted;  // pixels per point the view draws with
+};
+
+// A bar is centred on its point, so a spacing that fills the whole half width would put half of
+// each outermost bar outside the picture; the view draws with the widest spacing that fits.
+const EdgeCase kEdges[] = {
+    {&kScopeWindowGeometry, 10, 20, 9},   {&kScopeWindowGeometry, 20, 10, 19},
+    {&kScopeWindowGeometry, 8, 25, 7},    {&kScopeWindowGeometry, 4, 50, 3},
+    {&kScopeWindowGeometry, 4, 40, 4},    {&kScopeWindowGeometry, 2, 100, 2},
+    {&kScopeWindowGeometry, 100, 0, 100}, {&kScopePaneGeometry, 5, 20, 4},
+    {&kScopePaneGeometry, 2, 50, 2},      {&kScopePaneGeometry, 1, 100, 1},
+};
+
+TEST(ScopeBars, EveryPointOfTheSweepLiesWholeInsideThePicture) {
+    for (const EdgeCase& c : kEdges) {
+        const int p = scopeFittedPixPerPoint(*c.g, c.pix, c.points);
+        EXPECT_EQ(p, c.fitted) << c.pix << " px x " << c.points << " points on " << c.g->width;
+        for (int i = 128 - c.points; i <= 128 + c.points; ++i) {
+            const ScopeBar b = scopeBar(*c.g, i, p);
+            EXPECT_GE(b.x, 0) << "point " << i << " of " << c.points;
+            EXPECT_LE(b.x + b.width, c.g->width) << "point " << i << " of " << c.points;
+        }
+    }
+}
+
 TEST(ScopeLabelText, StepHasOneOrTwoDecimals) {
     EXPECT_EQ(scopeStepText(5000), "5.0k");
     EXPECT_EQ(scopeStepText(6250), "6.25k");
@@ -121,6 +150,33 @@ TEST_F(ScopeSweep, TheTallestLevelReachesTheTopRowAtItsColumn) {
     EXPECT_EQ(view.wave().pixel(x160, 78), scopecolour::kBlack);
     // The gap column between two bars stays empty.
     EXPECT_EQ(view.wave().pixel(x160 + 1, 89), scopecolour::kBlack);
+}
+
+TEST_F(ScopeSweep, ACarrierAtEitherEdgeOfTheSpanIsDrawnWhole) {
+    // 200 kHz either side in 10 kHz steps: 20 points, 10 px each by the sweep settings.
+    rx.setFrequency(145000000);
+    rx.TSbase().setTsname("10kHz");
+    rx.ScopeSTAT().setRangeSelectNo(3);
+    ScopeView view(kScopeWindowGeometry);
+    ScopeOn(rx, view);
+    ASSERT_EQ(rx.ScopeSTAT().PointsPerSide(), 20);
+    ASSERT_EQ(rx.ScopeSTAT().PixPerPoint(), 10);
+    const int p = view.spacing().pixPerPoint;
+    data().setSCOPE_buff(128 - 20, 200);
+    data().setSCOPE_buff(128 + 20, 200);
+    drawAll(view);
+    int columns = 0;
+    int rightmost = -1;
+    for (int x = 0; x < view.wave().width(); ++x) {
+        if (view.wave().pixel(x, 89) == scopecolour::kBar) {
+            ++columns;
+            rightmost = x;
+        }
+    }
+    EXPECT_EQ(columns, 2 * (p - 1)) << "two bars of " << p - 1 << " columns";
+    EXPECT_EQ(rightmost, scopeBar(view.geometry(), 148, p).x + p - 2);
+    // The span edges sit on the outermost points.
+    EXPECT_EQ(view.buffer().pixel(200 + 20 * p, 5), scopecolour::kEdge);
 }
 
 TEST_F(ScopeSweep, TheOrKeepsTheGridUnderTheWave) {

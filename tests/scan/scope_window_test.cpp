@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <functional>
+#include <vector>
 
 #include "core/clsScopeDATA.h"
 #include "core/clsScopeSTAT.h"
@@ -84,6 +86,46 @@ TEST_F(ScopeWindow, KeysSendTheSweepAndItsPause) {
     EXPECT_EQ(scope.labelText(0), " SPAN 3");
 }
 
+// Every way the view is set up again while the sweep stays paused: the icon still shows the
+// pause. (A span key that changes the sweep releases the pause; at either end of the spans it
+// only sets the view up again.)
+TEST_F(ScopeWindow, ThePauseIconSurvivesEveryNewSetUp) {
+    clsScopeSTAT& stat = rx.ScopeSTAT();
+    struct Case {
+        const char* name;
+        int16_t span;
+        std::function<void()> resetup;
+    };
+    const std::vector<Case> cases = {
+        {"span down at the narrowest", 0, [&] { press(4); }},
+        {"span up at the widest", stat.RangeMax(), [&] { press(5); }},
+        {"hidden and shown", 3,
+         [&] {
+             scope.hide();
+             ticks(2);
+             scope.show();
+         }},
+        {"refreshed", 3, [&] { scope.ScopeRefreshDisp(); }},
+    };
+    for (const Case& c : cases) {
+        stat.setRangeSelectNo(c.span);
+        press(1);
+        ticks(8);
+        press(3);
+        ASSERT_NE(stat.pause(), 0) << c.name;
+        ASSERT_EQ(scope.statusIcon().imageId(), art::kScopePauseIconId) << c.name;
+        c.resetup();
+        ticks(8);
+        ASSERT_NE(stat.pause(), 0) << c.name;
+        EXPECT_EQ(scope.statusIcon().imageId(), art::kScopePauseIconId) << c.name;
+        press(3);  // resume: the icon goes with the pause
+        ticks(2);
+        EXPECT_EQ(stat.pause(), 0) << c.name;
+        EXPECT_NE(scope.statusIcon().imageId(), art::kScopePauseIconId) << c.name;
+        press(2);
+    }
+}
+
 TEST_F(ScopeWindow, KeysDoNothingWhileTheReceiverIsOff) {
     rx.setPower(0);
     press(1);
@@ -110,7 +152,7 @@ TEST_F(ScopeWindow, PaintsAtMostEveryThirdTickAndNeverWhenIdle) {
 TEST_F(ScopeWindow, AClickTunesByTheClickedPointOnBothSides) {
     press(1);
     ticks(6);
-    const int p = rx.ScopeSTAT().PixPerPoint();
+    const int p = scope.view().spacing().pixPerPoint;
     const int32_t step = rx.ScopeSTAT().StepFreq();
     ASSERT_GT(p, 0);
     QTest::mouseClick(&scope.display(), Qt::LeftButton, {}, QPoint(200 + 3 * p, 40));
@@ -160,7 +202,7 @@ TEST_F(ScopeWindow, Screenshots) {
     rx.setFrequency(145000000 + 2 * rx.ScopeSTAT().StepFreq());
     ticks(3);
     ASSERT_TRUE(scope.display().marker().has_value());
-    EXPECT_EQ(*scope.display().marker(), 200 + 2 * rx.ScopeSTAT().PixPerPoint());
+    EXPECT_EQ(*scope.display().marker(), 200 + 2 * scope.view().spacing().pixPerPoint);
     EXPECT_TRUE(test::saveScreenshot(scope, "scope-paused-marker"));
     rx.setPower(0);
     ticks(1);

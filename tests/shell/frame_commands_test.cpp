@@ -272,7 +272,7 @@ namespace corvell::test {
 namespace {
 
 // A panel with a band-scope pane, counting the redraws the frame asks for.
-class ScopePanel : public shell::StubPanel {
+class ScopePanel : public StubPanel {
   public:
     using StubPanel::StubPanel;
     void ScopeRefreshDisp() { ++redraws; }

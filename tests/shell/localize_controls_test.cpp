@@ -55,5 +55,13 @@ TEST(LocalizeControls, IdsInTagsCaptionsAndToolTipsBecomeTexts) {
     EXPECT_FALSE(shell::strictId("12ab").has_value());
 }
 
+// A Tag is read as every stored number is: decimal only, blanks inside ignored.
+TEST(LocalizeControlsIds, ALeadingIdIsDecimalOnly) {
+    const std::pair<const char*, int> cases[] = {
+        {"0x1A", 0}, {"inf", 0}, {"nan", 0}, {"1 2", 12}, {"1e1", 10}, {"99999", 0}, {"-3", -3},
+    };
+    for (const auto& [tag, want] : cases) EXPECT_EQ(shell::leadingId(tag), want) << tag;
+}
+
 }  // namespace
 }  // namespace corvell

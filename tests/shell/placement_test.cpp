@@ -7,8 +7,8 @@
 #include <limits>
 
 #include "core/ProgramObjects.h"
-#include "shell/StubPanel.h"
 #include "shell/clsMDIPlaceWindow.h"
+#include "tests/support/StubPanel.h"
 #include "tests/support/temp_home.h"
 
 namespace corvell::shell {
@@ -45,6 +45,17 @@ TEST(Placement, EntriesParseOnlyWithTenFieldsAndASaneRectangle) {
     EXPECT_EQ(formatPlacement(p), "0,1,-1,-1,-1,-1,10,12,200,300");
 }
 
+// Fields are read as every stored number is: "0x20" is 0, not 32; blanks inside a number are
+// ignored.
+TEST(Placement, FieldsAreDecimalOnly) {
+    WindowPlacement p;
+    ASSERT_TRUE(parsePlacement("0,1,-1,-1,-1,-1,0x20,1 0,2 00,3e2", p));
+    EXPECT_EQ(p.left, 0);
+    EXPECT_EQ(p.top, 10);
+    EXPECT_EQ(p.right, 200);
+    EXPECT_EQ(p.bottom, 300);
+}
+
 TEST(Placement, SplittingKeepsEmptyFields) {
     std::vector<std::string> fields = {"kept"};
     EXPECT_EQ(DecompStringAny("", fields), 0);
@@ -65,7 +76,7 @@ TEST_F(PlacementFile, FrameAndPanelComeBackFromCorvellIni) {
     place.Init(&ProgramProfile());
     QMdiArea area;
     area.resize(800, 600);
-    auto* panel = new StubPanel(PanelSlot::Tuner);
+    auto* panel = new test::StubPanel(PanelSlot::Tuner);
     QMdiSubWindow* sub = area.addSubWindow(panel);
     area.show();
     sub->show();
@@ -111,7 +122,7 @@ TEST_F(PlacementFile, ABadEntryMovesNothing) {
     QWidget frame;
     frame.setGeometry(7, 7, 300, 200);
     EXPECT_FALSE(place.LoadMDIFormPlacement(frame));
-    StubPanel panel(PanelSlot::Mode);
+    test::StubPanel panel(PanelSlot::Mode);
     panel.fVisiblePwrOn = true;
     EXPECT_FALSE(place.LoadFormPlacement(panel));
     EXPECT_TRUE(panel.fVisiblePwrOn);

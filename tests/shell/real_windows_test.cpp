@@ -14,7 +14,7 @@
 #include "scan/frmSCANctrl.h"
 #include "scan/frmScope.h"
 #include "shell/FrameParts.h"
-#include "shell/StubPanel.h"
+#include "tests/support/StubPanel.h"
 #include "tests/support/fake_quillon.h"
 #include "tests/support/receiver_lifecycle.h"
 #include "tests/support/scripted_presenter.h"
@@ -48,7 +48,7 @@ TEST_F(RealWindows, PanelsAndDialogsFitTheFrameAsTheyAre) {
     EXPECT_TRUE(scope.scopeRefresh);
     scope.scopeRefresh();
     delete scope.window;
-    const shell::FramePanel stub = shell::framePanel(new shell::StubPanel(shell::PanelSlot::Mode));
+    const shell::FramePanel stub = shell::framePanel(new StubPanel(shell::PanelSlot::Mode));
     EXPECT_FALSE(stub.scopeRefresh);
     delete stub.window;
 

@@ -15,9 +15,9 @@
 #include "core/frmTesselbase.h"
 #include "memory/MemoryListOps.h"
 #include "memory/clsMEMORY.h"
-#include "shell/StubPanel.h"
 #include "shell/clsMDIPlaceWindow.h"
 #include "shell/frmMain.h"
+#include "tests/support/StubPanel.h"
 #include "tests/support/receiver_lifecycle.h"
 
 namespace corvell::test {
@@ -61,7 +61,7 @@ class MainWindowFixture {
                     shell::FramePanel own = makePanel(slot);
                     if (own.window) return own;
                 }
-                return shell::framePanel(new RecordingPanel<shell::StubPanel>(taskLog, slot));
+                return shell::framePanel(new RecordingPanel<StubPanel>(taskLog, slot));
             };
         }
         parts.programDir = programDir;
