@@ -1,6 +1,7 @@
 #include "core/frmTesselbase.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -76,6 +77,16 @@ void frmTesselbase::Unload() {
     autoMode_.reset();  // writes its rows
 }
 
+void frmTesselbase::setWatchPeriodMs(int ms) {
+    if (ms <= 0) return;
+    watchPeriodMs_ = ms;
+    if (watching_) setTimer1Interval(ms);
+}
+
+int32_t frmTesselbase::linkHoldMs() const {
+    return std::min<int32_t>(kLinkWaitMs, watchPeriodMs_ / 2);
+}
+
 void frmTesselbase::setTimer1Interval(int ms) {
     timer1Interval_ = ms;
     Timer1_.setInterval(ms);
@@ -141,7 +152,8 @@ void frmTesselbase::Timer1_Timer() {
 void frmTesselbase::exec1() {
     if (versionRead_) {
         versionRead_ = false;
-        setTimer1Interval(kWatchTimerMs);
+        watching_ = true;
+        setTimer1Interval(watchPeriodMs_);
         VerCPU();
         VerSCI();
         MatrixVersion();
@@ -156,7 +168,7 @@ void frmTesselbase::exec1() {
     }
     if (LinkStat() == kLinkStatLinked) {
         if (Quillon().RsGetComportCTSstat() != 0) {
-            linkTick_.setCounter(kLinkWaitMs);
+            linkTick_.setCounter(linkHoldMs());
         } else if (linkTick_.counter() == 0) {
             error_ = 1;
         }

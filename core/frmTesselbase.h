@@ -63,9 +63,15 @@ class frmTesselbase : public QObject {
     void Task_exec();
     // The link watch, run by each tick of Timer1.
     void exec1();
-    // The interval Timer1 runs with (ms): 100 from load, 10000 after the first tick that
-    // follows the first power-on.
+    // The interval Timer1 runs with (ms): 100 from load, the watch period (10000) after the
+    // first tick that follows the first power-on.
     int Timer1Interval() const { return timer1Interval_; }
+    // The watch period; tests shorten it. Taken at once when the watch already runs with it.
+    void setWatchPeriodMs(int ms);
+    int watchPeriodMs() const { return watchPeriodMs_; }
+    // How long a tick that found CTS up keeps the link alive: 3000 ms, but never more than half
+    // a watch period, so the tick after the one that last found CTS up always sees it run out.
+    int32_t linkHoldMs() const;
     // The country-version text read from the settings file.
     const std::string& CountryVer() const { return countryVer_; }
 
@@ -227,6 +233,8 @@ class frmTesselbase : public QObject {
     // life and link watch
     QTimer Timer1_;
     int timer1Interval_ = 0;
+    int watchPeriodMs_ = kWatchTimerMs;
+    bool watching_ = false;  // Timer1 has gone over to the watch period
     std::string countryVer_;
     bool versionRead_ = false;
     bool connectionWait_ = false;

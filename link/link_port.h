@@ -1,5 +1,5 @@
 // The serial port of the link: every byte it receives goes, in order, to the reply assembler,
-// whose state it holds.
+// whose state it holds; a complete reply counts as the receiver answering.
 // Thread contract: as SerialPort; the assembler runs on the reader thread only.
 #pragma once
 
@@ -14,7 +14,9 @@ class LinkPort : public SerialPort {
     ~LinkPort() override { Close(); }  // the reader must not outlive the assembler
 
   protected:
-    void OnData(const uint8_t* bytes, int32_t count) override { assembler_.Feed(bytes, count); }
+    void OnData(const uint8_t* bytes, int32_t count) override {
+        if (assembler_.Feed(bytes, count) > 0) Answered();
+    }
 
   private:
     ReplyAssembler assembler_;

@@ -15,9 +15,10 @@ class ReplyAssembler {
 
     explicit ReplyAssembler(ReceiverState& state) : state_(state) {}
 
-    void Feed(uint8_t byte);
-    // One chunk as read from the line.
-    void Feed(const uint8_t* bytes, int32_t count);
+    // True when the byte completed a frame.
+    bool Feed(uint8_t byte);
+    // One chunk as read from the line; the number of frames it completed.
+    int Feed(const uint8_t* bytes, int32_t count);
 
     int CurrentLength() const { return current_; }
     int ExpectedLength() const { return expected_; }

@@ -24,12 +24,13 @@ void SerialPort::Open(const char* name, int32_t speed) {
     if (IsOpen()) return;
     name_.assign(name ? name : "", 0, kMaxNameLength);
     speed_.set(speed);
-    dsr_.set(0);
-    cts_.set(0);
+    lines_.Opened(false, false, false);
     if (!device_.open(name_, speed)) {
         OnError(" COM Error ", device_.lastError());
         return;
     }
+    const platform::ModemLines atOpen = device_.linesAtOpen();
+    lines_.Opened(device_.canReportLines(), atOpen.cts, atOpen.dsr);
     Start();
 }
 
@@ -85,8 +86,8 @@ void SerialPort::Turn() {
         Pause(10);  // a failing wait is retried, but never in a tight loop
         return;
     }
-    if (event.dsrChanged) dsr_.set(event.lines.dsr ? 1 : 0);
-    if (event.ctsChanged) cts_.set(event.lines.cts ? 1 : 0);
+    if (event.dsrChanged) lines_.DsrChanged(event.lines.dsr);
+    if (event.ctsChanged) lines_.CtsChanged(event.lines.cts);
     if (event.data) {
         int queued = device_.queuedInput();
         if (queued > kReadChunk) queued = kReadChunk;

@@ -1,6 +1,6 @@
 // One serial port of the link: opened and configured by name, speed changed in place, command
 // text written with retries, and a reader thread that hands received bytes to OnData() and
-// follows the CTS and DSR lines.
+// follows the CTS and DSR lines (see line_state.h for a device without them).
 // Thread contract: Open/SetSpeed/Close and writes come from threads that serialise them (the
 // command mutex); OnData() runs on the reader thread only; IsDsrOn/IsCtsOn from any thread.
 #pragma once
@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "link/line_state.h"
 #include "link/link_thread.h"
 #include "link/relaxed.h"
 #include "platform/serial_device.h"
@@ -33,8 +34,11 @@ class SerialPort : public LinkThread {
     // Up to three Write() attempts of the text up to its NUL; the result of the last one.
     int32_t SendLine(const char* text);
 
-    int32_t IsDsrOn() const { return IsOpen() ? dsr_.get() : 0; }
-    int32_t IsCtsOn() const { return IsOpen() ? cts_.get() : 0; }
+    int32_t IsDsrOn() const { return IsOpen() ? lines_.Dsr() : 0; }
+    // On a device without modem lines this reads whether the receiver answered since the
+    // previous call (LineState), so only the link watch should ask.
+    int32_t IsCtsOn() { return IsOpen() ? lines_.Cts() : 0; }
+    bool HasModemLines() const { return lines_.LinesKnown(); }
     bool IsOpen() const { return device_.isOpen(); }
     const std::string& Name() const { return name_; }
     int32_t Speed() const { return speed_.get(); }
@@ -44,6 +48,8 @@ class SerialPort : public LinkThread {
     void Turn() override;
     void Wake() override;
     virtual void OnData(const uint8_t* bytes, int32_t count);
+    // Called by OnData() of a derived port when a complete reply has come in.
+    void Answered() { lines_.Answered(); }
     // Shows the port message box; the reason goes to stderr.
     virtual void OnError(const char* context, const std::string& reason);
 
@@ -51,8 +57,7 @@ class SerialPort : public LinkThread {
     platform::SerialDevice device_;
     std::string name_ = "COM1:";
     Relaxed<int32_t> speed_{9600};
-    Relaxed<int32_t> dsr_{0};
-    Relaxed<int32_t> cts_{0};
+    LineState lines_;
 };
 
 }  // namespace quillon

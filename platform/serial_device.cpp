@@ -168,6 +168,7 @@ bool SerialDevice::open(std::string_view portName, int32_t baud) {
         lines.dsr = (status & TIOCM_DSR) != 0;
     }
     reported_ = lines;  // a line already on at open is not a change
+    linesAtOpen_ = lines;
     hungUp_ = false;
     uint64_t stale;
     while (::read(wakeFd_, &stale, sizeof stale) > 0) {

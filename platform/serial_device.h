@@ -76,6 +76,10 @@ class SerialDevice {
     // The lines as the device reports them now; false when it cannot report them (e.g. a
     // pseudo-terminal), in which case `lines` is left as it was.
     bool modemLines(ModemLines& lines) const;
+    // Whether the device opened last can report its modem lines, and the lines as open() found
+    // them. Meant for the thread that opened it, before the reader starts.
+    bool canReportLines() const { return canReportLines_; }
+    ModemLines linesAtOpen() const { return linesAtOpen_; }
 
     // Blocks until data arrive, a modem line changes, the other end hangs up, or wake() is
     // called. Never returns without one of these (or a failed wait) being reported.
@@ -96,6 +100,7 @@ class SerialDevice {
     bool canReportLines_ = false;
     bool hungUp_ = false;
     ModemLines reported_;
+    ModemLines linesAtOpen_;
     std::string lastError_;
 };
 

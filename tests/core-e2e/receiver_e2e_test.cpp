@@ -102,6 +102,30 @@ TEST_F(ReceiverE2e, ASilentReceiverSetsTheErrorThroughTheLinkWatch) {
     EXPECT_EQ(rx->Error(), 1);
 }
 
+TEST_F(ReceiverE2e, TheWatchKeepsAnAnsweringReceiverOnAPseudoTerminalAndCatchesItsSilence) {
+    ManualClock clock;
+    load();
+    powerOn();
+    ASSERT_TRUE(linked());
+    rx->Timer1_Timer();  // the first tick after power-on
+    // Each period the receiver reports a new S-meter, so it has answered before the watch looks.
+    for (int period = 0; period < 6; ++period) {
+        const int smeter = 20 + period;
+        emu.setSmeter(smeter);
+        ASSERT_TRUE(waitFor([&] { return Quillon().RsGetSmeter() == smeter; }));
+        clock.advance(frmTesselbase::kWatchTimerMs);
+        rx->Timer1_Timer();
+        ASSERT_EQ(rx->Error(), 0) << "reported lost in period " << period;
+    }
+    emu.setSilent(true);
+    clock.advance(frmTesselbase::kWatchTimerMs);
+    rx->Timer1_Timer();  // may still see what came in just before the silence
+    clock.advance(frmTesselbase::kWatchTimerMs);
+    rx->Timer1_Timer();
+    EXPECT_EQ(rx->Error(), 1);
+    EXPECT_TRUE(presenter.shown().empty());
+}
+
 TEST_F(ReceiverE2e, AScopeSweepFillsTheLevelBuffer) {
     std::array<uint8_t, 256> levels{};
     for (std::size_t i = 0; i < levels.size(); ++i) levels[i] = static_cast<uint8_t>(10 + i % 190);

@@ -90,6 +90,31 @@ TEST_F(WatchTest, CtsDownSoonAfterItWasUpWaitsForTheCountdown) {
     EXPECT_EQ(rx->Error(), 1);
 }
 
+TEST_F(WatchTest, AShorterWatchPeriodCatchesCtsDownAtTheTickAfterTheLastOneThatFoundItUp) {
+    for (const int period : {1000, 2000, 6000, frmTesselbase::kWatchTimerMs, 30000}) {
+        SCOPED_TRACE(period);
+        rx->setWatchPeriodMs(period);
+        rx->PowerOn();
+        rs.setValue("PowerOnStat", 1);
+        rs.setValue("ComportCTSstat", 1);
+        tick();  // the first tick goes over to the watch period
+        EXPECT_EQ(rx->Timer1Interval(), period);
+        for (int i = 0; i < 3; ++i) {
+            clock.advance(static_cast<uint32_t>(period));
+            tick();
+        }
+        EXPECT_EQ(rx->Error(), 0);
+        rs.setValue("ComportCTSstat", 0);
+        clock.advance(static_cast<uint32_t>(period));
+        tick();
+        EXPECT_EQ(rx->Error(), 1);
+        EXPECT_EQ(rx->linkHoldMs(), std::min(frmTesselbase::kLinkWaitMs, period / 2));
+        rx->PowerOff();
+    }
+    rx->setWatchPeriodMs(4000);  // taken at once by a watch that runs already
+    EXPECT_EQ(rx->Timer1Interval(), 4000);
+}
+
 TEST_F(WatchTest, ASecondPowerOnKeepsTheLongIntervalAndWatchesOnlyWhilePowered) {
     rx->PowerOn();
     tick();

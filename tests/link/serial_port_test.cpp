@@ -6,6 +6,8 @@
 #include <mutex>
 #include <string>
 
+#include "link/link_port.h"
+#include "link/receiver_state.h"
 #include "tests/link/link_fixture.h"
 #include "tests/platform/pty_pair.h"
 #include "tests/support/scripted_presenter.h"
@@ -102,11 +104,28 @@ TEST_F(SerialPortTest, APortThatCannotBeOpenedShowsTheBoxAndSaysWhyOnStderr) {
     EXPECT_NE(err.find("/nonexistent/tty"), std::string::npos) << err;
 }
 
-TEST_F(SerialPortTest, ModemLinesAPseudoTerminalCannotReportReadAsOff) {
-    port_.Open("COM6:", 9600);
-    ASSERT_TRUE(port_.IsOpen());
-    EXPECT_EQ(port_.IsCtsOn(), 0);
-    EXPECT_EQ(port_.IsDsrOn(), 0);
+TEST_F(SerialPortTest, APseudoTerminalHasNoModemLinesSoCtsFollowsTheReceiversAnswers) {
+    link_test::TestNames names;
+    quillon::ReceiverState state(names.relayMapping, names.relayMutex);
+    quillon::LinkPort port(state);
+    port.Open("COM6:", 9600);
+    ASSERT_TRUE(port.IsOpen());
+    EXPECT_FALSE(port.HasModemLines());
+    EXPECT_EQ(port.IsDsrOn(), 0);
+    EXPECT_EQ(port.IsCtsOn(), 0);  // nothing heard since the open
+
+    // Half a reply is no answer; its last byte makes it one.
+    ASSERT_TRUE(pty_.writeMaster("I1"));
+    EXPECT_EQ(port.IsCtsOn(), 0);
+    ASSERT_TRUE(pty_.writeMaster("80"));
+    EXPECT_TRUE(waitFor([&] { return state.smeter() == 0x80; }));
+    EXPECT_EQ(port.IsCtsOn(), 1);
+    EXPECT_EQ(port.IsCtsOn(), 0);  // silent since the last look
+    ASSERT_TRUE(pty_.writeMaster("I181I182"));
+    EXPECT_TRUE(waitFor([&] { return state.smeter() == 0x82; }));
+    EXPECT_EQ(port.IsCtsOn(), 1);
+    port.Close();
+    EXPECT_EQ(port.IsCtsOn(), 0);
 }
 
 TEST_F(SerialPortTest, AFarEndThatVanishesLeavesAQuietReaderAndQuickFailingWrites) {
