@@ -74,8 +74,9 @@ std::array<shell::PanelFactory, shell::kPanelCount> ProgramPanels::panelFactorie
     // One row per slot, in the frame's fixed order.
     return {{
         /* frmRadio */
-        [this, toneKey] {
+        [this, toneKey, locale] {
             radio_ = new panels::frmRadio({rx_, ProgramMemory(), ProgramMemoryList(), toneKey});
+            radio_->setLocaleFont(locale);
             return shell::framePanel(radio_.data());
         },
         /* frmReceiver */

@@ -349,11 +349,17 @@ void drawSevenSegment(QPainter& p, const QRectF& r, QChar c, bool ground) {
 void drawSegmentPoint(QPainter& p, const QRectF& r, bool lit, bool ground) {
     const Clipped clip(p, r);
     if (ground) p.fillRect(r, QColor::fromRgb(palette::kDisplayGround));
+    const QColor colour = QColor::fromRgb(lit ? palette::kDisplayText : palette::kDisplayUnlit);
+    // A place no taller than it is wide holds the dot alone: the dot fills it, square and whole.
+    if (r.height() <= r.width()) {
+        p.fillRect(r, colour);
+        return;
+    }
     const qreal h = r.height() * 0.86;
     const qreal t = std::min(std::max(1.2, h * 0.13), r.width());
     const qreal bottom = r.center().y() + h / 2;
     const QRectF dot(r.center().x() - t / 2, bottom - t, t, t);
-    p.fillRect(dot, QColor::fromRgb(lit ? palette::kDisplayText : palette::kDisplayUnlit));
+    p.fillRect(dot, colour);
 }
 
 void drawMeterSteps(QPainter& p, const QRectF& r, int steps, int lit, bool pointer) {

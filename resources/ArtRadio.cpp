@@ -23,15 +23,16 @@ constexpr SkinItem kSkinItems[] = {
     {SkinPart::Lamp, 177, 27, 15, 9, "FM"},
     {SkinPart::Lamp, 197, 27, 28, 9, "WFM"},
     {SkinPart::Lamp, 232, 28, 31, 8, "FIL"},
-    // The frequency window: MMMM.kkk.hh, the last two places small.
+    // The frequency window: MMMM.kkk.hh, the last two places small; the unlit places are the
+    // size of the digits that light them.
     {SkinPart::Display, 27, 36, 238, 44, nullptr},
-    {SkinPart::UnlitDigit, 45, 39, 25, 39, nullptr},
-    {SkinPart::UnlitDigit, 71, 39, 25, 39, nullptr},
-    {SkinPart::UnlitDigit, 97, 39, 25, 39, nullptr},
+    {SkinPart::UnlitDigit, 45, 39, 26, 39, nullptr},
+    {SkinPart::UnlitDigit, 71, 39, 26, 39, nullptr},
+    {SkinPart::UnlitDigit, 97, 39, 26, 39, nullptr},
     {SkinPart::UnlitPoint, 123, 75, 3, 3, nullptr},
-    {SkinPart::UnlitDigit, 126, 39, 25, 39, nullptr},
-    {SkinPart::UnlitDigit, 152, 39, 25, 39, nullptr},
-    {SkinPart::UnlitDigit, 178, 39, 25, 39, nullptr},
+    {SkinPart::UnlitDigit, 126, 39, 26, 39, nullptr},
+    {SkinPart::UnlitDigit, 152, 39, 26, 39, nullptr},
+    {SkinPart::UnlitDigit, 178, 39, 26, 39, nullptr},
     {SkinPart::UnlitPoint, 204, 75, 3, 3, nullptr},
     {SkinPart::UnlitDigit, 209, 47, 20, 31, nullptr},
     {SkinPart::UnlitDigit, 230, 47, 20, 31, nullptr},

@@ -71,6 +71,16 @@ constexpr RadioImage kImages[] = {
     {62, 254, 69, 6, 8, A::ToneSquelch, F::First, false, 0, "TSQ"},
 };
 
+// Images whose bitmaps are not the size of their place: the large digits are 26 pixels wide on
+// 25-pixel places, and the frame pieces are longer, shorter or turned against theirs.
+struct PictureSize {
+    int16_t index, width, height;
+};
+constexpr PictureSize kPictureSizes[] = {
+    {10, 26, 39}, {11, 26, 39}, {12, 26, 39}, {14, 26, 39}, {15, 26, 39},
+    {16, 26, 39}, {26, 26, 6},  {27, 2, 17},  {28, 30, 6},  {29, 2, 17},
+};
+
 constexpr RadioLabelPlace kLabels[] = {
     {RadioLabel::TsName, {216, 77, 48, 15}, "Arial", 10, true, "500Hz"},
     {RadioLabel::BankNum, {30, 98, 28, 14}, "Arial", 8, true, "88"},
@@ -90,6 +100,13 @@ const RadioImage* FindRadioImage(int index) {
         if (image.index == index) return &image;
     }
     return nullptr;
+}
+
+RadioRect RadioPictureRect(const RadioImage& image) {
+    for (const PictureSize& p : kPictureSizes) {
+        if (p.index == image.index) return {image.x, image.y, p.width, p.height};
+    }
+    return {image.x, image.y, image.width, image.height};
 }
 
 RadioRect RadioListLabelRect(int i) {

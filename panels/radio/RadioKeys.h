@@ -76,6 +76,9 @@ struct RadioRect {
     bool operator==(const RadioRect&) const = default;
 };
 RadioRect RadioListLabelRect(int i);
+// Where image `image` lies on the panel: at its table's corner, the size of the bitmaps it shows,
+// so each is drawn whole (the table's own size where the two agree).
+RadioRect RadioPictureRect(const RadioImage& image);
 
 // The text labels of the panel, with the sample text their font is fitted to.
 enum class RadioLabel { TsName, BankNum, ChNum, BankName, ChName };

@@ -113,7 +113,8 @@ void frmRadio::LayoutPanel() {
     clearLayout();
     imgSCOPEerr_->setGeometry(-1000, -1000, 1, 1);
     for (const RadioImage& image : RadioImages()) {
-        placeImage(image.index, QRect(image.x, image.y, image.width, image.height),
+        const RadioRect r = RadioPictureRect(image);
+        placeImage(image.index, QRect(r.x, r.y, r.width, r.height),
                    image.legend ? QString::fromLatin1(image.legend) : QString());
     }
     for (int i = 0; i < kRadioListPlaces; ++i) {

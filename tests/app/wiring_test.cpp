@@ -6,11 +6,17 @@
 
 #include <QApplication>
 #include <QTest>
+#include <cstdlib>
+#include <optional>
+#include <string>
 
 #include "app/Program.h"
 #include "core/ProgramObjects.h"
+#include "core/ProgramValues.h"
 #include "core/frmTesselbase.h"
 #include "memory/clsMEMORY.h"
+#include "panels/common/InPlaceEditor.h"
+#include "panels/common/PanelLabel.h"
 #include "panels/dialogs/DlgAFOption.h"
 #include "panels/dialogs/DlgCtcssOption.h"
 #include "panels/dtmf/dlgDTMFmessage.h"
@@ -164,6 +170,45 @@ TEST_F(Wiring, EveryNamedKeyOfEveryPanelSitsOnItsSkin) {
         }
         EXPECT_GT(named, 0) << s.skinId;
     }
+}
+
+// The user's locale set to Japanese before the program starts, and put back after it has ended.
+class JapaneseLocale {
+  protected:
+    JapaneseLocale() {
+        if (const char* old = std::getenv("LC_ALL")) saved_ = old;
+        ::setenv("LC_ALL", "ja_JP.UTF-8", 1);
+    }
+    ~JapaneseLocale() {
+        if (saved_) {
+            ::setenv("LC_ALL", saved_->c_str(), 1);
+        } else {
+            ::unsetenv("LC_ALL");
+        }
+        SetLanguageOffset(0);  // the program took its language from the locale
+    }
+
+  private:
+    std::optional<std::string> saved_;
+};
+
+class JapaneseWiring : private JapaneseLocale, public Wiring {};
+
+TEST_F(JapaneseWiring, TheRadioNamesItsBankAndChannelInTheLocaleFontAsTheOtherPanelsDo) {
+    ASSERT_TRUE(started);
+    main().KeyAction("RECEIVER");
+    main().KeyAction("RADIO");
+    auto* radio = panelAs<panels::frmRadio>(PanelSlot::Radio);
+    auto* receiver = panelAs<panels::frmReceiver>(PanelSlot::Receiver);
+    auto* tuner = panelAs<panels::frmTuner>(PanelSlot::Tuner);
+    ASSERT_TRUE(radio && receiver && tuner);
+    auto faces = [](const QWidget* w) { return w->font().families().join(',').toStdString(); };
+    const std::string locale = faces(receiver->picBankName());
+    EXPECT_NE(locale.find("IPAGothic"), std::string::npos) << locale;
+    EXPECT_EQ(faces(tuner->picBankName()), locale);
+    EXPECT_EQ(faces(radio->label(panels::RadioLabel::BankName)), locale);
+    EXPECT_EQ(faces(radio->label(panels::RadioLabel::ChName)), locale);
+    EXPECT_EQ(faces(radio->txtMEMOname()), locale);
 }
 
 }  // namespace

@@ -13,10 +13,12 @@
 #include "panels/common/InPlaceEditor.h"
 #include "panels/common/PanelLabel.h"
 #include "panels/common/StepName.h"
+#include "resources/Artwork.h"
 #include "scan/ScanStop.h"
 #include "scan/frmSCANctrl.h"
 #include "tests/panels/RadioFixture.h"
 #include "tests/support/paint_counter.h"
+#include "ui/ImageHotZone.h"
 #include "ui/VirtualKeys.h"
 
 namespace corvell::test {
@@ -600,8 +602,8 @@ TEST_F(RadioPanelTest, LayoutPlacesEveryImageAndLabelByItsTable) {
     EXPECT_EQ(radio->size(), QSize(400, 200));
     EXPECT_EQ(panels::RadioImages().size(), 62u);
     for (const panels::RadioImage& image : panels::RadioImages()) {
-        EXPECT_EQ(radio->img(image.index)->geometry(),
-                  QRect(image.x, image.y, image.width, image.height))
+        const panels::RadioRect r = panels::RadioPictureRect(image);
+        EXPECT_EQ(radio->img(image.index)->geometry(), QRect(r.x, r.y, r.width, r.height))
             << image.index;
     }
     EXPECT_EQ(radio->imgSCOPEerr()->geometry(), QRect(-1000, -1000, 1, 1));
@@ -688,6 +690,41 @@ TEST_F(RadioPanelTest, NewListCaptionsTakeTheColoursOfTheirChannels) {
     EXPECT_EQ(radio->lblMEMO(0)->palette().color(QPalette::WindowText), QColor(Qt::white));
     EXPECT_EQ(radio->lblMEMO(3)->palette().color(QPalette::WindowText), QColor(127, 127, 127));
     EXPECT_EQ(radio->lblMEMO(2)->palette().color(QPalette::WindowText), QColor(Qt::black));
+}
+
+// Every bitmap the read-out, lamps and frame show is drawn whole, from the corner its image's
+// row gives: none is cut by an image smaller than itself.
+TEST_F(RadioPanelTest, EveryPictureIsDrawnWholeFromItsTablesCorner) {
+    auto readout = [this](int32_t hz) {
+        baseState();
+        rx->setFrequency(hz);
+        radio->DispAll();
+    };
+    const std::function<void()> states[] = {
+        [&] { readout(1296500000); },
+        [&] { readout(433500000); },
+        [&] {
+            readout(88880000);
+            radio->logic().tenkey().finp(rx->Frequency());
+            radio->DispAll();
+        },
+        [&] { readout(0); },
+    };
+    for (const auto& state : states) {
+        state();
+        for (const panels::RadioImage& image : panels::RadioImages()) {
+            const ui::ImageHotZone* zone = radio->img(image.index);
+            if (zone->imageId() == 0) continue;
+            SCOPED_TRACE(image.index);
+            EXPECT_EQ(zone->pos(), QPoint(image.x, image.y));
+            const QSize picture = art::artworkSize(zone->imageId());
+            EXPECT_TRUE(QRect(QPoint(), zone->size()).contains(QRect(QPoint(), picture)))
+                << zone->imageId() << " is " << picture.width() << " x " << picture.height()
+                << " on " << zone->width() << " x " << zone->height();
+        }
+    }
+    readout(433500000);
+    saveScreenshot(*radio, "radio-readout-433.500.00", 2);
 }
 
 TEST_F(RadioPanelTest, WithTheReceiverOffTheListLabelsDoNothing) {

@@ -126,6 +126,20 @@ TEST_F(Faces, DigitsAndDtmfCharactersAreDistinctGlyphs) {
     EXPECT_GT(cyan(image(1610)), 0) << "the point is lit";
 }
 
+// The radio's 3 x 3 point between the MHz, kHz and Hz digits must read as a point at 100 %.
+TEST_F(Faces, TheRadiosPointIsASquareDotFillingItsPlace) {
+    for (qreal dpr : {1.0, 2.0}) {
+        const QImage dot = image(2092, dpr);
+        ASSERT_EQ(dot.size(), QSize(3, 3) * dpr);
+        for (int y = 0; y < dot.height(); ++y) {
+            for (int x = 0; x < dot.width(); ++x) {
+                EXPECT_EQ(dot.pixelColor(x, y), QColor(0, 255, 255))
+                    << dpr << ": " << x << "," << y;
+            }
+        }
+    }
+}
+
 TEST_F(Faces, ToolStatesAreAllDifferent) {
     for (int base : {1922, 1926, 1930, 1934}) {
         for (int a = base; a < base + 4; ++a) {
