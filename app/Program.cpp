@@ -12,6 +12,7 @@
 #include "memory/clsMEMORY.h"
 #include "platform/file_exists.h"
 #include "platform/program_dir.h"
+#include "resources/ProgramIcon.h"
 #include "shell/frmTitle.h"
 
 namespace corvell::app {
@@ -58,7 +59,9 @@ bool Program::start() {
     SetLanguageOffset(IsJapaneseLocale() ? 1000 : 0);
     steps_.push_back("language");
 
-    // 4. The splash, painted before anything slow happens.
+    // 4. The splash, painted before anything slow happens. Every window, the splash first, shows
+    // the program's own icon.
+    QApplication::setWindowIcon(art::programIcon());
     auto splash = std::make_unique<shell::frmTitle>();
     splash->ShowTitle();
     steps_.push_back("splash");

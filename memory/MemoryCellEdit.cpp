@@ -29,29 +29,43 @@ int findTrimmed(const std::vector<std::string>& list, const std::string& text) {
     return FindStringIndexTrim(list, text, -1);
 }
 
-// A name or remark as stored from the box: trailing blanks cut, a pasted "," turned into "_".
-std::string nameText(const std::string& text) {
+}  // namespace
+
+CellEditorRequest CellEditorRequest::Text(std::string text, int maxLength) {
+    CellEditorRequest request;
+    request.kind = Kind::Text;
+    request.text = std::move(text);
+    request.maxLength = maxLength;
+    return request;
+}
+
+CellEditorRequest CellEditorRequest::List(const std::vector<std::string>& items, int selected) {
+    CellEditorRequest request;
+    request.kind = Kind::List;
+    request.items = items;
+    request.selected = selected;
+    return request;
+}
+
+std::string MemoryCellEdit::NameText(const std::string& text) {
     std::string out = TrimTrailingBlanks(text);
     std::replace(out.begin(), out.end(), ',', '_');
     return out;
 }
 
-// Whether the text starts (after blanks) with a number: a sign may come first, then a digit,
-// or a point and a digit. An empty or non-numeric text is no frequency at all.
-bool startsWithNumber(const std::string& text) {
+std::optional<int32_t> MemoryCellEdit::FrequencyHz(std::string_view text) {
     size_t i = text.find_first_not_of(' ');
-    if (i == std::string::npos) return false;
+    if (i == std::string_view::npos) return std::nullopt;
     if (text[i] == '+' || text[i] == '-') ++i;
     if (i < text.size() && text[i] == '.') ++i;
-    return i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]));
+    if (i >= text.size() || !std::isdigit(static_cast<unsigned char>(text[i]))) return std::nullopt;
+    return RoundToInt32(LeadingNumber(text) * 1000000.0);
 }
 
-const std::string& entry(const std::vector<std::string>& list, int index) {
+const std::string& MemoryCellEdit::Entry(const std::vector<std::string>& list, int index) {
     return list[static_cast<size_t>(index >= 0 && index < static_cast<int>(list.size()) ? index
                                                                                         : 0)];
 }
-
-}  // namespace
 
 MemoryCellEdit::MemoryCellEdit(MemoryListOps& ops) : ops_(ops) {}
 
@@ -98,14 +112,10 @@ CellEditorRequest MemoryCellEdit::Begin(int channel, int column, const std::stri
     const bool blank = record.lngFreq() == 0;
     const bool enter = key == kEnter;
     auto text = [&](std::string initial, int maxLength) {
-        request.kind = CellEditorRequest::Kind::Text;
-        request.text = enter ? std::move(initial) : key;
-        request.maxLength = maxLength;
+        request = CellEditorRequest::Text(enter ? std::move(initial) : key, maxLength);
     };
     auto list = [&](const std::vector<std::string>& items, int selected) {
-        request.kind = CellEditorRequest::Kind::List;
-        request.items = items;
-        request.selected = selected;
+        request = CellEditorRequest::List(items, selected);
     };
     switch (column) {
         case mchcol::Name:
@@ -165,15 +175,14 @@ void MemoryCellEdit::CommitText(int channel, int column, const std::string& text
             if (blank) FillChannelFromReceiver(channel);
             memory.ch(bank, channel);
             if (column == mchcol::Name) {
-                memory.setStrChName(nameText(text));
+                memory.setStrChName(NameText(text));
             } else {
-                memory.setStrComment(nameText(text));
+                memory.setStrComment(NameText(text));
             }
             break;
         case mchcol::Frequency: {
             // A typo must not delete the channel: only a number is a frequency.
-            if (!startsWithNumber(text)) break;
-            const std::optional<int32_t> f = RoundToInt32(LeadingNumber(text) * 1000000.0);
+            const std::optional<int32_t> f = FrequencyHz(text);
             if (!f) break;
             if (ops_.receiver().EDGES().inside(*f)) {
                 if (blank) {
@@ -205,13 +214,13 @@ void MemoryCellEdit::CommitList(int channel, int column, int index) {
     const int16_t on = index == 0 ? 1 : 0;
     switch (column) {
         case mchcol::Mode:
-            memory.setStrModeName(entry(ModeList(), index));
+            memory.setStrModeName(Entry(ModeList(), index));
             break;
         case mchcol::Filter:
-            memory.setStrFilterName(TrimBlanks(entry(FilterList(), index)));
+            memory.setStrFilterName(TrimBlanks(Entry(FilterList(), index)));
             break;
         case mchcol::Ts:
-            memory.setStrTsName(entry(StepList(), index));
+            memory.setStrTsName(Entry(StepList(), index));
             break;
         case mchcol::Att:
             memory.setIntAtt(on);

@@ -4,7 +4,10 @@
 // Thread contract: user-interface thread only.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace corvell {
@@ -21,6 +24,9 @@ struct CellEditorRequest {
     // List: its entries and the entry selected (-1: none).
     std::vector<std::string> items;
     int selected = -1;
+
+    static CellEditorRequest Text(std::string text, int maxLength);
+    static CellEditorRequest List(const std::vector<std::string>& items, int selected);
 };
 
 class MemoryCellEdit {
@@ -47,6 +53,15 @@ class MemoryCellEdit {
     static const std::vector<std::string>& ToneList();
     // The 20 fixed tuning-step names in step order.
     static const std::vector<std::string>& StepList();
+
+    // The cell rules the scan sheets share.
+    // A name or remark as stored from the box: trailing blanks cut, a pasted "," turned into "_".
+    static std::string NameText(const std::string& text);
+    // A frequency text in MHz as Hz: none unless the text starts (after blanks) with a number
+    // (a sign may come first, then a digit, or a point and a digit), or when it is beyond 32 bits.
+    static std::optional<int32_t> FrequencyHz(std::string_view text);
+    // Entry `index` of a list chosen in a cell; the first entry for an index out of range.
+    static const std::string& Entry(const std::vector<std::string>& list, int index);
 
   private:
     MemoryListOps& ops_;

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <cmath>
+#include <string>
 
 #include "core/ProgramObjects.h"
 #include "core/ValueProcs.h"
@@ -290,6 +291,10 @@ void DlgScanOption::loadDlgData() {
     int16_t tab = 1;
     profile.loadData("DLGSCANX", x, int32_t{0});
     profile.loadData("DLGSCANY", y, int32_t{0});
+    // Without a saved position the dialog opens centred over the main window.
+    std::string saved;
+    profile.loadData("DLGSCANX", saved, "");
+    if (!saved.empty()) setHasPosition();
     move(ui::twipsToPixels(x), ui::twipsToPixels(y));
     // A position saved on a larger or another screen must not lose the dialog.
     ui::KeepFormOnScreen(this);

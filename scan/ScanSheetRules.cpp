@@ -1,12 +1,10 @@
 #include "scan/ScanSheetRules.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "core/FreqText.h"
 #include "core/ProgramObjects.h"
 #include "core/TextProcs.h"
-#include "core/ValueProcs.h"
 #include "core/clsAUTOMODE.h"
 #include "core/clsMchDATA.h"
 #include "core/clsTSbase.h"
@@ -28,29 +26,6 @@ constexpr const char* kBlankName = " -- BLANK --";
 const std::vector<std::string>& filterList() {
     static const std::vector<std::string> list{"6k", "15k", "50k", "230k"};
     return list;
-}
-
-int indexOfTrimmed(const std::vector<std::string>& items, const std::string& text) {
-    const std::string want = TrimBlanks(text);
-    for (size_t i = 0; i < items.size(); ++i) {
-        if (TrimBlanks(items[i]) == want) return static_cast<int>(i);
-    }
-    return -1;
-}
-
-std::string nameText(const std::string& text) {
-    std::string s = TrimTrailingBlanks(text);
-    std::replace(s.begin(), s.end(), ',', '_');
-    return s;
-}
-
-// The text opens with a number: digits, or a point or sign followed by one.
-bool opensWithNumber(std::string_view text) {
-    size_t i = text.find_first_not_of(' ');
-    if (i == std::string_view::npos) return false;
-    if (text[i] == '+' || text[i] == '-') ++i;
-    if (i < text.size() && text[i] == '.') ++i;
-    return i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]));
 }
 
 }  // namespace
@@ -112,20 +87,13 @@ bool ScanSheetRules::deleteBlanks(int column) const {
 }
 
 CellEditorRequest ScanSheetRules::Begin(int row, int column, const std::string& key) const {
-    using K = CellEditorRequest::Kind;
     const clsMchDATA& r = record(row);
     const bool blank = r.lngFreq() == 0;
     const bool enter = key == kEnter;
     CellEditorRequest q;
-    auto text = [&](std::string s, int limit) {
-        q.kind = K::Text;
-        q.text = std::move(s);
-        q.maxLength = limit;
-    };
+    auto text = [&](std::string s, int limit) { q = CellEditorRequest::Text(std::move(s), limit); };
     auto list = [&](const std::vector<std::string>& items, int selected) {
-        q.kind = K::List;
-        q.items = items;
-        q.selected = selected;
+        q = CellEditorRequest::List(items, selected);
     };
     if (column == 1) {
         text(enter ? TrimTrailingBlanks(r.name1()) : key, 33);
@@ -135,13 +103,14 @@ CellEditorRequest ScanSheetRules::Begin(int row, int column, const std::string& 
     } else if (blank) {
         // Mode, filter, step, ATT and remark of a blank row open nothing.
     } else if (column == 4) {
-        list(MemoryCellEdit::ModeList(), indexOfTrimmed(MemoryCellEdit::ModeList(), r.ModeText()));
+        list(MemoryCellEdit::ModeList(),
+             FindStringIndexTrim(MemoryCellEdit::ModeList(), r.ModeText(), -1));
     } else if (column == 5) {
-        list(filterList(), indexOfTrimmed(filterList(), r.FilterText()));
+        list(filterList(), FindStringIndexTrim(filterList(), r.FilterText(), -1));
     } else if (column == 6) {
         if (enter) {
             list(MemoryCellEdit::StepList(),
-                 indexOfTrimmed(MemoryCellEdit::StepList(), r.tsname()));
+                 FindStringIndexTrim(MemoryCellEdit::StepList(), r.tsname(), -1));
         } else {
             text(key, -1);
         }
@@ -154,8 +123,7 @@ CellEditorRequest ScanSheetRules::Begin(int row, int column, const std::string& 
 }
 
 std::optional<int32_t> ScanSheetRules::FrequencyFromText(const std::string& text) {
-    if (!opensWithNumber(text)) return std::nullopt;
-    const std::optional<int32_t> hz = RoundToInt32(LeadingNumber(text) * 1000000.0);
+    const std::optional<int32_t> hz = MemoryCellEdit::FrequencyHz(text);
     if (!hz) return std::nullopt;
     return *hz / 10 * 10;
 }
@@ -167,9 +135,9 @@ void ScanSheetRules::CommitText(int row, int column, const std::string& text) {
     if (column == 1 || (column == remarkColumn())) {
         if (blank) FillFromReceiver(row);
         if (column == 1) {
-            r.setName1(nameText(text));
+            r.setName1(MemoryCellEdit::NameText(text));
         } else {
-            r.setName2(nameText(text));
+            r.setName2(MemoryCellEdit::NameText(text));
         }
     } else if (column == 2 || column == 3) {
         const std::optional<int32_t> f = FrequencyFromText(text);
@@ -197,8 +165,7 @@ void ScanSheetRules::CommitList(int row, int column, int index) {
     if (kind_ == Kind::ProgramChannels) scan_->continus_reset();
     clsMchDATA& r = record(row);
     auto item = [&](const std::vector<std::string>& items) {
-        return items[static_cast<size_t>(
-            index >= 0 && index < static_cast<int>(items.size()) ? index : 0)];
+        return MemoryCellEdit::Entry(items, index);
     };
     if (column == 4) {
         r.setModeText(item(MemoryCellEdit::ModeList()));

@@ -22,7 +22,7 @@ struct PanelSlotInfo {
 };
 
 // The design places keep the panels of one mode side by side in two columns of the 512-pixel
-// panels with their frames: tuner over mode on the left, scan pad over scope on the right.
+// panels, a little apart: tuner over mode on the left, scan pad over scope on the right.
 inline constexpr std::array<PanelSlotInfo, kPanelCount> kPanelSlots = {{
     {PanelSlot::Radio, "frmRadio", "Radio Form", "RADIO", 0, 0},
     {PanelSlot::Receiver, "frmReceiver", "Receiver Form", "RECEIVER", 0, 0},

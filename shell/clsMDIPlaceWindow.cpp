@@ -7,6 +7,7 @@
 #include "core/clsProfileIO.h"
 #include "platform/leading_number.h"
 #include "ui/Geometry.h"
+#include "ui/NormalRect.h"
 #include "ui/PanelWindow.h"
 #include "ui/Twips.h"
 
@@ -21,9 +22,8 @@ bool fitsInt32(int64_t v) {
     return v >= std::numeric_limits<int32_t>::min() && v <= std::numeric_limits<int32_t>::max();
 }
 
-bool sizable(const QWidget& w) {
-    return w.minimumSize() != w.maximumSize();
-}
+// The record's flag for a window that is to come back maximised.
+constexpr int32_t kRestoreMaximised = 2;
 
 }  // namespace
 
@@ -78,8 +78,9 @@ QWidget& clsMDIPlaceWindow::container(ui::PanelWindow& panel) {
 
 WindowPlacement clsMDIPlaceWindow::currentPlacement(QWidget& window, bool minimised) {
     WindowPlacement p;
-    const QRect r = window.isWindow() ? window.normalGeometry() : window.geometry();
-    const QRect rect = r.isValid() ? r : window.geometry();
+    // Minimised or maximised, a window is kept at the rectangle it is restored to.
+    const QRect rect = ui::normalRectOf(&window);
+    if (window.isMaximized()) p.flags = kRestoreMaximised;
     p.showCmd = minimised ? 2 : (window.isVisible() ? 1 : 0);
     p.minX = p.minY = p.maxX = p.maxY = -1;
     p.left = rect.left();
@@ -140,8 +141,13 @@ bool clsMDIPlaceWindow::LoadFormPlacement(ui::PanelWindow& panel) {
 bool clsMDIPlaceWindow::SetPlacement(ui::PanelWindow& panel) {
     QWidget& box = container(panel);
     const WindowPlacement& p = MyPlacement;
-    if (sizable(panel)) {
+    if (panel.sizable()) {
         box.setGeometry(p.left, p.top, p.right - p.left, p.bottom - p.top);
+        // Saved maximised, it comes back maximised over that rectangle (the toolkit shows a
+        // child window it maximises; the visibility below decides again).
+        if ((p.flags & kRestoreMaximised) != 0) {
+            box.setWindowState(box.windowState() | Qt::WindowMaximized);
+        }
     } else {
         box.move(p.left, p.top);
     }

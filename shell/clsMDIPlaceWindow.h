@@ -78,7 +78,8 @@ class clsMDIPlaceWindow {
 
     // The window a panel is placed and shown through: its child-window frame, else itself.
     static QWidget& container(ui::PanelWindow& panel);
-    // The window's normal rectangle in pixels (relative to its parent for a child window).
+    // The window's normal rectangle in pixels (relative to its parent for a child window), with
+    // the flag for one to come back maximised.
     static WindowPlacement currentPlacement(QWidget& window, bool minimised);
 
   private:

@@ -48,6 +48,8 @@ frmMain::frmMain(MainParts parts, QWidget* parent)
     layout->addWidget(toolStrip_);
     mdi_ = new QMdiArea(client);
     mdi_->setObjectName("mdiArea");
+    // A maximised memory list must not maximise each panel the user then clicks.
+    mdi_->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
     layout->addWidget(mdi_, 1);
     setCentralWidget(client);
     buildMenus();

@@ -124,12 +124,17 @@ void frmMain::cmdExtSp(std::string_view word) {
 }
 
 // "RADIO", "RECEIVER" and "SIMPLE": only from another mode; each hides the other modes'
-// panels, shows its own and, except RADIO, has the band scope of the new mode redrawn.
+// panels, shows its own and, except RADIO, has the band scope of the new mode redrawn. In its own
+// mode "RADIO" or "RECEIVER" brings back its panel when that was hidden, and does nothing else.
 void frmMain::cmdPanelMode(std::string_view word) {
     const int16_t target = word == "RADIO"      ? kModeRadio
                            : word == "RECEIVER" ? kModeReceiver
                                                 : kModeSimple;
-    if (panelMode_ == target) return;
+    if (panelMode_ == target) {
+        const PanelSlot own = target == kModeRadio ? PanelSlot::Radio : PanelSlot::Receiver;
+        if (target != kModeSimple && !panelVisible(own)) setPanelVisible(own, true);
+        return;
+    }
     if (target == kModeSimple) {
         ShowSimplePanels();
     } else {
@@ -203,6 +208,8 @@ ui::Form* frmMain::makeDialog(std::string_view word) {
     if (!made.form) return nullptr;
     h->form = made.form;
     h->task = std::move(made.task);
+    // A dialog with no saved position of its own opens centred over the main window.
+    made.form->setOpensOver(this);
     if (made.init) made.init();
     // The AF-output dialog is loaded by its command each time it is shown.
     if (word != "EXTSP") made.form->Load();

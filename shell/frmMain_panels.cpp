@@ -8,6 +8,7 @@
 #include "core/frmTesselbase.h"
 #include "shell/clsMDIPlaceWindow.h"
 #include "shell/frmMain.h"
+#include "ui/NormalRect.h"
 #include "ui/WaitCursor.h"
 
 namespace corvell::shell {
@@ -53,19 +54,9 @@ void frmMain::setPanelVisible(PanelSlot slot, bool visible) {
     sub->setVisible(visible);
 }
 
-// A panel that hides or shows itself takes its child-window frame along; the close box of a
-// panel's frame hides the panel, which stays loaded for the whole run.
+// A panel that hides or shows itself takes its child-window frame along. Closing the frame asks
+// the panel inside it (its own query-unload), which refuses and says what to do instead.
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Close) {
-        for (std::size_t i = 0; i < subs_.size(); ++i) {
-            if (subs_[i] == watched && panels_[i]) {
-                event->ignore();
-                setPanelVisible(kPanelSlots[i].slot, false);
-                if (connect_ == 1) RememberPanelVisibility();
-                return true;
-            }
-        }
-    }
     if (event->type() == QEvent::HideToParent || event->type() == QEvent::ShowToParent) {
         for (std::size_t i = 0; i < panels_.size(); ++i) {
             if (panels_[i] == watched && subs_[i]) {
@@ -97,14 +88,26 @@ void frmMain::LoadPanel(PanelSlot slot) {
     sub->installEventFilter(this);
     p->Load();
     p->Init(*this);
-    // A panel takes its size from its skin as it loads; its frame follows.
-    sub->adjustSize();
+    // A panel takes its size from its skin as it loads. A drawn panel is only its face: no title
+    // bar, no border, the window exactly the skin's size; it moves by its face.
+    if (!p->sizable()) {
+        sub->setWindowFlags(Qt::FramelessWindowHint);
+        sub->setFixedSize(p->size());
+    } else {
+        sub->adjustSize();
+    }
+    ui::KeepNormalRect(sub);
     // Until a placement is saved the panels sit apart, each at its place in the frame's layout.
     sub->move(slotInfo(slot).designX, slotInfo(slot).designY);
     if (parts_.placement->LoadFormPlacement(*p)) {
         parts_.placement->SetPlacement(*p);
         sub->setVisible(!p->isHidden());
     } else {
+        p->fVisiblePwrOn = shownInMode(slot, panelMode_);
+    }
+    // The radio and receiver panels open exactly with their own panel mode, whatever an older
+    // entry says (one saved while a close box could hide them).
+    if (slot == PanelSlot::Radio || slot == PanelSlot::Receiver) {
         p->fVisiblePwrOn = shownInMode(slot, panelMode_);
     }
 }

@@ -1,6 +1,9 @@
 #include "ui/Form.h"
 
 #include <QCloseEvent>
+#include <QShowEvent>
+
+#include "ui/Geometry.h"
 
 namespace corvell::ui {
 
@@ -23,6 +26,15 @@ bool Form::Unload(UnloadMode mode) {
     unloading_ = false;
     emit unloaded();
     return true;
+}
+
+void Form::showEvent(QShowEvent* event) {
+    // Here the window has the size it is shown at, and is not on the screen yet.
+    if (!hasPosition_ && opensOver_ && isWindow() && !event->spontaneous()) {
+        CentreFormOverKeptOnScreen(this, opensOver_);
+        hasPosition_ = true;
+    }
+    QWidget::showEvent(event);
 }
 
 void Form::closeEvent(QCloseEvent* event) {

@@ -1,5 +1,6 @@
 // A window with the life cycle the windows are written against: loaded once, asked before it
 // closes (with the reason for closing) and unloaded. Everything else is plain QWidget.
+// A window with no position of its own yet opens centred over the window named as its owner.
 // Windows that may close themselves are reached by others only through FormRef, which reads
 // null once the window is gone.
 // Thread contract: user-interface thread only.
@@ -10,6 +11,7 @@
 #include <QWidget>
 
 class QCloseEvent;
+class QShowEvent;
 
 namespace corvell::ui {
 
@@ -35,6 +37,13 @@ class Form : public QWidget {
     // nothing to unload and returns true.
     bool Unload(UnloadMode mode = UnloadMode::CodeClose);
 
+    // Until the window has a position of its own, it is shown centred over `owner` and kept on
+    // the screen; the place it is first shown at is then its own.
+    void setOpensOver(QWidget* owner) { opensOver_ = owner; }
+    // The window has a position of its own (a saved one): it is shown where it is.
+    void setHasPosition() { hasPosition_ = true; }
+    bool hasPosition() const { return hasPosition_; }
+
     bool Visible() const { return isVisible(); }
     QString Caption() const { return windowTitle(); }
     void setCaption(const QString& caption) { setWindowTitle(caption); }
@@ -51,10 +60,14 @@ class Form : public QWidget {
 
     // A close from the window system (close box, or a container closing it) is a user close.
     void closeEvent(QCloseEvent* event) override;
+    // Places a window with no position of its own before it first appears.
+    void showEvent(QShowEvent* event) override;
 
   private:
     bool loaded_ = false;
     bool unloading_ = false;
+    QPointer<QWidget> opensOver_;
+    bool hasPosition_ = false;
 };
 
 // A reference to a window that becomes null when the window is destroyed.

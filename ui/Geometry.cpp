@@ -4,6 +4,7 @@
 #include <QMdiSubWindow>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 namespace corvell::ui {
 
@@ -38,6 +39,20 @@ void CentreFormOnForm(QWidget* form, QWidget* reference) {
     int top = cy - own.height() / 2;
     if (left < 0 || top < 0) left = top = 0;
     frame->move(left, top);
+}
+
+void CentreFormOverKeptOnScreen(QWidget* form, QWidget* reference) {
+    QWidget* frame = windowFrameOf(form);
+    const QRect ref = windowFrameOf(reference)->frameGeometry();
+    const QSize own = frame->frameGeometry().size();
+    QPoint at(ref.left() + ref.width() / 2 - own.width() / 2,
+              ref.top() + ref.height() / 2 - own.height() / 2);
+    if (QScreen* screen = screenOf(windowFrameOf(reference))) {
+        const QRect area = screen->availableGeometry();
+        at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - own.width())));
+        at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - own.height())));
+    }
+    frame->move(at);
 }
 
 void CentreFormOnScreen(QWidget* form) {

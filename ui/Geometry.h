@@ -1,8 +1,7 @@
-// Placing windows: keeping a window on the screen, centring one window over another or on the
-// screen, and the frame that actually moves a form (its child-window frame when it lives in a
-// QMdiArea).
-// Positions are pixels.
-// Thread contract: user-interface thread only.
+// Placing windows: keeping a window on the screen, centring one window over another (plainly, or
+// kept on the screen) or on the screen, and the frame that actually moves a form (its child-window
+// frame when it lives in a QMdiArea). Positions are pixels. Thread contract: user-interface thread
+// only.
 #pragma once
 
 class QWidget;
@@ -20,6 +19,11 @@ void KeepFormOnScreen(QWidget* form);
 // Centres `form` over `reference` without changing its size; when either coordinate comes out
 // negative, both become 0.
 void CentreFormOnForm(QWidget* form, QWidget* reference);
+
+// Centres `form` over `reference` without changing its size, then moves it as little as needed
+// to lie wholly on the screen's available area (its top-left corner on the area when it is
+// larger than the area).
+void CentreFormOverKeptOnScreen(QWidget* form, QWidget* reference);
 
 // Centres `form` on its screen (the primary screen when it has none yet) without changing its
 // size.

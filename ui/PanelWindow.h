@@ -44,6 +44,10 @@ class PanelWindow : public Form, public ImgRepeatOwner {
     // The fixed key of the panel's saved placement; never changes with the caption's language.
     const QString& placementKey() const { return placementKey_; }
 
+    // A panel of fixed size is only its face (shown without a frame, never resized); a sizable
+    // one keeps the frame it is sized by.
+    bool sizable() const { return minimumSize() != maximumSize(); }
+
   protected:
     explicit PanelWindow(QString placementKey, QWidget* parent = nullptr,
                          Qt::WindowFlags flags = {});

@@ -79,9 +79,9 @@ void clsTENKEY::openWithMegahertz(int32_t frequencyHz) {
 
 std::string clsTENKEY::operateIdle(int16_t key, int32_t frequencyHz) {
     if (key >= 0 && key <= 9) {
-        buffer_ = std::string(digit_ - 1, ' ') + static_cast<char>('0' + key);
-        position_ = 0;
-        active_ = true;
+        // A digit opens the entry itself, so it counts from the same place as after FINP.
+        operateIdle(kFINP, frequencyHz);
+        return operateActive(key, frequencyHz);
     } else if (key == kDP) {
         openWithMegahertz(frequencyHz);
     } else if (key == kCE || key == kENT) {

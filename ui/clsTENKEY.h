@@ -43,7 +43,8 @@ class clsTENKEY {
     std::string Operation_k(int16_t character, int32_t frequencyHz);
     // One key by name: "0".."9", "DP", "ENT", "MCH", "FINP"; any other name is CE.
     std::string Operation_s(const std::string& name, int32_t frequencyHz);
-    // One key by code. Result: "" (nothing to do), "CE", "ENT" or "MCH".
+    // One key by code. Result: "" (nothing to do), "CE", "ENT" or "MCH". A digit with no entry
+    // open opens one first, exactly as FINP would.
     std::string Operation(int16_t key, int32_t frequencyHz);
 
   private:

@@ -54,6 +54,7 @@ void dlgDTMFmessage::onLoad() {
     image1_->setPixmap(art::artwork(kPictureId, devicePixelRatioF()));
     adjustSize();
     ui::CentreFormOnScreen(this);
+    setHasPosition();  // centred on the screen at every load
 }
 
 void dlgDTMFmessage::onUnload() {

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QTabBar>
 #include <QVBoxLayout>
+#include <string>
 
 #include "core/LocaleProcs.h"
 #include "core/ProgramObjects.h"
@@ -121,6 +122,10 @@ void dlgDTMFoption::Init() {
     p.loadData(kKeyX, x, int32_t{0});
     p.loadData(kKeyY, y, int32_t{0});
     p.loadData(kKeyTab, tab, int32_t{1});
+    // Without a saved position the dialog opens centred over the main window.
+    std::string saved;
+    p.loadData(kKeyX, saved, "");
+    if (!saved.empty()) setHasPosition();
     ui::windowFrameOf(this)->move(ui::twipsToPixels(x), ui::twipsToPixels(y));
     ui::KeepFormOnScreen(this);
     if (tab >= 1 && tab <= tabs_->count()) {

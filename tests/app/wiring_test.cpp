@@ -29,6 +29,7 @@
 #include "scan/DlgScanOption.h"
 #include "scan/frmScanPad.h"
 #include "scan/frmScope.h"
+#include "tests/app/ProgramFixture.h"
 #include "tests/support/artifacts.h"
 #include "tests/support/fake_quillon.h"
 #include "tests/support/scripted_presenter.h"
@@ -40,35 +41,7 @@ namespace {
 
 using shell::PanelSlot;
 
-class Wiring : public ::testing::Test {
-  protected:
-    Wiring() {
-        ResetProgramObjects();
-        ResetProgramMemory();
-        home.write("Corvell.ini", "[DATA]\r\nCOMPORT=1\r\nCONNECT=1\r\n");
-        platform::clearProfileCache();
-        app::Program::Options options;
-        options.executableDir = home.dir();
-        program = std::make_unique<app::Program>(std::move(options));
-        started = program->start();
-    }
-    ~Wiring() override {
-        program.reset();
-        ResetProgramMemory();
-        ResetProgramObjects();
-    }
-    shell::frmMain& main() { return *program->mainWindow(); }
-    template <class P>
-    P* panelAs(PanelSlot slot) {
-        return dynamic_cast<P*>(main().panel(slot));
-    }
-
-    TempHome home;
-    platform::ScriptedPresenter presenter;
-    FakeQuillon rs;
-    std::unique_ptr<app::Program> program;
-    bool started = false;
-};
+class Wiring : public ProgramTest {};
 
 TEST_F(Wiring, EveryPanelModeShowsTheRealPanels) {
     ASSERT_TRUE(started);
@@ -144,14 +117,7 @@ TEST_F(Wiring, KeysOnTheScopeWindowReachTheTuningPanelOfTheMode) {
 // its own (the radio's list places), or its legend would be missing from the panel.
 TEST_F(Wiring, EveryNamedKeyOfEveryPanelSitsOnItsSkin) {
     ASSERT_TRUE(started);
-    struct Skin {
-        PanelSlot slot;
-        int skinId;
-    };
-    for (const Skin& s : {Skin{PanelSlot::Tuner, 1301}, Skin{PanelSlot::Mode, 1201},
-                          Skin{PanelSlot::ScanPad, 1401}, Skin{PanelSlot::Scope, 1101},
-                          Skin{PanelSlot::Radio, 2000}, Skin{PanelSlot::Receiver, 3001},
-                          Skin{PanelSlot::DTMF, 1501}, Skin{PanelSlot::DSP, 1801}}) {
+    for (const DrawnSkin& s : kDrawnSkins) {
         const art::ArtRow* row = art::findArtRow(s.skinId);
         ASSERT_TRUE(row && row->skin) << s.skinId;
         ui::PanelWindow* panel = main().panel(s.slot);

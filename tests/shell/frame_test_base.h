@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QTest>
 #include <string>
 
@@ -57,6 +59,14 @@ class FrameTest : public ::testing::Test {
         const QPoint mid(zone->width() / 2, zone->height() / 2);
         QTest::mousePress(zone, Qt::LeftButton, {}, mid);
         QTest::mouseRelease(zone, Qt::LeftButton, {}, mid);
+    }
+
+    // The child-window frame the panel of the slot sits in.
+    QMdiSubWindow* frameOf(shell::PanelSlot slot) {
+        for (QMdiSubWindow* s : main().mdiArea()->subWindowList()) {
+            if (s->widget() == main().panel(slot)) return s;
+        }
+        return nullptr;
     }
 
     std::vector<shell::PanelSlot> visiblePanels() {

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QString>
 #include <QVBoxLayout>
+#include <string>
 #include <string_view>
 
 #include "shell/PanelSlots.h"
@@ -27,6 +28,16 @@ class StubPanel : public ui::PanelWindow {
         setFixedSize(240, 120);
     }
     shell::PanelSlot slot() const { return slot_; }
+
+  protected:
+    // As every panel: a close of the user's own is refused, and the panel's command word (none
+    // for the radio and receiver panels) is sent to the owner instead.
+    bool onQueryUnload(ui::UnloadMode mode) override {
+        if (mode != ui::UnloadMode::UserClose) return true;
+        const bool large = slot_ == shell::PanelSlot::Radio || slot_ == shell::PanelSlot::Receiver;
+        if (!large && owner()) owner()->KeyAction(std::string(shell::slotInfo(slot_).word));
+        return false;
+    }
 
   private:
     static QString text(std::string_view s) {

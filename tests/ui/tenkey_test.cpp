@@ -25,7 +25,7 @@ constexpr int16_t DP = clsTENKEY::kDP, CE = clsTENKEY::kCE, ENT = clsTENKEY::kEN
 
 TEST(TenKey, KeySequencesGiveTheBufferPositionAndResult) {
     const std::vector<Sequence> table = {
-        {"whole MHz from idle", 10, {1, 4, 5, ENT}, "ENT", " 145000000", "2", 0},
+        {"whole MHz from idle", 10, {1, 4, 5, ENT}, "ENT", " 145000000", "3", 0},
         {"as a panel types it: entry opened first",
          10,
          {FINP, 1, 4, 5, DP, 5, ENT},
@@ -38,9 +38,9 @@ TEST(TenKey, KeySequencesGiveTheBufferPositionAndResult) {
          {1, 4, 5, 5, 0, 0, 0, 0, 0, ENT},
          "ENT",
          " 145500000",
-         "8",
+         "9",
          0},
-        {"nine places read in 10 Hz", 9, {1, 4, 5, ENT}, "ENT", " 14500000", "2", 0},
+        {"nine places read in 10 Hz", 9, {1, 4, 5, ENT}, "ENT", " 14500000", "3", 0},
         {"nine places with a point",
          9,
          {FINP, 1, 4, 5, DP, 5, 2, 5, ENT},
@@ -50,11 +50,11 @@ TEST(TenKey, KeySequencesGiveTheBufferPositionAndResult) {
          0},
         {"digits while typing shift left", 10, {FINP, 1, 4}, "", "        14", "2", 1},
         {"point first takes the tuned MHz", 10, {DP, 5}, "", " 433     5", "11", 1},
-        {"point right after a first digit from idle takes the tuned MHz",
+        {"point right after a first digit from idle keeps the digit as the MHz",
          10,
          {7, DP},
          "",
-         " 433      ",
+         "   7      ",
          "10",
          1},
         {"point after five digits does nothing",
@@ -71,12 +71,12 @@ TEST(TenKey, KeySequencesGiveTheBufferPositionAndResult) {
          "   1234567",
          "16",
          0},
-        {"five digits from idle: the first leaves the position at 0, four are MHz",
+        {"five digits from idle stay as typed, as after FINP",
          10,
          {2, 0, 1, 4, 5, ENT},
          "ENT",
-         "0145000000",
-         "4",
+         "     20145",
+         "5",
          0},
         {"four whole-MHz digits above 1999 enter nothing",
          10,
@@ -124,6 +124,40 @@ TEST(TenKey, KeySequencesGiveTheBufferPositionAndResult) {
         EXPECT_EQ(tenkey.buff(), s.buff) << s.name;
         EXPECT_EQ(tenkey.InputPos(), s.inputPos) << s.name;
         EXPECT_EQ(tenkey.mode(), s.mode) << s.name;
+    }
+}
+
+// A digit typed with no entry open opens the entry itself: whatever follows gives what it gives
+// after FINP, so a caller that forgets FINP still enters the frequency typed.
+TEST(TenKey, ADigitIntoAClosedEntryCountsAsAfterFinp) {
+    const std::vector<std::vector<int16_t>> sequences = {
+        {2, 0, 1, 4, 5, ENT},
+        {1, 4, 5, DP, 5, ENT},
+        {4, 2, MCH},
+        {7, DP, 1, ENT},
+        {1, 2, 3, 4, 5, DP},
+        {9, ENT},
+        {1, 9, 9, 9, 9, 9, 9, 9, 9, 9, ENT},
+    };
+    for (int16_t digit : {int16_t{9}, int16_t{10}}) {
+        for (const std::vector<int16_t>& keys : sequences) {
+            clsTENKEY typed;
+            clsTENKEY opened;
+            typed.setDigit(digit);
+            opened.setDigit(digit);
+            opened.finp(kTuned);
+            std::string typedResult, openedResult;
+            for (int16_t key : keys) {
+                typedResult = typed.Operation(key, kTuned);
+                openedResult = opened.Operation(key, kTuned);
+            }
+            SCOPED_TRACE(testing::Message() << "digit " << digit << ", first key " << keys[0]
+                                            << ", " << keys.size() << " keys");
+            EXPECT_EQ(typedResult, openedResult);
+            EXPECT_EQ(typed.buff(), opened.buff());
+            EXPECT_EQ(typed.InputPos(), opened.InputPos());
+            EXPECT_EQ(typed.mode(), opened.mode());
+        }
     }
 }
 
