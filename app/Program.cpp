@@ -26,6 +26,8 @@ std::string Program::instanceLockName(const std::string& programDir) {
     return "Corvell-instance-" + std::to_string(std::hash<std::string>{}(programDir));
 }
 
+Program::Program() : Program(Options()) {}
+
 Program::Program(Options options) : options_(std::move(options)) {}
 
 Program::~Program() {
@@ -81,6 +83,7 @@ bool Program::start() {
     SetProgramReceiver(receiver_.get());
     receiver_->setSettingsPart(&memoryFileSetting_);
     receiver_->Init();
+    if (options_.watchPeriodMs > 0) receiver_->setWatchPeriodMs(options_.watchPeriodMs);
     receiver_->Load();
     steps_.push_back("receiver");
 

@@ -32,12 +32,15 @@ class Program {
         std::function<int(QDialog&)> runModal;
         std::function<void()> ended;
         shell::LinkCheck::SecondSource secondOfDay;
+        // The link watch's period in ms; 0 keeps the receiver object's own (10 s).
+        int watchPeriodMs = 0;
         // Where the help file and the decoder program are looked for; default the directory
         // of the running executable.
         std::string executableDir;
     };
 
-    explicit Program(Options options = {});
+    Program();
+    explicit Program(Options options);
     ~Program();
 
     // False when another instance of the program already runs (nothing was shown).
