@@ -40,24 +40,19 @@ class FramePanels : public FrameTest {
     }
 };
 
-TEST_F(FramePanels, ClosingAPanelsFrameAsksThePanelWhichMayRefuse) {
+TEST_F(FramePanels, ClosingAnyPanelsFrameAsksThePanelWhichMayRefuse) {
     std::map<PanelSlot, AskedPanel*> made;
     fx.makePanel = [&](PanelSlot slot) -> shell::FramePanel {
-        if (slot != PanelSlot::Radio && slot != PanelSlot::Receiver) return {};
         return shell::framePanel(made[slot] = new AskedPanel(slot));
     };
-    startOn("[MAIN]\r\nPANELMODE=1\r\n");
+    startOn();
     open();
-    for (const char* word : {"RADIO", "RECEIVER"}) {
-        SCOPED_TRACE(word);
-        main().KeyAction(word);
-        const PanelSlot slot =
-            std::string(word) == "RADIO" ? PanelSlot::Radio : PanelSlot::Receiver;
-        ASSERT_TRUE(main().panelVisible(slot));
-        EXPECT_FALSE(frameOf(slot)->close());
-        EXPECT_EQ(made[slot]->asked, std::vector<ui::UnloadMode>{ui::UnloadMode::UserClose});
-        EXPECT_TRUE(main().panelVisible(slot));
-        EXPECT_TRUE(made[slot]->fVisiblePwrOn);
+    for (const shell::PanelSlotInfo& info : shell::kPanelSlots) {
+        SCOPED_TRACE(info.member);
+        main().setPanelVisible(info.slot, true);
+        EXPECT_FALSE(frameOf(info.slot)->close());
+        EXPECT_EQ(made[info.slot]->asked, std::vector<ui::UnloadMode>{ui::UnloadMode::UserClose});
+        EXPECT_TRUE(main().panelVisible(info.slot));
     }
 }
 
