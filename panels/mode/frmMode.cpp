@@ -33,17 +33,19 @@ void syncSlider(QScrollBar* s, int32_t value) {
 
 }  // namespace
 
-frmMode::frmMode(const ModeLogic::Neighbours& neighbours, ui::TunerKeyTarget* tunerKeys,
+frmMode::frmMode(const ModeLogic::Neighbours& neighbours, ui::TunerKeyTarget* modeTuningPanel,
                  QWidget* parent, ui::HoldEnvironment* hold)
     : DrawnPanel({QStringLiteral("Mode Form"), kModeSkinId, kModeImageCount, "MODE", false, hold},
                  parent),
       rx_(neighbours.rx),
-      tunerKeys_(tunerKeys),
+      modeTuningPanel_(modeTuningPanel),
       afgain_(makeSlider(this, QStringLiteral("AF GAIN"))),
       squelch_(makeSlider(this, QStringLiteral("SQUELCH"))),
       ifshift_(makeSlider(this, QStringLiteral("IF SHIFT"))),
       logic_(neighbours, repeater(), images(), [this] { DispAll(); }) {
     setCaption(QStringLiteral("Mode Form"));
+    for (const ModeIndicatorPlace& ind : ModeIndicatorPlaces())
+        declareIndicator(ind.index, QString::fromLatin1(ind.legend));
     connect(afgain_, &QScrollBar::valueChanged, this, [this](int v) { rx_.setAfgain(v); });
     connect(squelch_, &QScrollBar::valueChanged, this, [this](int v) { rx_.setSquelch(v); });
     connect(ifshift_, &QScrollBar::valueChanged, this, [this](int v) {
@@ -87,7 +89,7 @@ void frmMode::SyncSliders() {
 }
 
 void frmMode::onPanelKey(int keyCode, int shift) {
-    if (keyCode != 0 && tunerKeys_) tunerKeys_->Tuner_Key_Operation(keyCode, shift);
+    if (keyCode != 0 && modeTuningPanel_) modeTuningPanel_->Tuner_Key_Operation(keyCode, shift);
 }
 
 }  // namespace corvell::panels
