@@ -685,21 +685,16 @@ TEST_F(RadioPanelTest, KeysThatActOncePerPressActOnceWhileHeld) {
                         {7, Qt::LeftButton},  {8, Qt::LeftButton},  {8, Qt::RightButton},
                         {20, Qt::LeftButton}, {21, Qt::LeftButton}, {22, Qt::LeftButton},
                         {23, Qt::LeftButton}, {24, Qt::LeftButton}};
-    auto settings = [this] {
-        return std::vector<int32_t>{
-            rx->mode(), rx->filter(), rx->att(), rx->nb(),
-            rx->agc(),  rx->vsc(),    rx->afc(), rx->AutoMode().mode() ? 1 : 0};
-    };
     for (const Key& key : keys) {
         SCOPED_TRACE(key.index);
         baseState();
         rx->setMode(2);  // AM: the filter can go either way from 6k
         rx->setFilter(1);
         rs.clear();
-        const std::vector<int32_t> before = settings();
+        const std::vector<int32_t> before = keySettings();
         click(*radio, key.index, key.button);
         const std::vector<QuillonCall> clicked = rs.sends();
-        const std::vector<int32_t> afterClick = settings();
+        const std::vector<int32_t> afterClick = keySettings();
         EXPECT_TRUE(!clicked.empty() || afterClick != before);  // the key acts
         baseState();
         rx->setMode(2);
@@ -707,7 +702,7 @@ TEST_F(RadioPanelTest, KeysThatActOncePerPressActOnceWhileHeld) {
         rs.clear();
         pressAndHold(*radio, key.index, 300 + 6 * 200 + 10, key.button);  // seven firings
         EXPECT_EQ(rs.sends(), clicked);
-        EXPECT_EQ(settings(), afterClick);
+        EXPECT_EQ(keySettings(), afterClick);
     }
 }
 

@@ -782,24 +782,19 @@ TEST_F(ReceiverPanelTest, KeysThatActOncePerPressActOnceWhileHeld) {
         rx->AutoMode().off();
         rs.clear();
     };
-    auto settings = [this] {
-        return std::vector<int32_t>{
-            rx->mode(), rx->filter(), rx->att(), rx->nb(),
-            rx->agc(),  rx->vsc(),    rx->afc(), rx->AutoMode().mode() ? 1 : 0};
-    };
     // ATT, filter down and up, FM, WFM, AM, automatic mode, NB, AGC, VSC, CW, SSB.
     for (int index : {1, 3, 4, 34, 35, 36, 37, 89, 90, 91, 92, 93}) {
         SCOPED_TRACE(index);
         base();
-        const std::vector<int32_t> before = settings();
+        const std::vector<int32_t> before = keySettings();
         click(*panel, index);
         const std::vector<QuillonCall> clicked = rs.sends();
-        const std::vector<int32_t> afterClick = settings();
+        const std::vector<int32_t> afterClick = keySettings();
         EXPECT_TRUE(!clicked.empty() || afterClick != before);  // the key acts
         base();
         pressAndHold(*panel, index, 300 + 6 * 200 + 10);  // seven firings
         EXPECT_EQ(rs.sends(), clicked);
-        EXPECT_EQ(settings(), afterClick);
+        EXPECT_EQ(keySettings(), afterClick);
     }
 }
 
