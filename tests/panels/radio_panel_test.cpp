@@ -18,6 +18,7 @@
 #include "scan/frmSCANctrl.h"
 #include "tests/panels/RadioFixture.h"
 #include "tests/support/accessible_tree.h"
+#include "tests/support/paint_counter.h"
 #include "ui/ImageHotZone.h"
 #include "ui/VirtualKeys.h"
 
@@ -207,6 +208,33 @@ TEST_F(RadioPanelTest, SmeterStepsChangeAtTheirEdges) {
         rs.setValue("Smeter", level);
         radio->DispAll();
         EXPECT_EQ(shownId(30), 2034 + step) << level;
+    }
+}
+
+// At rest the face draws nothing across its blinks; a meter that moves draws its picture, but
+// none of the list captions, which lie on pictures that did not change.
+TEST_F(RadioPanelTest, AtRestNothingIsDrawnAndAMovingMeterLeavesTheListAlone) {
+    baseState();
+    tick();
+    QApplication::processEvents();
+    {
+        PaintCounter paints;
+        for (int i = 0; i < 40; ++i) {  // two seconds: four turns of the blink
+            tick();
+            QApplication::processEvents();
+        }
+        EXPECT_EQ(paints.total(), 0) << paints.report();
+    }
+    PaintCounter paints;
+    for (int level : {40, 120, 200, 255, 0}) {
+        rs.setValue("Smeter", level);
+        rx->SetDispReq();  // as a status report does
+        tick();
+        QApplication::processEvents();
+    }
+    EXPECT_GT(paints.paints(radio->img(30)), 0);
+    for (int i = 0; i < panels::kRadioListPlaces; ++i) {
+        EXPECT_EQ(paints.paints(radio->lblMEMO(i)), 0) << i << "\n" << paints.report();
     }
 }
 

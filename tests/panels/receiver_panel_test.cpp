@@ -32,6 +32,7 @@
 #include "scan/frmScope.h"
 #include "tests/panels/PanelFixture.h"
 #include "tests/support/accessible_tree.h"
+#include "tests/support/paint_counter.h"
 
 namespace corvell::test {
 namespace {
@@ -540,6 +541,35 @@ TEST_F(ReceiverPanelTest, TheNeedleFollowsTheSmoothedMeter) {
     for (int i = 0; i < 40; ++i) rx->UpdateSmeter();
     ticks(1);
     EXPECT_EQ(panel->picSmeter()->tip(), (panels::Point{86, 24}));
+}
+
+// A panel at rest draws nothing, however often its heartbeat and blink come round (the scope
+// is off, so its cover lies over the pane); a moving needle draws the meter alone, not the
+// skin under it nor the knob marks over the panel.
+TEST_F(ReceiverPanelTest, AtRestNothingIsDrawnAndAMovingNeedleDrawsOnlyTheMeter) {
+    for (int i = 0; i < 40; ++i) {  // the scope pane's reset and set-up after the panel appeared
+        ticks(1);
+        QApplication::processEvents();
+    }
+    ASSERT_TRUE(panel->picScopeOff()->isVisible());
+    {
+        PaintCounter paints;
+        for (int i = 0; i < 40; ++i) {  // two seconds: four turns of the blink
+            ticks(1);
+            QApplication::processEvents();
+        }
+        EXPECT_EQ(paints.total(), 0) << paints.report();
+    }
+    PaintCounter paints;
+    for (int level : {255, 90, 180}) {
+        rs.setValue("Smeter", level);
+        clock.advance(10000);  // past the meter's hold after tuning
+        for (int i = 0; i < 40; ++i) rx->UpdateSmeter();
+        ticks(1);
+        QApplication::processEvents();
+    }
+    EXPECT_GT(paints.paints(panel->picSmeter()), 0);
+    EXPECT_EQ(paints.total(), paints.paints(panel->picSmeter())) << paints.report();
 }
 
 TEST_F(ReceiverPanelTest, TheDialTurnsItsMarkerAndTunes) {
