@@ -16,16 +16,30 @@ namespace {
 
 struct Place {
     int x, y, w, h;
-    const char* legend;
+    const char* legend;  // a key's legend (1..7), or an indicator's
 };
 // Keys 1..7 take their given sizes; lamps and indicators take the size of their picture.
 constexpr Place kPlaces[frmScanPad::kImages] = {
     {218, 52, 48, 18, "PROG"}, {267, 52, 48, 18, "AUTO"}, {316, 52, 48, 18, "MEMO"},
     {217, 72, 48, 18, "STOP"}, {378, 92, 48, 18, "SET"},  {219, 92, 48, 18, "PAUSE"},
-    {428, 92, 48, 18, "VSC"},  {222, 44, 0, 0, nullptr},  {271, 44, 0, 0, nullptr},
-    {320, 44, 0, 0, nullptr},  {382, 84, 0, 0, nullptr},  {432, 84, 0, 0, nullptr},
-    {3, 71, 0, 0, nullptr},    {130, 71, 0, 0, nullptr},
+    {428, 92, 48, 18, "VSC"},  {222, 44, 0, 0, "PROG"},   {271, 44, 0, 0, "AUTO"},
+    {320, 44, 0, 0, "MEMO"},   {382, 84, 0, 0, "SET"},    {432, 84, 0, 0, "VSC"},
+    {3, 71, 0, 0, "BUSY"},     {130, 71, 0, 0, "CENTRE"},
 };
+
+// The centre indicator draws arrows; a screen reader says where the tuning lies.
+QString centreState(int id) {
+    switch (id) {
+        case 1412:
+            return QStringLiteral("low");
+        case 1413:
+            return QStringLiteral("centre");
+        case 1414:
+            return QStringLiteral("high");
+        default:
+            return QStringLiteral("off");
+    }
+}
 
 }  // namespace
 
@@ -49,11 +63,15 @@ void frmScanPad::onLoad() {
     setFixedSize(panel_->size());
     for (int i = 1; i <= kImages; ++i) {
         auto* hot = new ui::ImageHotZone(i, this);
-        if (kPlaces[i - 1].legend) hot->setLegend(kPlaces[i - 1].legend);
+        const QString legend = QString::fromLatin1(kPlaces[i - 1].legend);
         if (i <= 7) {
+            hot->setLegend(legend);
             ui::WireHeldImage(*hot, repeater_, this, [this](int i, int b, int s, float x, float y) {
                 imageDown(i, b, s, x, y);
             });
+        } else {
+            hot->setIndicator(legend, i == 14 ? ui::ImageHotZone::StateOf(centreState)
+                                              : ui::ImageHotZone::StateOf());
         }
         img_[i - 1] = hot;
     }

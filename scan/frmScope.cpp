@@ -71,6 +71,7 @@ void frmScope::onLoad() {
         img_[i - 1] = hot;
     }
     err_ = new ui::ImageHotZone(0, this);
+    err_->setIndicator(QStringLiteral("SCOPE"));
     disp_ = new ScopeDisplay(this);
     disp_->onMouseDown = [this](int button, int x) { logic_.clickToTune(button, x); };
     status_ = new QWidget(this);
@@ -80,6 +81,7 @@ void frmScope::onLoad() {
     cover->setImageId(art::kScopePowerOffId);
     cover->setGeometry(kDispX, kDispY, kScopeWindowGeometry.width, kScopeWindowGeometry.height);
     cover->hide();
+    cover->leaveOutOfTree();
     powerOff_ = cover;
     LayoutScope();
     logic_.pacing.period = 250;

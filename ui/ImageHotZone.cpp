@@ -1,11 +1,10 @@
 #include "ui/ImageHotZone.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "resources/Artwork.h"
+#include "ui/AccessibleImages.h"
 #include "ui/Twips.h"
 #include "ui/VirtualKeys.h"
 
@@ -17,32 +16,6 @@ ImageHotZone::PixmapSource& defaultSource() {
         return corvell::art::artwork(id, ratio);
     };
     return source;
-}
-
-// Presents a hot zone as a push button with a press action.
-class HotZoneAccessible : public QAccessibleWidget {
-  public:
-    explicit HotZoneAccessible(ImageHotZone* zone) : QAccessibleWidget(zone, QAccessible::Button) {}
-
-    QStringList actionNames() const override { return {pressAction()}; }
-    void doAction(const QString& action) override {
-        if (action == pressAction()) static_cast<ImageHotZone*>(widget())->press();
-    }
-};
-
-QAccessibleInterface* hotZoneFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String("corvell::ui::ImageHotZone") && object->isWidgetType()) {
-        return new HotZoneAccessible(static_cast<ImageHotZone*>(object));
-    }
-    return nullptr;
-}
-
-void installAccessibleFactoryOnce() {
-    static const bool installed = [] {
-        QAccessible::installFactory(hotZoneFactory);
-        return true;
-    }();
-    (void)installed;
 }
 
 float twipsOf(qreal pixels) {
@@ -57,7 +30,7 @@ void ImageHotZone::setDefaultPixmapSource(PixmapSource source) {
 
 ImageHotZone::ImageHotZone(int index, QWidget* parent, PixmapSource source)
     : QWidget(parent), index_(index), source_(source ? std::move(source) : defaultSource()) {
-    installAccessibleFactoryOnce();
+    installImageAccessibility();
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
@@ -68,10 +41,36 @@ void ImageHotZone::setImageId(int id) {
     pixmap_ = QPixmap();
     pixmapStale_ = id != 0;
     update();
+    if (kind_ == AccessibleKind::Indicator) nameIndicator();
 }
 
 void ImageHotZone::setLegend(const QString& legend) {
-    setAccessibleName(legend);
+    kind_ = AccessibleKind::Key;
+    indicatorLegend_.clear();
+    stateOf_ = {};
+    if (accessibleName() != legend) setAccessibleName(legend);
+}
+
+QString ImageHotZone::legend() const {
+    return kind_ == AccessibleKind::Key ? accessibleName() : QString();
+}
+
+void ImageHotZone::setIndicator(const QString& legend, StateOf stateOf) {
+    kind_ = AccessibleKind::Indicator;
+    indicatorLegend_ = legend;
+    stateOf_ = std::move(stateOf);
+    nameIndicator();
+}
+
+void ImageHotZone::leaveOutOfTree() {
+    kind_ = AccessibleKind::Hidden;
+}
+
+// Renames only when the name changes, so a screen reader hears each new state once.
+void ImageHotZone::nameIndicator() {
+    const QString state = stateOf_ ? stateOf_(id_) : pictureState(id_, indicatorLegend_);
+    const QString name = indicatorLegend_ + QStringLiteral(": ") + state;
+    if (name != accessibleName()) setAccessibleName(name);
 }
 
 QSize ImageHotZone::sizeHint() const {

@@ -38,6 +38,7 @@ DrawnPanel::DrawnPanel(const Setup& setup, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     repeater_.setObjForm(this);
     img_.resize(static_cast<std::size_t>(setup.imageCount) + 1, nullptr);
+    declared_.resize(img_.size());
     for (int i = 1; i <= setup.imageCount; ++i) {
         auto* zone = new ui::ImageHotZone(i, this);
         connect(zone, &ui::ImageHotZone::mouseDown, this, &DrawnPanel::imageMouseDown);
@@ -70,12 +71,16 @@ ui::ImageHotZone* DrawnPanel::img(int index) const {
 }
 
 int DrawnPanel::DispAll() {
-    return images_.DispAll([this] { DispIndicators(); },
-                           [this](int index, int16_t id) {
-                               ui::ImageHotZone* zone = img(index);
-                               zone->setImageId(id);
-                               zone->raise();
-                           });
+    const int changed = images_.DispAll([this] { DispIndicators(); },
+                                        [this](int index, int16_t id) {
+                                            ui::ImageHotZone* zone = img(index);
+                                            zone->setImageId(id);
+                                            zone->raise();
+                                        });
+    if (changed > 0) {
+        for (ui::AccessibleReadout* readout : readouts_) readout->refresh();
+    }
+    return changed;
 }
 
 void DrawnPanel::FitFormToPanel() {
@@ -95,6 +100,7 @@ void DrawnPanel::clearLayout() {
     for (std::size_t i = 1; i < img_.size(); ++i) {
         img_[i]->setImageId(0);
         img_[i]->setGeometry(-1000, -1000, 1, 1);
+        img_[i]->leaveOutOfTree();
     }
 }
 
@@ -102,8 +108,47 @@ void DrawnPanel::placeImage(int index, const QRect& rect, const QString& legend)
     ui::ImageHotZone* zone = img(index);
     if (!zone) return;
     zone->setGeometry(rect);
-    if (!legend.isEmpty()) zone->setLegend(legend);
+    const Declared& declared = declared_[static_cast<std::size_t>(index)];
+    const bool onPanel = rect.intersects(QRect(QPoint(0, 0), size()));
+    switch (onPanel ? declared.kind : ui::ImageHotZone::AccessibleKind::Hidden) {
+        case ui::ImageHotZone::AccessibleKind::Key:
+            zone->setLegend(legend);
+            break;
+        case ui::ImageHotZone::AccessibleKind::Indicator:
+            zone->setIndicator(declared.legend, declared.stateOf);
+            break;
+        case ui::ImageHotZone::AccessibleKind::Hidden:
+            zone->leaveOutOfTree();
+            break;
+    }
     zone->raise();
+}
+
+void DrawnPanel::declareIndicator(int index, const QString& legend,
+                                  ui::ImageHotZone::StateOf stateOf) {
+    if (!img(index)) return;
+    declared_[static_cast<std::size_t>(index)] = {ui::ImageHotZone::AccessibleKind::Indicator,
+                                                  legend, std::move(stateOf)};
+}
+
+void DrawnPanel::declarePicture(int index) {
+    if (!img(index)) return;
+    declared_[static_cast<std::size_t>(index)] = {ui::ImageHotZone::AccessibleKind::Hidden, {}, {}};
+}
+
+ui::AccessibleReadout* DrawnPanel::declareReadout(int first, int last, const QString& description,
+                                                  ui::AccessibleReadout::Reading reading) {
+    std::vector<ui::ImageHotZone*> places;
+    for (int i = first; i <= last; ++i) {
+        if (!img(i)) continue;
+        declarePicture(i);
+        places.push_back(img(i));
+    }
+    auto* readout =
+        new ui::AccessibleReadout(this, description, std::move(places), std::move(reading));
+    readouts_.push_back(readout);
+    readout->refresh();
+    return readout;
 }
 
 void DrawnPanel::placeImages(const ImagePlace* table, int count) {

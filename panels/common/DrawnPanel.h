@@ -14,6 +14,7 @@
 
 #include "panels/common/ImagePlace.h"
 #include "panels/common/PanelImages.h"
+#include "ui/AccessibleReadout.h"
 #include "ui/ImageHotZone.h"
 #include "ui/PanelWindow.h"
 #include "ui/clsImgRepeat.h"
@@ -63,6 +64,15 @@ class DrawnPanel : public ui::PanelWindow {
     // Returns as DispAll of PanelImages does.
     virtual int DispAll();
 
+    // What a placed image is to a screen reader, when it is not a key named by its legend:
+    // an indicator named by `legend` and its state, a picture left out of the tree, or one
+    // place of a read-out. Images the layout leaves off the panel are left out.
+    void declareIndicator(int index, const QString& legend, ui::ImageHotZone::StateOf stateOf = {});
+    void declarePicture(int index);
+    // Images first..last are read as one text, named by `description`.
+    ui::AccessibleReadout* declareReadout(int first, int last, const QString& description,
+                                          ui::AccessibleReadout::Reading reading);
+
     void imgRepeat_exec() override { ImgKey_Operation(); }
     void imgRepeat_disp() override { DispAll(); }
 
@@ -103,6 +113,13 @@ class DrawnPanel : public ui::PanelWindow {
     PanelImages images_;
     SkinView* picPanel_;
     std::vector<ui::ImageHotZone*> img_;  // [0] unused
+    struct Declared {
+        ui::ImageHotZone::AccessibleKind kind = ui::ImageHotZone::AccessibleKind::Key;
+        QString legend;
+        ui::ImageHotZone::StateOf stateOf;
+    };
+    std::vector<Declared> declared_;  // by image index
+    std::vector<ui::AccessibleReadout*> readouts_;
 };
 
 }  // namespace corvell::panels

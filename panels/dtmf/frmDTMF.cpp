@@ -31,6 +31,10 @@ frmDTMF::frmDTMF(Neighbours n, QWidget* parent, ui::HoldEnvironment* hold)
       decoder_(rx_, option_, actions_),
       logic_(rx_, option_, decoder_, repeater(), images(), *this) {
     setCaption(QStringLiteral("DTMF Form"));
+    declareReadout(1, kDtmfShownCharacters + 1, QStringLiteral("Received DTMF code"),
+                   ui::AccessibleReadout::plainReading);
+    declareIndicator(kDtmfLampDisplay, QStringLiteral("DTMF"));
+    declareIndicator(kDtmfLampRemote, QStringLiteral("REMOTE"));
     timer1_.setInterval(DtmfDecoder::kTimerMs);
     connect(&timer1_, &QTimer::timeout, this, &frmDTMF::Timer1_Timer);
 }

@@ -42,6 +42,7 @@ struct ModeIndicatorPlace {
     int16_t index;
     int16_t x, y;
     int16_t sizeId;  // the image takes the size of this bitmap
+    const char* legend;
 };
 
 inline constexpr int kModeImageCount = 28;

@@ -44,6 +44,8 @@ frmMode::frmMode(const ModeLogic::Neighbours& neighbours, ui::TunerKeyTarget* tu
       ifshift_(makeSlider(this, QStringLiteral("IF SHIFT"))),
       logic_(neighbours, repeater(), images(), [this] { DispAll(); }) {
     setCaption(QStringLiteral("Mode Form"));
+    for (const ModeIndicatorPlace& ind : ModeIndicatorPlaces())
+        declareIndicator(ind.index, QString::fromLatin1(ind.legend));
     connect(afgain_, &QScrollBar::valueChanged, this, [this](int v) { rx_.setAfgain(v); });
     connect(squelch_, &QScrollBar::valueChanged, this, [this](int v) { rx_.setSquelch(v); });
     connect(ifshift_, &QScrollBar::valueChanged, this, [this](int v) {

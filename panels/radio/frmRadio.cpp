@@ -43,6 +43,20 @@ frmRadio::frmRadio(const RadioLogic::Neighbours& neighbours, QWidget* parent,
       imgSCOPEerr_(new ui::ImageHotZone(0, this)),
       logic_(neighbours, repeater(), images(), *this) {
     setCaption(QStringLiteral("Radio Form"));
+    declareReadout(kRadioFirstDigitImage, kRadioFirstDigitImage + 10, QStringLiteral("Frequency"),
+                   ui::AccessibleReadout::frequencyReading);
+    for (auto [index, legend] : {std::pair{25, "BLK"},
+                                 {30, "S-METER"},
+                                 {31, "CENTRE"},
+                                 {32, "BUSY"},
+                                 {58, "M.W"},
+                                 {59, "M.CLR"},
+                                 {61, "MHz"}}) {
+        declareIndicator(index, QString::fromLatin1(legend));
+    }
+    // The frame pieces, and the hot zone over the step label, say nothing by themselves.
+    for (int index : {26, 27, 28, 29, 60}) declarePicture(index);
+    imgSCOPEerr_->leaveOutOfTree();
     for (std::size_t i = 0; i < labels_.size(); ++i) {
         labels_[i] = new PanelLabel(this);
         labels_[i]->setAutoFillBackground(false);

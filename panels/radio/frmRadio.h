@@ -42,7 +42,7 @@ class frmRadio : public DrawnPanel, public ui::TunerKeyTarget, private RadioView
     InPlaceEditor* txtBANKname() const { return txtBANKname_; }
     InPlaceEditor* txtMEMOname() const { return txtMEMOname_; }
     QWidget* picPowerOff() const { return picPowerOff_; }
-    QWidget* imgSCOPEerr() const { return imgSCOPEerr_; }
+    ui::ImageHotZone* imgSCOPEerr() const { return imgSCOPEerr_; }
 
   protected:
     void onLoad() override;
@@ -72,7 +72,7 @@ class frmRadio : public DrawnPanel, public ui::TunerKeyTarget, private RadioView
     NameEditors* names_ = nullptr;
     InPlaceEditor* txtMEMOname_;
     QWidget* picPowerOff_;
-    QWidget* imgSCOPEerr_;
+    ui::ImageHotZone* imgSCOPEerr_;
     ui::LocaleFont locale_;
     RadioLogic logic_;
 };

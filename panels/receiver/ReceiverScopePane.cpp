@@ -24,6 +24,7 @@ ReceiverScopePane::ReceiverScopePane(frmTesselbase& rx, QWidget* panel)
       disp_(new ScopeDisplay(panel)),
       status_(new QWidget(panel)),
       err_(new ui::ImageHotZone(0, panel)) {
+    err_->setIndicator(QStringLiteral("SCOPE"));
     disp_->onMouseDown = [this](int button, int x) { logic_.clickToTune(button, x); };
     // The label strip lies over the picture's top rows; clicks there still reach the picture.
     status_->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -48,6 +48,12 @@ frmTuner::frmTuner(const TunerLogic::Neighbours& neighbours, QWidget* parent,
       shapeDial_(new DialMark(this)),
       logic_(neighbours, repeater(), images(), *this) {
     setCaption(QStringLiteral("Tuner Form"));
+    for (const TunerImage& image : TunerImages()) {
+        if (image.action == TunerAction::Indicator)
+            declareIndicator(image.index, QString::fromLatin1(image.legend));
+    }
+    declareReadout(kFirstReadoutImage, kFirstReadoutImage + 11, QStringLiteral("Frequency"),
+                   ui::AccessibleReadout::frequencyReading);
     names_ = new NameEditors(
         *this,
         {picBankName_, txtBANKname_, [this] { return logic_.canEditBankName(); },

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QRegularExpression>
 #include <QTest>
 #include <cstdlib>
 #include <optional>
@@ -30,10 +31,12 @@
 #include "scan/frmScanPad.h"
 #include "scan/frmScope.h"
 #include "tests/app/ProgramFixture.h"
+#include "tests/support/accessible_tree.h"
 #include "tests/support/artifacts.h"
 #include "tests/support/fake_quillon.h"
 #include "tests/support/scripted_presenter.h"
 #include "tests/support/temp_home.h"
+#include "ui/AccessibleReadout.h"
 #include "ui/ImageHotZone.h"
 
 namespace corvell::test {
@@ -136,6 +139,40 @@ TEST_F(Wiring, EveryNamedKeyOfEveryPanelSitsOnItsSkin) {
         }
         EXPECT_GT(named, 0) << s.skinId;
     }
+}
+
+// A screen reader walking any panel hears every key by its legend, every lamp by its legend and
+// state, and each read-out as one text; no image of the panel is a button without a name.
+TEST_F(Wiring, EveryPanelNamesEveryButtonAndIndicator) {
+    ASSERT_TRUE(started);
+    main().KeyAction("RADIO");
+    main().KeyAction("RECEIVER");
+    int readouts = 0;
+    for (const shell::PanelSlotInfo& info : shell::kPanelSlots) {
+        ui::PanelWindow* panel = main().panel(info.slot);
+        ASSERT_NE(panel, nullptr) << info.member;
+        int buttons = 0;
+        for (const AccessibleNode& node : accessibleTree(panel)) {
+            switch (node.role) {
+                case QAccessible::Button:
+                    ++buttons;
+                    EXPECT_FALSE(node.name.isEmpty()) << info.member;
+                    break;
+                case QAccessible::Indicator:
+                    EXPECT_TRUE(node.name.contains(QRegularExpression("^\\S.*: \\S+")))
+                        << info.member << " " << node.name.toStdString();
+                    break;
+                default:
+                    break;
+            }
+            if (qobject_cast<ui::AccessibleReadout*>(node.object)) {
+                ++readouts;
+                EXPECT_EQ(node.role, QAccessible::StaticText);
+            }
+        }
+        EXPECT_GT(buttons, 0) << info.member;
+    }
+    EXPECT_EQ(readouts, 4);  // tuner, radio and receiver frequency, DTMF code
 }
 
 // The user's locale set to Japanese before the program starts, and put back after it has ended.

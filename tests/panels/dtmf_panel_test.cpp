@@ -11,6 +11,7 @@
 #include "panels/dtmf/frmDTMF.h"
 #include "resources/ArtCatalog.h"
 #include "tests/panels/PanelFixture.h"
+#include "tests/support/accessible_tree.h"
 #include "tests/support/recording_sound_player.h"
 #include "ui/Labels.h"
 
@@ -21,6 +22,7 @@ using panels::DtmfPanelLogic;
 using panels::frmDTMF;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
+using ::testing::UnorderedElementsAre;
 
 TEST(DtmfGlyphs, EachCharacterHasItsGlyphAndNothingElseHasOne) {
     const std::string characters = "0123456789ABCD*#";
@@ -117,6 +119,23 @@ TEST_F(DtmfPanelTest, TheKeysSwitchDisplayAndRemoteAndTheLampsFollow) {
     EXPECT_EQ(shownId(28), 0);
     click(*dtmf, 26);
     EXPECT_THAT(owner.words, ElementsAre("DTMFSET"));
+}
+
+// A screen reader hears the lamps' names follow their state, and the received code as one text.
+TEST_F(DtmfPanelTest, TheLampsAndTheCodeReadWhatThePanelShows) {
+    auto lamps = [this] { return accessibleNames(dtmf.get(), QAccessible::Indicator); };
+    EXPECT_THAT(lamps(), UnorderedElementsAre("DTMF: off", "REMOTE: off"));
+    click(*dtmf, 24);
+    EXPECT_THAT(lamps(), UnorderedElementsAre("DTMF: on", "REMOTE: off"));
+    click(*dtmf, 25);
+    EXPECT_THAT(lamps(), UnorderedElementsAre("DTMF: on", "REMOTE: on"));
+    EXPECT_EQ(accessibleReadout(dtmf.get(), "Received DTMF code"), "");
+    keys("123#");
+    EXPECT_EQ(shownText(), "123#");
+    EXPECT_EQ(accessibleReadout(dtmf.get(), "Received DTMF code"), "123#");
+    keys("A*0D");
+    EXPECT_EQ(accessibleReadout(dtmf.get(), "Received DTMF code"),
+              QString::fromStdString(shownText()));
 }
 
 TEST_F(DtmfPanelTest, AHeldKeyTogglesOnceAndShowsItsPressedFace) {

@@ -17,6 +17,7 @@
 #include "scan/ScanStop.h"
 #include "scan/frmSCANctrl.h"
 #include "tests/panels/RadioFixture.h"
+#include "tests/support/accessible_tree.h"
 #include "ui/ImageHotZone.h"
 #include "ui/VirtualKeys.h"
 
@@ -168,6 +169,33 @@ TEST_F(RadioPanelTest, EveryImageShowsItsPictureForEachReceiverState) {
             const int expected = it == c.changed.end() ? id : it->second;
             EXPECT_EQ(shownId(index), expected) << "image " << index;
         }
+    }
+}
+
+// The frequency places, down to the 10 Hz one, are read as one text; the lamps beside them by
+// their legend and state.
+TEST_F(RadioPanelTest, TheReadoutAndLampsReadWhatTheyShow) {
+    struct Case {
+        const char* what;
+        int32_t hz;
+        bool entry;
+        const char* frequency;
+        const char* blk;
+    };
+    const Case cases[] = {
+        {"tuned in VHF", 145000000, false, "145.000.00 MHz", "BLK: off"},
+        {"tuned above 1 GHz", 1296512500, false, "1296.512.50 MHz", "BLK: off"},
+        {"an open entry", 145000000, true, "", "BLK: off"},
+        {"a blank receiver", 0, false, "", "BLK: on"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        baseState();
+        rx->setFrequency(c.hz);
+        if (c.entry) radio->logic().tenkey().finp(rx->Frequency());
+        radio->DispAll();
+        EXPECT_EQ(accessibleReadout(radio.get(), "Frequency"), c.frequency);
+        EXPECT_TRUE(accessibleNames(radio.get(), QAccessible::Indicator).contains(c.blk));
     }
 }
 

@@ -31,6 +31,7 @@
 #include "scan/frmSCANctrl.h"
 #include "scan/frmScope.h"
 #include "tests/panels/PanelFixture.h"
+#include "tests/support/accessible_tree.h"
 
 namespace corvell::test {
 namespace {
@@ -266,6 +267,35 @@ TEST_F(ReceiverPanelTest, AClickOnEveryKeyActsAsItsRowSays) {
             case RxAction::None:
                 break;
         }
+    }
+}
+
+// The frequency is read as one text as the digits show it, the display's pictures by their
+// legend and what they show, and its printed legends not at all.
+TEST_F(ReceiverPanelTest, TheDisplayReadsWhatItShows) {
+    struct Case {
+        const char* what;
+        int32_t hz;
+        const char* mode;
+        const char* frequency;
+        const char* modeLamp;
+    };
+    const Case cases[] = {
+        {"FM in VHF", 145000000, "FM", "145.000.000 MHz", "MODE: FM"},
+        {"AM on short wave", 9650000, "AM", "9.650.000 MHz", "MODE: AM"},
+        {"WFM in UHF", 433125000, "WFM", "433.125.000 MHz", "MODE: WFM"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        rx->setFrequency(c.hz);
+        rx->setModeText(c.mode);
+        panel->DispAll();
+        EXPECT_EQ(accessibleReadout(panel.get(), "Frequency"), c.frequency);
+        EXPECT_TRUE(accessibleNames(panel.get(), QAccessible::Indicator).contains(c.modeLamp))
+            << accessibleNames(panel.get(), QAccessible::Indicator).join(", ").toStdString();
+    }
+    for (const AccessibleNode& node : accessibleTree(panel.get())) {
+        for (int legend = 82; legend <= 87; ++legend) EXPECT_NE(node.object, panel->img(legend));
     }
 }
 

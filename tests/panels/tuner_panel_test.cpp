@@ -5,6 +5,7 @@
 #include <gmock/gmock.h>
 
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 #include <string>
 
@@ -17,6 +18,7 @@
 #include "panels/tuner/frmTuner.h"
 #include "resources/ArtCatalog.h"
 #include "tests/panels/PanelFixture.h"
+#include "tests/support/accessible_tree.h"
 #include "tests/support/program_tuner.h"
 
 namespace corvell::test {
@@ -436,6 +438,52 @@ TEST_F(TunerPanelTest, AnIdleHeartbeatRedrawsNothing) {
     EXPECT_EQ(tuner->DispAll(), 0);
     rx->setFrequency(145012500);
     EXPECT_GT(tuner->DispAll(), 0);
+}
+
+// A screen reader hears the frequency as one text, read as the digits show it (the tuned value,
+// or the entry being typed), and none of the digit places on their own.
+TEST_F(TunerPanelTest, TheReadoutReadsWhatTheDigitsShow) {
+    struct Case {
+        const char* what;
+        int32_t hz;
+        std::vector<int> keys;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"tuned in VHF", 145000000, {}, "145.000.000 MHz"},
+        {"tuned below 1 MHz", 531000, {}, "0.531.000 MHz"},
+        {"tuned above 1 GHz", 1296512500, {}, "1296.512.500 MHz"},
+        {"an entry of whole MHz", 145000000, {9, 12}, "14 MHz"},
+        {"an entry past the point", 145000000, {9, 12, 13, 19, 13}, "145.5 MHz"},
+        {"an entry closed by ENT", 145000000, {9, 12, 13, 19, 13, 22}, "145.500.000 MHz"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        tuner->logic().tenkey().off();
+        rx->setFrequency(c.hz);
+        tuner->Task_exec();
+        for (int key : c.keys) click(*tuner, key);
+        EXPECT_EQ(accessibleReadout(tuner.get(), "Frequency"), c.text);
+    }
+    for (const AccessibleNode& node : accessibleTree(tuner.get())) {
+        for (int place = panels::kFirstReadoutImage; place < panels::kFirstReadoutImage + 12;
+             ++place) {
+            EXPECT_NE(node.object, tuner->img(place)) << "digit place " << place;
+        }
+    }
+}
+
+// An idle heartbeat tells a screen reader nothing; a new frequency is told once.
+TEST_F(TunerPanelTest, AScreenReaderIsToldOfANewFrequencyOnceAndOfNoIdleTick) {
+    auto* readout = tuner->findChild<ui::AccessibleReadout*>();
+    ASSERT_NE(readout, nullptr);
+    QSignalSpy told(readout, &ui::AccessibleReadout::textChanged);
+    for (int i = 0; i < 20; ++i) tuner->Task_exec();
+    EXPECT_EQ(told.count(), 0);
+    rx->setFrequency(145012500);
+    for (int i = 0; i < 20; ++i) tuner->Task_exec();
+    ASSERT_EQ(told.count(), 1);
+    EXPECT_EQ(told.at(0).at(0).toString(), "145.012.500 MHz");
 }
 
 TEST(TunerKeyTable, ImagesGiveTheirPressedBitmapsActionsAndFirings) {

@@ -11,6 +11,7 @@
 #include "scan/ScanPadLogic.h"
 #include "scan/frmScanPad.h"
 #include "tests/scan/ScanWindowFixture.h"
+#include "tests/support/accessible_tree.h"
 #include "tests/support/artifacts.h"
 
 namespace corvell {
@@ -88,6 +89,21 @@ TEST_F(ScanPad, KindKeysStartAndAnyKindKeyStops) {
     EXPECT_EQ(scan.scantype(), 3);
     click(4);
     EXPECT_EQ(scan.scanning(), 0);
+}
+
+// A screen reader hears the scan lamps by the key they stand over and their state.
+TEST_F(ScanPad, TheLampsAreIndicatorsNamedByTheirState) {
+    auto lamps = [this] { return test::accessibleNames(&pad, QAccessible::Indicator); };
+    EXPECT_TRUE(lamps().contains("PROG: off"));
+    click(1);
+    EXPECT_TRUE(lamps().contains("PROG: on"));
+    EXPECT_TRUE(lamps().contains("MEMO: off"));
+    click(4);
+    EXPECT_TRUE(lamps().contains("PROG: off"));
+    EXPECT_EQ(lamps().filter("BUSY: ").size(), 1);
+    EXPECT_EQ(lamps().filter("CENTRE: ").size(), 1);
+    EXPECT_EQ(test::accessibleNames(&pad, QAccessible::Button),
+              QStringList({"PROG", "AUTO", "MEMO", "STOP", "SET", "PAUSE", "VSC"}));
 }
 
 TEST_F(ScanPad, AProgramScanStartsOnTheStoredProgramNumber) {
