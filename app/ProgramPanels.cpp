@@ -89,13 +89,13 @@ std::array<shell::PanelFactory, shell::kPanelCount> ProgramPanels::panelFactorie
         /* frmScanPad */
         [this] {
             scanPad_ = new frmScanPad(rx_, *ScanCtrl());
-            scanPad_->setTunerKeys(this);
+            scanPad_->setModeTuningPanel(this);
             return shell::framePanel(scanPad_.data());
         },
         /* frmScope */
         [this] {
             scope_ = new frmScope(rx_);
-            scope_->setTunerKeys(this);
+            scope_->setModeTuningPanel(this);
             return shell::framePanel(scope_.data());
         },
         /* frmMode */

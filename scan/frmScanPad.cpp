@@ -227,8 +227,8 @@ bool frmScanPad::onQueryUnload(ui::UnloadMode mode) {
 
 void frmScanPad::keyPressEvent(QKeyEvent* event) {
     const int code = ui::virtualKeyFromQt(*event);
-    if (code != 0 && tunerKeys_) {
-        tunerKeys_->Tuner_Key_Operation(code, ui::shiftStateFromQt(event->modifiers()));
+    if (code != 0 && modeTuningPanel_) {
+        modeTuningPanel_->Tuner_Key_Operation(code, ui::shiftStateFromQt(event->modifiers()));
     }
 }
 

@@ -41,10 +41,11 @@ class frmScanPad : public ui::PanelWindow {
     void imgRepeat_exec() override;
     void imgRepeat_disp() override { DispImages(); }
 
-    // The scan options dialog whose visibility lamp 11 shows, and the tuning panel that takes
-    // this window's keyboard keys (both wired by the main window).
+    // The scan options dialog whose visibility lamp 11 shows, and the router that passes this
+    // window's keyboard keys on to the tuning panel of the current panel mode (both wired by the
+    // program's panel set).
     void setOptionsDialog(QWidget* dialog) { options_ = dialog; }
-    void setTunerKeys(ui::TunerKeyTarget* target) { tunerKeys_ = target; }
+    void setModeTuningPanel(ui::TunerKeyTarget* router) { modeTuningPanel_ = router; }
 
     // For tests and the screenshots.
     ui::ImageHotZone& img(int i) { return *img_.at(i - 1); }
@@ -73,7 +74,7 @@ class frmScanPad : public ui::PanelWindow {
     frmSCANctrl& scan_;
     ui::clsImgRepeat repeater_;
     QPointer<QWidget> options_;
-    ui::TunerKeyTarget* tunerKeys_ = nullptr;
+    ui::TunerKeyTarget* modeTuningPanel_ = nullptr;
 
     ui::SkinPicture* panel_ = nullptr;
     std::array<ui::ImageHotZone*, kImages> img_{};

@@ -215,8 +215,8 @@ bool frmScope::onQueryUnload(ui::UnloadMode mode) {
 
 void frmScope::keyPressEvent(QKeyEvent* event) {
     const int code = ui::virtualKeyFromQt(*event);
-    if (code != 0 && tunerKeys_) {
-        tunerKeys_->Tuner_Key_Operation(code, ui::shiftStateFromQt(event->modifiers()));
+    if (code != 0 && modeTuningPanel_) {
+        modeTuningPanel_->Tuner_Key_Operation(code, ui::shiftStateFromQt(event->modifiers()));
     }
 }
 

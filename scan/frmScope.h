@@ -44,8 +44,9 @@ class frmScope : public ui::PanelWindow, private ScopeViewWidgets {
     void DISP();
     // Clears every picture and draws scale and trace afresh.
     void ScopeRefreshDisp();
-    // The tuning panel that takes this window's keyboard keys (wired by the main window).
-    void setTunerKeys(ui::TunerKeyTarget* target) { tunerKeys_ = target; }
+    // The router that passes this window's keyboard keys on to the tuning panel of the current
+    // panel mode (wired by the program's panel set).
+    void setModeTuningPanel(ui::TunerKeyTarget* router) { modeTuningPanel_ = router; }
 
     // For tests and the screenshots.
     ScopeView& view() { return logic_.view(); }
@@ -76,7 +77,7 @@ class frmScope : public ui::PanelWindow, private ScopeViewWidgets {
 
     frmTesselbase& rx_;
     ui::clsImgRepeat repeater_;
-    ui::TunerKeyTarget* tunerKeys_ = nullptr;
+    ui::TunerKeyTarget* modeTuningPanel_ = nullptr;
     ScopeViewLogic logic_{rx_, kScopeWindowGeometry, *this};
 
     ui::SkinPicture* panel_ = nullptr;

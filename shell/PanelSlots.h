@@ -5,6 +5,9 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
 #include <string_view>
 
 namespace corvell::shell {
@@ -35,10 +38,6 @@ inline constexpr std::array<PanelSlotInfo, kPanelCount> kPanelSlots = {{
     {PanelSlot::Mch, "frmMch", "Memory List", "MEMORY", 0, 412},
 }};
 
-// The four panels of the SIMPLE set, in the order they are shown and hidden.
-inline constexpr std::array<PanelSlot, 4> kSimpleSet = {PanelSlot::ScanPad, PanelSlot::Scope,
-                                                        PanelSlot::Mode, PanelSlot::Tuner};
-
 constexpr int slotIndex(PanelSlot slot) {
     return static_cast<int>(slot);
 }
@@ -48,5 +47,43 @@ constexpr const PanelSlotInfo& slotInfo(PanelSlot slot) {
 
 // The panel modes; a stored value outside them reads as SIMPLE.
 enum PanelModeValue : int16_t { kModeSimple = 0, kModeRadio = 1, kModeReceiver = 2 };
+
+// What each panel mode shows: the command word that chooses it, its panels in the order they
+// are shown and hidden, and the panel whose band scope is redrawn after a switch to it.
+struct PanelModeInfo {
+    PanelModeValue mode;
+    std::string_view word;
+    std::array<PanelSlot, 4> panelList;
+    int panelCount;
+    std::optional<PanelSlot> scopePanel;
+
+    constexpr std::span<const PanelSlot> panels() const {
+        return {panelList.data(), static_cast<std::size_t>(panelCount)};
+    }
+    constexpr bool shows(PanelSlot slot) const {
+        for (PanelSlot s : panels()) {
+            if (s == slot) return true;
+        }
+        return false;
+    }
+};
+
+// In PanelModeValue order.
+inline constexpr std::array<PanelModeInfo, 3> kPanelModes = {{
+    {kModeSimple,
+     "SIMPLE",
+     {PanelSlot::ScanPad, PanelSlot::Scope, PanelSlot::Mode, PanelSlot::Tuner},
+     4,
+     PanelSlot::Scope},
+    {kModeRadio, "RADIO", {PanelSlot::Radio}, 1, std::nullopt},
+    {kModeReceiver, "RECEIVER", {PanelSlot::Receiver}, 1, PanelSlot::Receiver},
+}};
+
+// The mode's row; SIMPLE for a value outside the modes.
+constexpr const PanelModeInfo& panelModeInfo(int mode) {
+    return kPanelModes[mode >= 0 && mode < static_cast<int>(kPanelModes.size())
+                           ? static_cast<std::size_t>(mode)
+                           : 0];
+}
 
 }  // namespace corvell::shell

@@ -69,9 +69,7 @@ frmMain::frmMain(MainParts parts, QWidget* parent)
 frmMain::~frmMain() {
     unregisterScanNotify();
     // The dialogs the frame made are top-level windows of their own; the frame owns them.
-    for (HeldDialog* d : {&scanOption_, &ctcss_, &dtmfOption_, &dtmfMessage_, &afOption_}) {
-        delete d->form.data();
-    }
+    for (HeldDialog& d : dialogs_) delete d.form.data();
     if (scanCtrl_ && ScanCtrl() == scanCtrl_.get()) setScanCtrl(nullptr);
     if (scanCtrl_ && rx_.ScanObjAs<frmSCANctrl>() == scanCtrl_.get()) rx_.setScanObj(nullptr);
 }
@@ -120,18 +118,8 @@ void frmMain::MDIForm_Load() {
     }
 
     CreatePanels();
-    if (panelMode_ == kModeSimple) {
-        setPanelVisible(PanelSlot::Radio, false);
-        setPanelVisible(PanelSlot::Receiver, false);
-    } else if (panelMode_ == kModeRadio) {
-        HideSimplePanels();
-        setPanelVisible(PanelSlot::Radio, true);
-        setPanelVisible(PanelSlot::Receiver, false);
-    } else if (panelMode_ == kModeReceiver) {
-        HideSimplePanels();
-        setPanelVisible(PanelSlot::Radio, false);
-        setPanelVisible(PanelSlot::Receiver, true);
-    }
+    // The SIMPLE set keeps the visibility its placements gave it.
+    ShowModePanels(panelMode_, panelMode_ != kModeSimple);
     if (connect_ == 1) {
         RestorePanelVisibility();
     } else {
@@ -242,11 +230,10 @@ void frmMain::finalUnload() {
             rx_.setScanObj(nullptr);
             scanCtrl_.reset();
         }
-        for (HeldDialog* d : {&scanOption_, &dtmfOption_, &dtmfMessage_, &afOption_}) {
-            if (d->form) d->form->Unload(ui::UnloadMode::AppEnding);
+        for (const FrameDialogInfo& info : kFrameDialogs) {
+            ui::Form* d = info.makeToUnload ? makeDialog(info.word) : dialog(info.word);
+            if (d) d->Unload(ui::UnloadMode::AppEnding);
         }
-        // The tone-squelch dialog is unloaded even when it never was made.
-        if (ui::Form* ctcss = makeDialog("CTCSS")) ctcss->Unload(ui::UnloadMode::AppEnding);
         if (rx_.loaded()) rx_.Unload();
     }
     ended_ = true;

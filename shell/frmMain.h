@@ -71,6 +71,24 @@ struct MainParts {
     LinkCheck::SecondSource secondOfDay;
 };
 
+// The frame's dialogs, one row each, in the order they are unloaded at the end: the command
+// word that opens it, the part that makes it, whether it is loaded as soon as it is made (the
+// AF-output dialog is loaded by its command each time it is shown), and whether the final
+// unload makes it first (the tone-squelch dialog is unloaded even when it never was made).
+struct FrameDialogInfo {
+    std::string_view word;
+    DialogFactory MainParts::*factory;
+    bool loadWhenMade;
+    bool makeToUnload;
+};
+inline constexpr std::array<FrameDialogInfo, 5> kFrameDialogs = {{
+    {"SCANSET", &MainParts::scanOption, true, false},
+    {"DTMFSET", &MainParts::dtmfOption, true, false},
+    {"DTMFM", &MainParts::dtmfMessage, true, false},
+    {"EXTSP", &MainParts::afOption, false, false},
+    {"CTCSS", &MainParts::ctcss, true, true},
+}};
+
 class frmMain : public QMainWindow, public ui::PanelOwner {
     Q_OBJECT
 
@@ -168,8 +186,9 @@ class frmMain : public QMainWindow, public ui::PanelOwner {
 
     // panels (frmMain_panels.cpp)
     void HidePanels();
-    void ShowSimplePanels();
-    void HideSimplePanels();
+    // Shows the panels of `mode` (unless `showOwn` is false: they stay as they are) and hides
+    // those of the other modes.
+    void ShowModePanels(int16_t mode, bool showOwn);
     void SavePanelPlacements();
     void SaveWindowOrder();
     void PowerOnSequence();
@@ -211,7 +230,7 @@ class frmMain : public QMainWindow, public ui::PanelOwner {
     HeldDialog* held(std::string_view word);
     // Makes, sets up and loads the dialog of the word when it is not there yet.
     ui::Form* makeDialog(std::string_view word);
-    HeldDialog scanOption_, ctcss_, dtmfOption_, dtmfMessage_, afOption_;
+    std::array<HeldDialog, kFrameDialogs.size()> dialogs_;  // in kFrameDialogs order
     QPointer<DlgComOption> comDialog_;
     QPointer<frmTitle> about_;
     std::unique_ptr<MemoryFileCommands> memoryFiles_;

@@ -127,23 +127,20 @@ void frmMain::cmdExtSp(std::string_view word) {
 // panels, shows its own and, except RADIO, has the band scope of the new mode redrawn. In its own
 // mode "RADIO" or "RECEIVER" brings back its panel when that was hidden, and does nothing else.
 void frmMain::cmdPanelMode(std::string_view word) {
-    const int16_t target = word == "RADIO"      ? kModeRadio
-                           : word == "RECEIVER" ? kModeReceiver
-                                                : kModeSimple;
+    int16_t target = kModeSimple;
+    for (const PanelModeInfo& info : kPanelModes) {
+        if (info.word == word) target = info.mode;
+    }
     if (panelMode_ == target) {
-        const PanelSlot own = target == kModeRadio ? PanelSlot::Radio : PanelSlot::Receiver;
-        if (target != kModeSimple && !panelVisible(own)) setPanelVisible(own, true);
+        if (target == kModeSimple) return;
+        for (PanelSlot own : panelModeInfo(target).panels()) {
+            if (!panelVisible(own)) setPanelVisible(own, true);
+        }
         return;
     }
-    if (target == kModeSimple) {
-        ShowSimplePanels();
-    } else {
-        HideSimplePanels();
-    }
-    setPanelVisible(PanelSlot::Radio, target == kModeRadio);
-    setPanelVisible(PanelSlot::Receiver, target == kModeReceiver);
+    ShowModePanels(target, true);
     panelMode_ = target;
-    if (target != kModeRadio) RefreshScopeDisplay();
+    RefreshScopeDisplay();
 }
 
 void frmMain::cmdTogglePanel(std::string_view word) {
@@ -186,11 +183,9 @@ void frmMain::cmdHelp(std::string_view) {
 }
 
 frmMain::HeldDialog* frmMain::held(std::string_view word) {
-    if (word == "SCANSET") return &scanOption_;
-    if (word == "EXTSP") return &afOption_;
-    if (word == "DTMFSET") return &dtmfOption_;
-    if (word == "DTMFM") return &dtmfMessage_;
-    if (word == "CTCSS") return &ctcss_;
+    for (std::size_t i = 0; i < kFrameDialogs.size(); ++i) {
+        if (kFrameDialogs[i].word == word) return &dialogs_[i];
+    }
     return nullptr;
 }
 
@@ -198,21 +193,17 @@ ui::Form* frmMain::makeDialog(std::string_view word) {
     HeldDialog* h = held(word);
     if (!h) return nullptr;
     if (h->form) return h->form;
-    const DialogFactory* make = word == "SCANSET"   ? &parts_.scanOption
-                                : word == "EXTSP"   ? &parts_.afOption
-                                : word == "DTMFSET" ? &parts_.dtmfOption
-                                : word == "DTMFM"   ? &parts_.dtmfMessage
-                                                    : &parts_.ctcss;
-    if (!*make) return nullptr;
-    FrameDialog made = (*make)();
+    const FrameDialogInfo& info = kFrameDialogs[static_cast<std::size_t>(h - dialogs_.data())];
+    const DialogFactory& make = parts_.*info.factory;
+    if (!make) return nullptr;
+    FrameDialog made = make();
     if (!made.form) return nullptr;
     h->form = made.form;
     h->task = std::move(made.task);
     // A dialog with no saved position of its own opens centred over the main window.
     made.form->setOpensOver(this);
     if (made.init) made.init();
-    // The AF-output dialog is loaded by its command each time it is shown.
-    if (word != "EXTSP") made.form->Load();
+    if (info.loadWhenMade) made.form->Load();
     return made.form;
 }
 

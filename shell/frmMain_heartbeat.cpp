@@ -23,8 +23,9 @@ void frmMain::buildHeartbeat() {
                               if (scanCtrl_) scanCtrl_->Task_exec();
                           }});
     heartbeat_.push_back({"DlgCtcssOption.Task_exec", [this] {
-                              if (ctcss_.form && ctcss_.form->isVisible() && ctcss_.task) {
-                                  ctcss_.task();
+                              const HeldDialog& ctcss = *held("CTCSS");
+                              if (ctcss.form && ctcss.form->isVisible() && ctcss.task) {
+                                  ctcss.task();
                               }
                           }});
     heartbeat_.push_back({"link check", [this] { linkCheckStep(); }});

@@ -13,25 +13,6 @@
 
 namespace corvell::shell {
 
-namespace {
-
-// The panels a first start shows when the receiver is switched on: those of the panel mode.
-bool shownInMode(PanelSlot slot, int mode) {
-    switch (mode) {
-        case kModeRadio:
-            return slot == PanelSlot::Radio;
-        case kModeReceiver:
-            return slot == PanelSlot::Receiver;
-        default:
-            for (PanelSlot s : kSimpleSet) {
-                if (s == slot) return true;
-            }
-            return false;
-    }
-}
-
-}  // namespace
-
 ui::PanelWindow* frmMain::panel(PanelSlot slot) const {
     return panels_[static_cast<std::size_t>(slotIndex(slot))];
 }
@@ -103,12 +84,12 @@ void frmMain::LoadPanel(PanelSlot slot) {
         parts_.placement->SetPlacement(*p);
         sub->setVisible(!p->isHidden());
     } else {
-        p->fVisiblePwrOn = shownInMode(slot, panelMode_);
+        p->fVisiblePwrOn = panelModeInfo(panelMode_).shows(slot);
     }
     // The radio and receiver panels open exactly with their own panel mode, whatever an older
     // entry says (one saved while a close box could hide them).
     if (slot == PanelSlot::Radio || slot == PanelSlot::Receiver) {
-        p->fVisiblePwrOn = shownInMode(slot, panelMode_);
+        p->fVisiblePwrOn = panelModeInfo(panelMode_).shows(slot);
     }
 }
 
@@ -116,12 +97,16 @@ void frmMain::HidePanels() {
     for (const PanelSlotInfo& info : kPanelSlots) setPanelVisible(info.slot, false);
 }
 
-void frmMain::ShowSimplePanels() {
-    for (PanelSlot s : kSimpleSet) setPanelVisible(s, true);
-}
-
-void frmMain::HideSimplePanels() {
-    for (PanelSlot s : kSimpleSet) setPanelVisible(s, false);
+void frmMain::ShowModePanels(int16_t mode, bool showOwn) {
+    for (const PanelModeInfo& info : kPanelModes) {
+        for (PanelSlot slot : info.panels()) {
+            if (info.mode != mode) {
+                setPanelVisible(slot, false);
+            } else if (showOwn) {
+                setPanelVisible(slot, true);
+            }
+        }
+    }
 }
 
 void frmMain::RememberPanelVisibility() {
@@ -137,15 +122,9 @@ void frmMain::RestorePanelVisibility() {
 }
 
 void frmMain::RefreshScopeDisplay() {
-    PanelSlot slot;
-    if (panelMode_ == kModeSimple) {
-        slot = PanelSlot::Scope;
-    } else if (panelMode_ == kModeReceiver) {
-        slot = PanelSlot::Receiver;
-    } else {
-        return;
-    }
-    const auto& refresh = scopeRefresh_[static_cast<std::size_t>(slotIndex(slot))];
+    const std::optional<PanelSlot> slot = panelModeInfo(panelMode_).scopePanel;
+    if (!slot) return;
+    const auto& refresh = scopeRefresh_[static_cast<std::size_t>(slotIndex(*slot))];
     if (refresh) refresh();
 }
 

@@ -33,12 +33,12 @@ void syncSlider(QScrollBar* s, int32_t value) {
 
 }  // namespace
 
-frmMode::frmMode(const ModeLogic::Neighbours& neighbours, ui::TunerKeyTarget* tunerKeys,
+frmMode::frmMode(const ModeLogic::Neighbours& neighbours, ui::TunerKeyTarget* modeTuningPanel,
                  QWidget* parent, ui::HoldEnvironment* hold)
     : DrawnPanel({QStringLiteral("Mode Form"), kModeSkinId, kModeImageCount, "MODE", false, hold},
                  parent),
       rx_(neighbours.rx),
-      tunerKeys_(tunerKeys),
+      modeTuningPanel_(modeTuningPanel),
       afgain_(makeSlider(this, QStringLiteral("AF GAIN"))),
       squelch_(makeSlider(this, QStringLiteral("SQUELCH"))),
       ifshift_(makeSlider(this, QStringLiteral("IF SHIFT"))),
@@ -89,7 +89,7 @@ void frmMode::SyncSliders() {
 }
 
 void frmMode::onPanelKey(int keyCode, int shift) {
-    if (keyCode != 0 && tunerKeys_) tunerKeys_->Tuner_Key_Operation(keyCode, shift);
+    if (keyCode != 0 && modeTuningPanel_) modeTuningPanel_->Tuner_Key_Operation(keyCode, shift);
 }
 
 }  // namespace corvell::panels

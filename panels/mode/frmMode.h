@@ -17,9 +17,10 @@ class frmMode : public DrawnPanel {
     Q_OBJECT
 
   public:
-    // The neighbours outlive the panel. `tunerKeys` takes the panel's keyboard keys (null:
-    // none). `hold` drives press-and-hold (null: the system clock and mouse).
-    frmMode(const ModeLogic::Neighbours& neighbours, ui::TunerKeyTarget* tunerKeys,
+    // The neighbours outlive the panel. `modeTuningPanel` passes the panel's keyboard keys on to
+    // the tuning panel of the current panel mode (null: none). `hold` drives press-and-hold (null:
+    // the system clock and mouse).
+    frmMode(const ModeLogic::Neighbours& neighbours, ui::TunerKeyTarget* modeTuningPanel,
             QWidget* parent = nullptr, ui::HoldEnvironment* hold = nullptr);
     ~frmMode() override;
 
@@ -41,7 +42,7 @@ class frmMode : public DrawnPanel {
     void LayoutPanel();
 
     frmTesselbase& rx_;
-    ui::TunerKeyTarget* tunerKeys_;
+    ui::TunerKeyTarget* modeTuningPanel_;
     QScrollBar* afgain_;
     QScrollBar* squelch_;
     QScrollBar* ifshift_;

@@ -9,7 +9,9 @@
 #include "core/objEDGES.h"
 #include "memory/MemoryListOps.h"
 #include "memory/clsMEMORY.h"
+#include "panels/common/ChannelNames.h"
 #include "panels/common/LevelRule.h"
+#include "panels/common/PanelEntry.h"
 #include "panels/common/PcKeyMap.h"
 #include "panels/common/StepName.h"
 #include "panels/common/TenkeyInput.h"
@@ -242,9 +244,7 @@ void RadioLogic::ListLabelDown(int place) {
 }
 
 void RadioLogic::MemoryRecall() {
-    ScanStop();
-    rx_.AutoMode().off();
-    ops_.mem_loadbych(memory_.chData(memory_.ActiveBank(), memory_.ActiveCh()));
+    RecallActiveChannel(rx_, memory_, ops_);
 }
 
 void RadioLogic::MemoryWrite() {
@@ -287,12 +287,6 @@ int16_t RadioLogic::DigitGlyph(int position, char c) {
     if (c < '0' || c > '9') return 0;
     if (position == 1 && c == '1') return 2101;
     return static_cast<int16_t>((position >= 10 ? 2081 : 2070) + (c - '0'));
-}
-
-std::string RadioLogic::TwoDigits(int value) {
-    char s[16];
-    std::snprintf(s, sizeof s, "%02d", value);
-    return s;
 }
 
 void RadioLogic::CheckBlank() {
@@ -428,24 +422,19 @@ void RadioLogic::DispMemoryText() {
 // ---- name editing ----
 
 std::string RadioLogic::bankNameForEdit() {
-    return memory_.BankName(memory_.ActiveBank());
+    return BankNameForEdit(memory_);
 }
 
 std::string RadioLogic::chNameForEdit() {
-    return memory_.chData(memory_.ActiveBank(), memory_.ActiveCh()).name1();
+    return ChNameForEdit(memory_);
 }
 
 void RadioLogic::StoreBankName(const std::string& text) {
-    memory_.setBankName(memory_.ActiveBank(), text);
-    ops_.ListBankName();
-    ops_.UpdateSheet();
-    memory_.Change();
+    panels::StoreBankName(memory_, ops_, text);
 }
 
 void RadioLogic::StoreChName(const std::string& text) {
-    memory_.chData(memory_.ActiveBank(), memory_.ActiveCh()).setName1(text);
-    ops_.UpdateSheet();
-    memory_.Change();
+    panels::StoreChName(memory_, ops_, text);
 }
 
 void RadioLogic::cancelEntry() {

@@ -60,7 +60,6 @@ class RadioLogic {
     static constexpr int32_t kBlinkMs = 500;
     static constexpr int kFastRepeatAfter = 10;
     static constexpr int kFastRepeatMs = 100;
-    static constexpr const char* kBlankChannelText = "  -- BLANK --";
 
     RadioLogic(const Neighbours& n, ui::clsImgRepeat& repeater, PanelImages& images,
                RadioView& view);
@@ -109,7 +108,6 @@ class RadioLogic {
     static int16_t PageBack(int16_t listFirst);
     // The glyph of read-out position p (1-based) for character c.
     static int16_t DigitGlyph(int position, char c);
-    static std::string TwoDigits(int value);
 
     int16_t listFirst() const { return listFirst_; }
     void setListFirst(int16_t v) { listFirst_ = v; }

@@ -69,12 +69,6 @@ int16_t CentreMeterId(int32_t mode, int32_t filter, int32_t rxerr, bool blank, i
     return 3095;
 }
 
-std::string TwoDigits(int value) {
-    char s[16];
-    std::snprintf(s, sizeof s, "%02d", value);
-    return s;
-}
-
 int32_t ScanSpeedLevel(int16_t speed) {
     return cint(255 - static_cast<double>(int32_t{speed} * 255) / 100);
 }

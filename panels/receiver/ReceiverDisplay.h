@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "panels/common/ChannelNames.h"
+
 namespace corvell::panels {
 
 // ---- lamps ----
@@ -25,8 +27,7 @@ inline constexpr int16_t kRxErrorLampId = 3097;
 int16_t CentreMeterId(int32_t mode, int32_t filter, int32_t rxerr, bool blank, int32_t cmeter);
 
 // ---- labels ----
-// "0#": "00" .. "99".
-std::string TwoDigits(int value);
+// TwoDigits of panels/common/ChannelNames.h.
 
 // ---- knobs ----
 // The level of the scan speed knob (fast to the left) and of the scan delay knob, 0..255.

@@ -9,12 +9,14 @@
 #include "core/objEDGES.h"
 #include "memory/MemoryListOps.h"
 #include "memory/clsMEMORY.h"
+#include "panels/common/ChannelNames.h"
 #include "panels/common/DialTiming.h"
 #include "panels/common/LevelRule.h"
 #include "panels/common/PanelEntry.h"
 #include "panels/common/PanelScan.h"
 #include "panels/common/TenkeyInput.h"
 #include "panels/common/TenkeyRules.h"
+#include "panels/common/ToneSquelchKey.h"
 #include "panels/dialogs/DlgCtcssOption.h"
 #include "panels/receiver/ReceiverKeys.h"
 #include "panels/tuner/TunerLogic.h"
@@ -151,12 +153,8 @@ void ReceiverLogic::ImgKey_Operation() {
                 break;
             case RxAction::ToneSquelch:
                 if (toneDialog_) {
-                    if (!toneDialog_->isVisible()) {
-                        toneDialog_->DispOn();
-                    } else {
-                        rx_.setCtcss(0);
-                        toneDialog_->DispOff();
-                    }
+                    CtcssDialogRef dialog(*toneDialog_);
+                    ToneSquelchKey(&dialog, rx_);
                 }
                 break;
             case RxAction::ModeFm:
@@ -423,7 +421,7 @@ void ReceiverLogic::DispMemoryText() {
     show(lastTsText_, RxLabel::Step, TunerLogic::StepText(rx_.TSbase().tsname(), isBlank_));
     show(lastBankName_, RxLabel::BankName, memory_.BankName(bank));
     show(lastChName_, RxLabel::ChName,
-         chIsBlank_ ? std::string("  -- BLANK --") : memory_.chData(bank, ch).name1());
+         chIsBlank_ ? std::string(kBlankChannelText) : memory_.chData(bank, ch).name1());
     show(lastBankNum_, RxLabel::BankNum, TwoDigits(bank));
     show(lastChNum_, RxLabel::ChNum, TwoDigits(ch));
 }
@@ -463,24 +461,19 @@ void ReceiverLogic::cancelEntry() {
 }
 
 std::string ReceiverLogic::bankNameForEdit() {
-    return memory_.BankName(memory_.ActiveBank());
+    return BankNameForEdit(memory_);
 }
 
 std::string ReceiverLogic::chNameForEdit() {
-    return memory_.chData(memory_.ActiveBank(), memory_.ActiveCh()).name1();
+    return ChNameForEdit(memory_);
 }
 
 void ReceiverLogic::StoreBankName(const std::string& text) {
-    memory_.setBankName(memory_.ActiveBank(), text);
-    ops_.ListBankName();
-    ops_.UpdateSheet();
-    memory_.Change();
+    panels::StoreBankName(memory_, ops_, text);
 }
 
 void ReceiverLogic::StoreChName(const std::string& text) {
-    memory_.chData(memory_.ActiveBank(), memory_.ActiveCh()).setName1(text);
-    ops_.UpdateSheet();
-    memory_.Change();
+    panels::StoreChName(memory_, ops_, text);
 }
 
 }  // namespace corvell::panels

@@ -10,6 +10,7 @@
 #include "core/frmTesselbase.h"
 #include "memory/MemoryListOps.h"
 #include "memory/clsMEMORY.h"
+#include "panels/common/ChannelNames.h"
 #include "panels/common/DialTiming.h"
 #include "panels/common/PanelEntry.h"
 #include "panels/common/StepName.h"
@@ -251,26 +252,20 @@ void TunerLogic::cancelEntry() {
 }
 
 std::string TunerLogic::bankNameForEdit() {
-    return memory_.BankName(memory_.ActiveBank());
+    return BankNameForEdit(memory_);
 }
 
 std::string TunerLogic::chNameForEdit() {
-    return memory_.chData(memory_.ActiveBank(), memory_.ActiveCh()).name1();
+    return ChNameForEdit(memory_);
 }
 
 std::string TunerLogic::StoreBankName(const std::string& text) {
-    const int bank = memory_.ActiveBank();
-    memory_.setBankName(bank, text);
-    ops_.ListBankName();
-    ops_.UpdateSheet();
-    memory_.Change();
-    return bankLabelMode_ == 1 ? text : BankNumberText(bank);
+    panels::StoreBankName(memory_, ops_, text);
+    return bankLabelMode_ == 1 ? text : BankNumberText(memory_.ActiveBank());
 }
 
 void TunerLogic::StoreChName(const std::string& text) {
-    memory_.chData(memory_.ActiveBank(), memory_.ActiveCh()).setName1(text);
-    ops_.UpdateSheet();
-    memory_.Change();
+    panels::StoreChName(memory_, ops_, text);
 }
 
 }  // namespace corvell::panels

@@ -200,7 +200,7 @@ TEST_F(ScanPad, ClosingAsksTheMainWindowToHideIt) {
 
 TEST_F(ScanPad, KeyboardKeysGoToTheTuningPanel) {
     RecordingTuner tuner;
-    pad.setTunerKeys(&tuner);
+    pad.setModeTuningPanel(&tuner);
     QTest::keyClick(&pad, Qt::Key_Up, Qt::ShiftModifier);
     QTest::keyClick(&pad, Qt::Key_5);
     // The Shift key itself goes down first, as every key with a code does.

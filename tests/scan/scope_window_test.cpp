@@ -178,7 +178,7 @@ TEST_F(ScopeWindow, AClickOutsideTheBandsStopsTheScanButDoesNotTune) {
 
 TEST_F(ScopeWindow, KeyboardKeysGoToTheTuningPanel) {
     RecordingTuner tuner;
-    scope.setTunerKeys(&tuner);
+    scope.setModeTuningPanel(&tuner);
     QTest::keyClick(&scope, Qt::Key_Down);
     ASSERT_EQ(tuner.keys.size(), 1u);
     EXPECT_EQ(tuner.keys[0].first, 40);
