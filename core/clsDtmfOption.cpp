@@ -2,6 +2,7 @@
 
 #include "core/ProgramObjects.h"
 #include "core/ValueProcs.h"
+#include "platform/message_box.h"
 
 namespace corvell {
 namespace {
@@ -11,6 +12,10 @@ std::string remoteKey(int entry) {
 }
 
 }  // namespace
+
+bool clsDtmfOption::IsReceiveCode(std::string_view code) {
+    return code.find_first_not_of(kCodeCharacters) == std::string_view::npos;
+}
 
 std::string clsDtmfOption::GetRecieveCode(int entry) const {
     return valid(entry) ? code_[static_cast<std::size_t>(entry)] : std::string();
@@ -55,7 +60,15 @@ void clsDtmfOption::remo_param_load() {
         const std::size_t first = value.find(',');
         const std::size_t second =
             first == std::string::npos ? std::string::npos : value.find(',', first + 1);
-        if (second != std::string::npos) {
+        // A code no received string can equal would run nothing: the entry is blank instead,
+        // and the log says why it is gone.
+        const bool codeOk = second != std::string::npos && IsReceiveCode(value.substr(0, first));
+        if (second != std::string::npos && !codeOk) {
+            platform::logLine("Corvell",
+                              "DTMF entry " + remoteKey(n) + " loads as blank: its code \"" +
+                                  value.substr(0, first) + "\" holds more than 0-9, A-D, * and #");
+        }
+        if (codeOk) {
             code_[i] = value.substr(0, first);
             // A type that is no number, or none that fits, leaves the type as it was.
             if (const auto number =

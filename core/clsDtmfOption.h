@@ -7,12 +7,18 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace corvell {
 
 class clsDtmfOption {
   public:
     static constexpr int kEntries = 6;
+    // The characters a DTMF decoder reports, and so the only ones a receive code can hold.
+    static constexpr std::string_view kCodeCharacters = "0123456789ABCD*#";
+
+    // True when every character of `code` is one of kCodeCharacters (an empty code is blank).
+    static bool IsReceiveCode(std::string_view code);
 
     bool DtmfOn() const { return dtmfOn_; }
     void setDtmfOn(bool on) { dtmfOn_ = on; }
@@ -29,7 +35,8 @@ class clsDtmfOption {
 
     // Section "DTMF": "DTMFON", "REMOTEON" and "REMOTE0".."REMOTE5" ("code,type,text", the text
     // running to the end of the value, commas and all). A value of fewer than three fields is a
-    // blank entry. A type is kept as stored, also one that names no action.
+    // blank entry, and so is one whose code holds a character no decoder reports (logged). A type
+    // is kept as stored, also one that names no action.
     void remo_param_load();
     void remo_param_save();
 

@@ -11,7 +11,7 @@
 namespace corvell::panels {
 namespace {
 
-constexpr std::string_view kDtmfCharacters = "0123456789ABCD*#";
+constexpr std::string_view kDtmfCharacters = clsDtmfOption::kCodeCharacters;
 constexpr int32_t kFirstCode = 16;
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QTabBar>
 #include <QVBoxLayout>
+#include <QValidator>
 #include <string>
 
 #include "core/LocaleProcs.h"
@@ -30,6 +31,20 @@ constexpr const char* kKeyY = "DLGDTMFY";
 constexpr const char* kKeyTab = "DLGDTMFCURRTAB";
 
 const char* const kTypeCaptions[3] = {"Display Message", "Execute File", "Play .WAV File"};
+
+// The code box takes only what a decoder can report; a to d are taken as A to D.
+class ReceiveCodeValidator : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        input = input.toUpper();
+        return clsDtmfOption::IsReceiveCode(input.toStdString()) ? Acceptable : Invalid;
+    }
+};
+
+// Programs on Linux have no extension of their own, so any file may be started (a document is
+// opened by the desktop); sounds are wave files whatever the case of their extension.
+constexpr const char* kBrowseFilter = "Programs and documents|*|Wave Audio|*.[wW][aA][vV]";
 
 }  // namespace
 
@@ -87,6 +102,7 @@ dlgDTMFoption::dlgDTMFoption(clsDtmfOption& option, QWidget* parent)
     column->addLayout(buttons);
     setMinimumWidth(380);
 
+    txtCode_->setValidator(new ReceiveCodeValidator(txtCode_));
     connect(txtCode_, &QLineEdit::textChanged, this, [this] {
         if (!updating_) controlsChanged();
     });
@@ -187,9 +203,7 @@ void dlgDTMFoption::tabClicked() {
 
 void dlgDTMFoption::browse() {
     ui::FileDialogRequest request;
-    request.filter =
-        QStringLiteral("(EXE)|*.EXE;*.COM|Screen Saver|*.SCR|Wave Audio|*.WAV|All Files|*.*");
-    request.defaultExtension = QStringLiteral("EXE");
+    request.filter = QString::fromLatin1(kBrowseFilter);
     request.fileMustExist = true;
     request.overwritePrompt = true;
     const std::optional<QString> chosen = ui::fileDialogs().getOpenFileName(request);

@@ -1,5 +1,6 @@
 // The dialog "DTMF Setting": one tab page per remote-action entry 1..5 (entry 0 has none and is
-// kept only in the settings file), with the entry's receive code, its action (show a message,
+// kept only in the settings file), with the entry's receive code (only the characters a DTMF
+// decoder reports: 0-9, A-D, * and #), its action (show a message,
 // start a file, play a sound file) and its text, which the ".." button fills from a file dialog.
 // Every change is written into the settings record at once; there is no OK/Cancel pair. A type
 // that names no action (from a hand-edited settings file) selects no button and is kept until

@@ -7,15 +7,16 @@ namespace {
 
 using A = RxAction;
 using W = RxWhen;
+using K = RxKnob;
 
 constexpr RxImage kImages[] = {
     {1, 65, 108, 40, 17, "ATT", A::Att, W::Press, 0},
     {3, 543, 82, 24, 12, "FIL-", A::FilterDown, W::Press, 0},
     {4, 567, 82, 24, 12, "FIL+", A::FilterUp, W::Press, 0},
-    {7, 550, 169, 34, 34, "AF GAIN", A::AfGain, W::Every, 0},
-    {8, 550, 114, 34, 34, "SQUELCH", A::Squelch, W::Every, 0},
-    {9, 18, 169, 34, 34, "SPEED", A::ScanSpeed, W::Every, 0},
-    {10, 71, 169, 34, 34, "DELAY", A::ScanDelay, W::Every, 0},
+    {7, 550, 169, 34, 34, "AF GAIN", A::AfGain, W::Every, 0, K::RightRaises},
+    {8, 550, 114, 34, 34, "SQUELCH", A::Squelch, W::Every, 0, K::RightRaises},
+    {9, 18, 169, 34, 34, "SPEED", A::ScanSpeed, W::Every, 0, K::LeftRaises},
+    {10, 71, 169, 34, 34, "DELAY", A::ScanDelay, W::Every, 0, K::RightRaises},
     {11, 446, 22, 27, 15, "1", A::Tenkey, W::Press, 1},
     {12, 473, 22, 27, 15, "2", A::Tenkey, W::Press, 2},
     {13, 500, 22, 27, 15, "3", A::Tenkey, W::Press, 3},
@@ -77,7 +78,7 @@ constexpr RxImage kImages[] = {
     {85, 138, 96, 23, 7, "", A::None, W::Press, 0},
     {86, 215, 96, 31, 7, "", A::None, W::Press, 0},
     {87, 337, 96, 11, 7, "", A::None, W::Press, 0},
-    {88, 550, 32, 34, 34, "IF SHIFT", A::IfShift, W::Every, 0},
+    {88, 550, 32, 34, 34, "IF SHIFT", A::IfShift, W::Every, 0, K::RightRaises},
     {89, 19, 130, 40, 17, "NB/AFC", A::AfcOrNb, W::Press, 0},
     {90, 65, 130, 40, 17, "AGC", A::Agc, W::Press, 0},
     {91, 19, 108, 40, 17, "VSC", A::Vsc, W::Press, 0},
@@ -86,10 +87,6 @@ constexpr RxImage kImages[] = {
     {94, 485, 203, 20, 8, "", A::None, W::Press, 0},
     {95, 485, 217, 24, 8, "", A::None, W::Press, 0},
 };
-
-bool isKnob(int index) {
-    return index == 7 || index == 8 || index == 9 || index == 10 || index == 88;
-}
 
 }  // namespace
 
@@ -107,8 +104,9 @@ const RxImage* FindReceiverImage(int index) {
     return byIndex[static_cast<std::size_t>(index)];
 }
 
-bool KnobRaisesWithLeft(RxAction action) {
-    return action == RxAction::ScanSpeed;
+static bool isKnob(int index) {
+    const RxImage* image = FindReceiverImage(index);
+    return image && image->knob != RxKnob::None;
 }
 
 int ReceiverRepeatTime1st(int index) {

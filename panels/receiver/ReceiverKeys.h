@@ -57,6 +57,9 @@ enum class RxWhen : uint8_t {
     Confirmed,  // only once held past the third firing (RepeatCount > 2)
 };
 
+// Which mouse button raises a level knob (the other lowers it).
+enum class RxKnob : uint8_t { None, LeftRaises, RightRaises };
+
 struct RxImage {
     int index;
     int x, y, width, height;
@@ -64,18 +67,20 @@ struct RxImage {
     RxAction action;
     RxWhen when;
     int16_t tenkeyCode;
+    RxKnob knob = RxKnob::None;
 };
 
 inline constexpr int kReceiverImageCount = 95;
 inline constexpr int kReceiverSkinId = 3001;
+// The frequency read-out: its first digit image and how many places it shows.
+inline constexpr int kReceiverFirstDigitImage = 61;
+inline constexpr int kReceiverReadoutPlaces = 12;
 
 // Every placed image, in layout order.
 std::span<const RxImage> ReceiverImages();
 // The row of an image index, or nullptr (an index with no place and no action).
 const RxImage* FindReceiverImage(int index);
 
-// Level knobs raise by one mouse button and lower by the other.
-bool KnobRaisesWithLeft(RxAction action);
 // The press-and-hold times of an image: the knobs repeat faster.
 int ReceiverRepeatTime1st(int index);
 int ReceiverRepeatTime2nd(int index);

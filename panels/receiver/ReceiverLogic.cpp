@@ -51,7 +51,7 @@ ReceiverLogic::ReceiverLogic(const Neighbours& n, ui::clsImgRepeat& repeater, Pa
 
 void ReceiverLogic::levelKnob(const RxImage& image) {
     const bool left = repeater_.RepeatButton() == 1;
-    const bool raise = KnobRaisesWithLeft(image.action) ? left : repeater_.RepeatButton() == 2;
+    const bool raise = image.knob == RxKnob::LeftRaises ? left : repeater_.RepeatButton() == 2;
     auto next = [raise](int32_t v, int32_t below, int32_t top) {
         return raise ? LevelUp(v, below, top) : LevelDown(v);
     };
@@ -77,10 +77,168 @@ void ReceiverLogic::levelKnob(const RxImage& image) {
     }
 }
 
-void ReceiverLogic::ImgKey_Operation() {
-    const int index = repeater_.RepeatIndex();
+bool ReceiverLogic::fires(const RxImage& image) const {
+    switch (image.when) {
+        case RxWhen::Press:
+            return repeater_.RepeatStat() == 1;
+        case RxWhen::Every:
+            return true;
+        case RxWhen::Confirmed:
+            return repeater_.RepeatCount() > 2;
+    }
+    return false;
+}
+
+void ReceiverLogic::runAction(const RxImage& image) {
     const int32_t mode = rx_.mode();
     const bool fmLike = mode == 5 || mode == 6;
+    frmSCANctrl* scan = ScanCtrl();
+    switch (image.action) {
+        case RxAction::None:
+            break;
+        case RxAction::Att:
+            rx_.setAtt(toggled(rx_.att()));
+            break;
+        case RxAction::FilterDown:
+            rx_.setFilter(rx_.filter() - 1);
+            break;
+        case RxAction::FilterUp:
+            rx_.setFilter(rx_.filter() + 1);
+            break;
+        case RxAction::AfGain:
+        case RxAction::Squelch:
+        case RxAction::IfShift:
+        case RxAction::ScanSpeed:
+        case RxAction::ScanDelay:
+            levelKnob(image);
+            break;
+        case RxAction::Tenkey:
+            Tenkey_Input(image.tenkeyCode);
+            break;
+        case RxAction::Mch:
+            MchKey();
+            break;
+        case RxAction::StepUp:
+            rx_.TSbase().moveup();
+            rx_.AutoMode().off();
+            break;
+        case RxAction::StepDown:
+            rx_.TSbase().movedown();
+            rx_.AutoMode().off();
+            break;
+        case RxAction::ChannelDown:
+            memory_.ChDown();
+            MemoryRecall();
+            break;
+        case RxAction::ChannelUp:
+            memory_.ChUp();
+            MemoryRecall();
+            break;
+        case RxAction::BankUp:
+            ops_.BankUpEndless();
+            MemoryRecall();
+            break;
+        case RxAction::BankDown:
+            ops_.BankDownEndless();
+            MemoryRecall();
+            break;
+        case RxAction::MemoryWrite:
+            ops_.mem_write();
+            break;
+        case RxAction::MemoryClear:
+            ops_.mem_clear();
+            break;
+        case RxAction::ToneSquelch:
+            if (toneDialog_) {
+                CtcssDialogRef dialog(*toneDialog_);
+                ToneSquelchKey(&dialog, rx_);
+            }
+            break;
+        case RxAction::ModeFm:
+            rx_.ModeGroup(5);
+            rx_.AutoMode().off();
+            break;
+        case RxAction::ModeWfm:
+            rx_.ModeGroup(6);
+            rx_.AutoMode().off();
+            break;
+        case RxAction::ModeAm:
+            rx_.ModeGroup(2);
+            rx_.AutoMode().off();
+            break;
+        case RxAction::ModeCw:
+            rx_.ModeGroup(3);
+            rx_.AutoMode().off();
+            break;
+        case RxAction::ModeSsb:
+            rx_.AutoMode().off();
+            if (mode == 0) {
+                rx_.ModeGroup(1);
+            } else if (mode == 1) {
+                rx_.ModeGroup(0);
+            } else {
+                rx_.ModeGroup(rx_.Frequency() >= 10000000 ? 1 : 0);
+            }
+            break;
+        case RxAction::AutoMode:
+            rx_.AutoMode().setMode(rx_.AutoMode().mode() ? 0 : 1);
+            break;
+        case RxAction::ScopeSpanUp:
+            view_.ScopeSpanStep(0);
+            break;
+        case RxAction::ScopeSpanDown:
+            view_.ScopeSpanStep(1);
+            break;
+        case RxAction::ScopeOnOff:
+            if (rx_.ScopeDATA().mode() != 0) {
+                view_.ScopeOff();
+            } else {
+                view_.ScopeOn();
+            }
+            break;
+        case RxAction::ScopePause:
+            view_.ScopePauseToggle();
+            break;
+        case RxAction::ScanStopKey:
+            if (scan) scan->scan_stop();
+            break;
+        case RxAction::ProgramScan:
+            ScanToggle(1);
+            break;
+        case RxAction::AutoWriteScan:
+            ScanToggle(2);
+            break;
+        case RxAction::MemoryScan:
+            ScanToggle(3);
+            break;
+        case RxAction::ScanSettings:
+            view_.keyAction("SCANSET");
+            break;
+        case RxAction::Dial:
+            repeater_.setRepeatTime(
+                DialRepeatTime(repeater_.RepeatCount(), rx_.TSbase().tsfrq(), settings_.DialSpeed));
+            DialStep(repeater_.RepeatButton() == 1);
+            break;
+        case RxAction::AfcOrNb:
+            if (isBlank_) break;
+            if (fmLike) {
+                rx_.setAfc(toggled(rx_.afc()));
+                rx_.AFCctrl().exec();
+            } else {
+                rx_.setNb(toggled(rx_.nb()));
+            }
+            break;
+        case RxAction::Agc:
+            if (!isBlank_) rx_.setAgc(toggled(rx_.agc()));
+            break;
+        case RxAction::Vsc:
+            rx_.setVsc(toggled(rx_.vsc()));
+            break;
+    }
+}
+
+void ReceiverLogic::ImgKey_Operation() {
+    const int index = repeater_.RepeatIndex();
     // Only the key-pad images keep an entry open.
     if (tenkey_.mode() != 0 && (index < 11 || index > 24)) tenkey_.off();
     // Any key but the scan keys ends the scan's "continue" state.
@@ -90,155 +248,7 @@ void ReceiverLogic::ImgKey_Operation() {
     if (rx_.Power() == 0) return;
     CheckBlank();
     const RxImage* image = FindReceiverImage(index);
-    const bool first = repeater_.RepeatStat() == 1;
-    const bool runs =
-        image && (image->when == RxWhen::Every || (image->when == RxWhen::Press && first) ||
-                  (image->when == RxWhen::Confirmed && repeater_.RepeatCount() > 2));
-    if (runs) {
-        frmSCANctrl* scan = ScanCtrl();
-        switch (image->action) {
-            case RxAction::None:
-                break;
-            case RxAction::Att:
-                rx_.setAtt(toggled(rx_.att()));
-                break;
-            case RxAction::FilterDown:
-                rx_.setFilter(rx_.filter() - 1);
-                break;
-            case RxAction::FilterUp:
-                rx_.setFilter(rx_.filter() + 1);
-                break;
-            case RxAction::AfGain:
-            case RxAction::Squelch:
-            case RxAction::IfShift:
-            case RxAction::ScanSpeed:
-            case RxAction::ScanDelay:
-                levelKnob(*image);
-                break;
-            case RxAction::Tenkey:
-                Tenkey_Input(image->tenkeyCode);
-                break;
-            case RxAction::Mch:
-                MchKey();
-                break;
-            case RxAction::StepUp:
-                rx_.TSbase().moveup();
-                rx_.AutoMode().off();
-                break;
-            case RxAction::StepDown:
-                rx_.TSbase().movedown();
-                rx_.AutoMode().off();
-                break;
-            case RxAction::ChannelDown:
-                memory_.ChDown();
-                MemoryRecall();
-                break;
-            case RxAction::ChannelUp:
-                memory_.ChUp();
-                MemoryRecall();
-                break;
-            case RxAction::BankUp:
-                ops_.BankUpEndless();
-                MemoryRecall();
-                break;
-            case RxAction::BankDown:
-                ops_.BankDownEndless();
-                MemoryRecall();
-                break;
-            case RxAction::MemoryWrite:
-                ops_.mem_write();
-                break;
-            case RxAction::MemoryClear:
-                ops_.mem_clear();
-                break;
-            case RxAction::ToneSquelch:
-                if (toneDialog_) {
-                    CtcssDialogRef dialog(*toneDialog_);
-                    ToneSquelchKey(&dialog, rx_);
-                }
-                break;
-            case RxAction::ModeFm:
-                rx_.ModeGroup(5);
-                rx_.AutoMode().off();
-                break;
-            case RxAction::ModeWfm:
-                rx_.ModeGroup(6);
-                rx_.AutoMode().off();
-                break;
-            case RxAction::ModeAm:
-                rx_.ModeGroup(2);
-                rx_.AutoMode().off();
-                break;
-            case RxAction::ModeCw:
-                rx_.ModeGroup(3);
-                rx_.AutoMode().off();
-                break;
-            case RxAction::ModeSsb:
-                rx_.AutoMode().off();
-                if (mode == 0) {
-                    rx_.ModeGroup(1);
-                } else if (mode == 1) {
-                    rx_.ModeGroup(0);
-                } else {
-                    rx_.ModeGroup(rx_.Frequency() >= 10000000 ? 1 : 0);
-                }
-                break;
-            case RxAction::AutoMode:
-                rx_.AutoMode().setMode(rx_.AutoMode().mode() ? 0 : 1);
-                break;
-            case RxAction::ScopeSpanUp:
-                view_.ScopeSpanStep(0);
-                break;
-            case RxAction::ScopeSpanDown:
-                view_.ScopeSpanStep(1);
-                break;
-            case RxAction::ScopeOnOff:
-                if (rx_.ScopeDATA().mode() != 0) {
-                    view_.ScopeOff();
-                } else {
-                    view_.ScopeOn();
-                }
-                break;
-            case RxAction::ScopePause:
-                view_.ScopePauseToggle();
-                break;
-            case RxAction::ScanStopKey:
-                if (scan) scan->scan_stop();
-                break;
-            case RxAction::ProgramScan:
-                ScanToggle(1);
-                break;
-            case RxAction::AutoWriteScan:
-                ScanToggle(2);
-                break;
-            case RxAction::MemoryScan:
-                ScanToggle(3);
-                break;
-            case RxAction::ScanSettings:
-                view_.keyAction("SCANSET");
-                break;
-            case RxAction::Dial:
-                repeater_.setRepeatTime(DialRepeatTime(repeater_.RepeatCount(),
-                                                       rx_.TSbase().tsfrq(), settings_.DialSpeed));
-                DialStep(repeater_.RepeatButton() == 1);
-                break;
-            case RxAction::AfcOrNb:
-                if (isBlank_) break;
-                if (fmLike) {
-                    rx_.setAfc(toggled(rx_.afc()));
-                    rx_.AFCctrl().exec();
-                } else {
-                    rx_.setNb(toggled(rx_.nb()));
-                }
-                break;
-            case RxAction::Agc:
-                if (!isBlank_) rx_.setAgc(toggled(rx_.agc()));
-                break;
-            case RxAction::Vsc:
-                rx_.setVsc(toggled(rx_.vsc()));
-                break;
-        }
-    }
+    if (image && fires(*image)) runAction(*image);
     view_.redraw();
 }
 
@@ -352,8 +362,8 @@ void ReceiverLogic::DispAfterImages() {
 
 void ReceiverLogic::DispTenkey() {
     const std::string text = DispTenkeyText(tenkey_.mode() != 0, tenkey_.buff(), rx_.Frequency());
-    for (std::size_t p = 0; p < text.size() && p < 12; ++p) {
-        images_.setWanted(61 + static_cast<int>(p), ReadoutGlyph(text[p]));
+    for (std::size_t p = 0; p < text.size() && p < kReceiverReadoutPlaces; ++p) {
+        images_.setWanted(kReceiverFirstDigitImage + static_cast<int>(p), ReadoutGlyph(text[p]));
     }
 }
 
@@ -363,33 +373,34 @@ void ReceiverLogic::CheckBlank() {
     chIsBlank_ = blank.chIsBlank;
 }
 
-void ReceiverLogic::DispKnobs() {
+std::optional<int32_t> ReceiverLogic::knobLevel(const RxImage& knob) const {
     frmSCANctrl* scan = ScanCtrl();
-    for (int k = 0; k < 5; ++k) {
-        int32_t level = 0;
-        switch (k) {
-            case 0:
-                level = rx_.afgain();
-                break;
-            case 1:
-                level = rx_.squelch();
-                break;
-            case 2:
-                level = rx_.ifshift();
-                break;
-            case 3:
-                if (!scan) continue;
-                level = ScanSpeedLevel(scan->speed());
-                break;
-            default:
-                if (!scan) continue;
-                level = ScanDelayLevel(scan->delaytime());
-                break;
-        }
-        const int32_t a = KnobAngle(level);
+    switch (knob.action) {
+        case RxAction::AfGain:
+            return rx_.afgain();
+        case RxAction::Squelch:
+            return rx_.squelch();
+        case RxAction::IfShift:
+            return rx_.ifshift();
+        case RxAction::ScanSpeed:
+            if (!scan) return std::nullopt;
+            return ScanSpeedLevel(scan->speed());
+        case RxAction::ScanDelay:
+            if (!scan) return std::nullopt;
+            return ScanDelayLevel(scan->delaytime());
+        default:
+            return std::nullopt;
+    }
+}
+
+void ReceiverLogic::DispKnobs() {
+    for (int k = 0; k < static_cast<int>(kKnobImages.size()); ++k) {
+        const RxImage* image = FindReceiverImage(kKnobImages[static_cast<std::size_t>(k)]);
+        const std::optional<int32_t> level = knobLevel(*image);
+        if (!level) continue;
+        const int32_t a = KnobAngle(*level);
         if (a == knobShown_[static_cast<std::size_t>(k)]) continue;
         knobShown_[static_cast<std::size_t>(k)] = a;
-        const RxImage* image = FindReceiverImage(kKnobImages[static_cast<std::size_t>(k)]);
         view_.moveKnobMark(k, KnobMark(KnobCentre(image->x, image->width),
                                        KnobCentre(image->y, image->height), a));
     }

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "panels/common/PanelImages.h"
@@ -122,7 +123,12 @@ class ReceiverLogic {
     void setKeyHeld(int index, int16_t id);
     void setKeyHeldBlink(int index, int16_t id);
     void setKeyState(int index, int16_t base);
+    // Whether this firing of the held image runs its action (the row's firing rule).
+    bool fires(const struct RxImage& image) const;
+    void runAction(const struct RxImage& image);
     void levelKnob(const struct RxImage& image);
+    // The level a knob's mark shows; none for the scan knobs while there is no scan controller.
+    std::optional<int32_t> knobLevel(const struct RxImage& knob) const;
 
     frmTesselbase& rx_;
     clsMEMORY& memory_;

@@ -113,6 +113,25 @@ TEST_F(DtmfOptionTest, FewerThanThreeFieldsLoadBlank) {
     EXPECT_EQ(option.GetActionType(3), 1);
 }
 
+TEST_F(DtmfOptionTest, ACodeNoDecoderCanSendLoadsBlankAndIsLogged) {
+    withSection(
+        "REMOTE1=1 2,0,a\r\nREMOTE2=x#,1,/bin/true\r\nREMOTE3=12ab,0,c\r\n"
+        "REMOTE4=*0#AD,2,bell.wav\r\nREMOTE5=,0,\r\n");
+    ::testing::internal::CaptureStderr();
+    option.remo_param_load();
+    const std::string log = ::testing::internal::GetCapturedStderr();
+    for (int n : {1, 2, 3}) {
+        EXPECT_EQ(option.GetRecieveCode(n), "") << n;
+        EXPECT_EQ(option.GetActionType(n), 0) << n;
+        EXPECT_EQ(option.GetActionFile(n), "") << n;
+        EXPECT_THAT(log, HasSubstr("REMOTE" + std::to_string(n))) << n;
+    }
+    EXPECT_EQ(option.GetRecieveCode(4), "*0#AD");
+    EXPECT_EQ(option.GetActionFile(4), "bell.wav");
+    EXPECT_THAT(log, ::testing::Not(HasSubstr("REMOTE4")));
+    EXPECT_THAT(log, ::testing::Not(HasSubstr("REMOTE5")));  // a blank entry is no fault
+}
+
 TEST_F(DtmfOptionTest, SaveAndLoadRoundTrip) {
     option.setDtmfOn(true);
     option.SetRecieveCode(4, "*1#");

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTabBar>
 #include <QTest>
@@ -19,6 +20,7 @@
 #include "panels/dtmf/dlgDTMFoption.h"
 #include "tests/panels/PanelFixture.h"
 #include "tests/support/ScriptedFileDialogs.h"
+#include "ui/FileDialogs.h"
 #include "ui/Labels.h"
 
 namespace corvell::test {
@@ -98,6 +100,27 @@ TEST_F(DtmfOptionDialogTest, EveryEditGoesIntoTheEntryOfTheSelectedTabAtOnce) {
     EXPECT_EQ(option().GetRecieveCode(0), "");  // entry 0 has no tab
 }
 
+// A code with a comma once saved as REMOTE1="1,1,0,hello" and read back as another entry.
+TEST_F(DtmfOptionDialogTest, TheCodeBoxTakesOnlyWhatADecoderCanReceive) {
+    auto d = open();
+    QTest::keyClicks(d->txtDTMFrecieve(), "1,1");
+    EXPECT_EQ(d->txtDTMFrecieve()->text(), "11");
+    clickType(*d, 0);
+    QTest::keyClicks(d->txtDTMFfile(), "hello");
+    option().remo_param_save();
+    platform::clearProfileCache();
+    clsDtmfOption again;
+    again.remo_param_load();
+    EXPECT_EQ(again.GetRecieveCode(1), "11");
+    EXPECT_EQ(again.GetActionType(1), 0);
+    EXPECT_EQ(again.GetActionFile(1), "hello");
+
+    d->txtDTMFrecieve()->clear();
+    QTest::keyClicks(d->txtDTMFrecieve(), "0-9 a*b#cdx E");
+    EXPECT_EQ(d->txtDTMFrecieve()->text(), "09A*B#CD");
+    EXPECT_EQ(option().GetRecieveCode(1), "09A*B#CD");
+}
+
 TEST_F(DtmfOptionDialogTest, ATypeThatNamesNoActionSelectsNoButtonAndIsKept) {
     entry(2, "9", 7, "odd");
     auto d = open();
@@ -138,9 +161,37 @@ TEST_F(DtmfOptionDialogTest, BrowseFillsTheTextAndACancelLeavesIt) {
     ASSERT_EQ(files.shown().size(), 2u);
     const ui::FileDialogRequest& r = files.shown()[0].request;
     EXPECT_FALSE(files.shown()[0].save);
-    EXPECT_EQ(r.filter, "(EXE)|*.EXE;*.COM|Screen Saver|*.SCR|Wave Audio|*.WAV|All Files|*.*");
-    EXPECT_EQ(r.defaultExtension, "EXE");
+    EXPECT_TRUE(r.defaultExtension.isEmpty());  // a program's name has no extension to add
     EXPECT_TRUE(r.fileMustExist);
+}
+
+// What each filter of the browse dialog lets a user pick, matched as strictly as any file dialog
+// does (case and all): programs are any file, sounds are wave files in any case.
+TEST_F(DtmfOptionDialogTest, BrowseOffersAnyProgramFirstAndWaveFilesInAnyCase) {
+    ScriptedFileDialogs files;
+    files.answerNext(std::nullopt);
+    auto d = open();
+    QTest::mouseClick(d->cmdDTMFref(), Qt::LeftButton);
+    ASSERT_EQ(files.shown().size(), 1u);
+    const QStringList filters = ui::qtNameFilters(files.shown()[0].request.filter);
+    ASSERT_EQ(filters.size(), 2);
+    auto picks = [](const QString& filter, const QString& name) {
+        const QString patterns = filter.section('(', -1).chopped(1);
+        for (const QString& pattern : patterns.split(' ', Qt::SkipEmptyParts)) {
+            const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(pattern));
+            if (re.match(name).hasMatch()) return true;
+        }
+        return false;
+    };
+    for (const char* program : {"open-the-gate", "run.sh", "notes.txt", "OLD.EXE"}) {
+        EXPECT_TRUE(picks(filters[0], program)) << program;
+    }
+    for (const char* sound : {"bell.wav", "BELL.WAV", "Bell.Wav"}) {
+        EXPECT_TRUE(picks(filters[1], sound)) << sound;
+    }
+    for (const char* other : {"bell.mp3", "wav", "bell.wave"}) {
+        EXPECT_FALSE(picks(filters[1], other)) << other;
+    }
 }
 
 TEST_F(DtmfOptionDialogTest, AUserCloseHidesAndTheProgramsCloseSavesThePlace) {

@@ -2,11 +2,14 @@
 // positions and marker corners, the needle's geometry and tips, and the level rule's tops.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "panels/common/LevelRule.h"
 #include "panels/receiver/ReceiverDisplay.h"
 #include "panels/receiver/ReceiverKeys.h"
+#include "panels/receiver/ReceiverLogic.h"
 
 namespace corvell::panels {
 namespace {
@@ -122,6 +125,23 @@ TEST(ReceiverDisplay, LevelRuleTops) {
         EXPECT_EQ(LevelUp(c.value, c.below, c.top), c.up) << c.value << "/" << c.top;
         EXPECT_EQ(LevelDown(c.value), c.down) << c.value;
     }
+}
+
+// The marks drawn and the knobs turned are the same images: exactly the rows with a knob
+// direction, each a level action, and only the scan speed raised by the left button.
+TEST(ReceiverKeys, TheKnobMarksAreTheRowsWithAKnobDirection) {
+    std::vector<int> knobRows;
+    for (const RxImage& image : ReceiverImages()) {
+        if (image.knob == RxKnob::None) continue;
+        knobRows.push_back(image.index);
+        EXPECT_EQ(image.when, RxWhen::Every) << image.index;
+        EXPECT_EQ(image.knob == RxKnob::LeftRaises, image.action == RxAction::ScanSpeed)
+            << image.index;
+    }
+    std::vector<int> marks(ReceiverLogic::kKnobImages.begin(), ReceiverLogic::kKnobImages.end());
+    std::sort(knobRows.begin(), knobRows.end());
+    std::sort(marks.begin(), marks.end());
+    EXPECT_EQ(knobRows, marks);
 }
 
 TEST(ReceiverKeys, EveryKeyOfTheDispatcherAtItsPlace) {
