@@ -31,6 +31,7 @@ Program::Program() : Program(Options()) {}
 Program::Program(Options options) : options_(std::move(options)) {}
 
 Program::~Program() {
+    end_.reset();
     main_.reset();
     panels_.reset();
     if (receiver_) {
@@ -108,6 +109,8 @@ bool Program::start() {
     parts.ended = options_.ended;
     parts.secondOfDay = options_.secondOfDay;
     main_ = std::make_unique<shell::frmMain>(std::move(parts));
+    // From here an end by signal waits in its pipe until start-up is over.
+    end_ = std::make_unique<ProgramEnd>(*main_);
     panels_->setFrame(main_.get());
     splashSeenByLoad_ = splash->isVisible();
     main_->MDIForm_Load();
@@ -119,6 +122,7 @@ bool Program::start() {
     splash->close();
     splash.reset();
     steps_.push_back("splash closed");
+    end_->listen();
     return true;
 }
 

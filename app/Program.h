@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ProgramEnd.h"
 #include "app/ProgramPanels.h"
 #include "memory/MemoryFileSetting.h"
 #include "platform/named_mutex.h"
@@ -67,6 +68,7 @@ class Program {
     std::unique_ptr<frmTesselbase> receiver_;
     std::unique_ptr<ProgramPanels> panels_;
     std::unique_ptr<shell::frmMain> main_;
+    std::unique_ptr<ProgramEnd> end_;  // signals and the session's end, once the window is up
     bool splashSeenByLoad_ = false;
 };
 

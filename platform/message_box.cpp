@@ -45,6 +45,12 @@ MessageResult showMessage(const MessageRequest& request) {
     return defaultAnswer(request);
 }
 
+void dismissOpenMessages(MessageResult answer) {
+    if (MessagePresenter* presenter = g_presenter.load(std::memory_order_acquire)) {
+        presenter->dismissOpen(answer);
+    }
+}
+
 MessageResult tellUser(const std::string& text, MessageIcon icon, MessageButtons buttons,
                        int defaultButton) {
     MessageRequest request;

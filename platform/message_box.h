@@ -27,12 +27,19 @@ class MessagePresenter {
   public:
     virtual ~MessagePresenter() = default;
     virtual MessageResult present(const MessageRequest& request) = 0;
+    // Closes every box it has open, each answering `answer` when it offers that button, else
+    // as its escape (Cancel where it has one). A presenter that answers at once has none open.
+    virtual void dismissOpen(MessageResult answer) { (void)answer; }
 };
 
 // nullptr removes the presenter again. The presenter is not owned.
 void setMessagePresenter(MessagePresenter* presenter);
 
 MessageResult showMessage(const MessageRequest& request);
+
+// The installed presenter's dismissOpen(): for an end that cannot wait for the user. Call it
+// on the thread that shows the boxes.
+void dismissOpenMessages(MessageResult answer);
 
 // The answer a box gives when nobody is there to choose: its default button.
 MessageResult defaultAnswer(const MessageRequest& request);

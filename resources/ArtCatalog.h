@@ -22,7 +22,7 @@ enum class SkinPart {
     UnlitDigit,   // a seven-segment place with every segment unlit
     UnlitPoint,   // an unlit decimal point
     Dial,         // a tuning dial face
-    Knob,         // a knob body with its rim
+    Knob,         // a knob body with its rim; a = the diameter of a raised cap on it (0: none)
     KnobScale,    // tick marks around a knob: the rectangle is the outer circle's square;
                   // a = first angle, b = sweep (degrees, clockwise), c = number of ticks
 };

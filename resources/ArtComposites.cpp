@@ -64,7 +64,7 @@ void drawSkin(QPainter& p, const QRectF& r, const SkinLayout& layout) {
                 drawDialFace(p, ir);
                 break;
             case SkinPart::Knob:
-                drawKnob(p, ir);
+                drawKnob(p, ir, item.a);
                 break;
             case SkinPart::KnobScale: {
                 const qreal outer = ir.width() / 2;

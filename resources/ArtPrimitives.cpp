@@ -15,6 +15,9 @@ namespace corvell::art {
 namespace {
 
 constexpr int kMinLegendPx = 6;
+// How far a legend may be narrowed to keep the size its key's height allows: a long word on a
+// small key stays as tall as a short one beside it instead of shrinking to a speck.
+constexpr qreal kMostSqueeze = 0.6;
 constexpr qreal kLegendMargin = 2.0;
 const qreal kSlant = std::tan(qDegreesToRadians(6.0));
 
@@ -32,7 +35,8 @@ QFont arial(int px, bool bold) {
     return f;
 }
 
-// Fits by the text's ink (tight bounds), so capitals use the whole height of a small key.
+// Fits by the text's ink (tight bounds), so capitals use the whole height of a small key: the
+// largest size whose ink fits the height and, narrowed by at most kMostSqueeze, the width.
 const Fit& fitted(const QString& text, const QSizeF& box, bool bold) {
     static QHash<QString, Fit> cache;
     const QString key = QStringLiteral("%1|%2|%3|%4")
@@ -47,7 +51,10 @@ const Fit& fitted(const QString& text, const QSizeF& box, bool bold) {
     for (; px >= kMinLegendPx; --px) {
         fit.font = arial(px, bold);
         const QRectF ink = QFontMetricsF(fit.font).tightBoundingRect(text);
-        if (ink.width() <= box.width() && ink.height() <= box.height()) break;
+        if (ink.width() * kMostSqueeze <= box.width() && ink.height() <= box.height()) {
+            if (ink.width() > box.width()) fit.xScale = box.width() / ink.width();
+            break;
+        }
     }
     if (px < kMinLegendPx) {
         fit.font = arial(kMinLegendPx, bold);
@@ -374,7 +381,7 @@ void drawMeterSteps(QPainter& p, const QRectF& r, int steps, int lit, bool point
     }
 }
 
-void drawKnob(QPainter& p, const QRectF& r) {
+void drawKnob(QPainter& p, const QRectF& r, qreal capDiameter) {
     const Clipped clip(p, r);
     const qreal d = std::min(r.width(), r.height()) - 1;
     const QRectF c(r.center().x() - d / 2, r.center().y() - d / 2, d, d);
@@ -386,10 +393,25 @@ void drawKnob(QPainter& p, const QRectF& r) {
     p.drawEllipse(c);
     QRadialGradient g(c.center() - QPointF(d * 0.18, d * 0.22), d * 0.7);
     const QColor body = QColor::fromRgb(palette::kKnobBody);
-    g.setColorAt(0, body.lighter(125));
-    g.setColorAt(1, body.darker(115));
+    const bool capped = capDiameter > 0 && capDiameter < d - 2 * rim;
+    // Under a cap the body is the skirt, darker, so the cap's edge stands out against it.
+    g.setColorAt(0, capped ? body.darker(115) : body.lighter(125));
+    g.setColorAt(1, capped ? body.darker(160) : body.darker(115));
     p.setBrush(g);
     p.drawEllipse(c.adjusted(rim, rim, -rim, -rim));
+    if (capped) {
+        // A pointer marked near the cap's edge reads as a pointer at any angle, never as a dash
+        // floating in the middle of a wide face.
+        const QRectF cap(c.center() - QPointF(capDiameter, capDiameter) / 2,
+                         QSizeF(capDiameter, capDiameter));
+        QRadialGradient top(cap.center() - QPointF(capDiameter * 0.2, capDiameter * 0.25),
+                            capDiameter * 0.8);
+        top.setColorAt(0, body.lighter(150));
+        top.setColorAt(1, body.lighter(110));
+        p.setPen(QPen(QColor::fromRgb(palette::kKnobRim), 1));
+        p.setBrush(top);
+        p.drawEllipse(cap);
+    }
     p.restore();
 }
 

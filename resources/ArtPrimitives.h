@@ -94,8 +94,9 @@ void drawSegmentPoint(QPainter& p, const QRectF& r, bool lit = true, bool ground
 // `pointer`, only cell `lit` (0-based) is lit. Unlit cells are faint.
 void drawMeterSteps(QPainter& p, const QRectF& r, int steps, int lit, bool pointer);
 
-// A round knob's body and rim centred in the rectangle (the panel draws the pointer).
-void drawKnob(QPainter& p, const QRectF& r);
+// A round knob's body and rim centred in the rectangle (the panel draws the pointer). With a cap
+// diameter, a lighter cap of that size stands on a darker skirt.
+void drawKnob(QPainter& p, const QRectF& r, qreal capDiameter = 0);
 
 // The scale of a knob: `ticks` marks on an arc from `fromDeg` sweeping `spanDeg` clockwise
 // (screen y downward), between radii r0 and r1 around the centre.

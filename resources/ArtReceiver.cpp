@@ -11,6 +11,8 @@ namespace {
 constexpr int kKnobFrom = -240;
 constexpr int kKnobSweep = 286;
 constexpr int kKnobTicks = 11;
+// The knobs' caps: the pointer the panel draws from radius 6 to 8 reaches the cap's edge.
+constexpr int kKnobCap = 18;
 
 constexpr SkinItem kSkinItems[] = {
     // Display window: busy lamp, centre meter, bank and channel, read-out, mode and filter.
@@ -42,19 +44,19 @@ constexpr SkinItem kSkinItems[] = {
     // Knobs with their scales and captions.
     {SkinPart::Caption, 8, 156, 54, 11, "SPEED"},
     {SkinPart::KnobScale, 15, 166, 40, 40, nullptr, kKnobFrom, kKnobSweep, kKnobTicks},
-    {SkinPart::Knob, 18, 169, 34, 34, nullptr},
+    {SkinPart::Knob, 18, 169, 34, 34, nullptr, kKnobCap},
     {SkinPart::Caption, 61, 156, 54, 11, "DELAY"},
     {SkinPart::KnobScale, 68, 166, 40, 40, nullptr, kKnobFrom, kKnobSweep, kKnobTicks},
-    {SkinPart::Knob, 71, 169, 34, 34, nullptr},
+    {SkinPart::Knob, 71, 169, 34, 34, nullptr, kKnobCap},
     {SkinPart::Caption, 540, 19, 54, 11, "IF SHIFT"},
     {SkinPart::KnobScale, 547, 29, 40, 40, nullptr, kKnobFrom, kKnobSweep, kKnobTicks},
-    {SkinPart::Knob, 550, 32, 34, 34, nullptr},
+    {SkinPart::Knob, 550, 32, 34, 34, nullptr, kKnobCap},
     {SkinPart::Caption, 540, 101, 54, 11, "SQUELCH"},
     {SkinPart::KnobScale, 547, 111, 40, 40, nullptr, kKnobFrom, kKnobSweep, kKnobTicks},
-    {SkinPart::Knob, 550, 114, 34, 34, nullptr},
+    {SkinPart::Knob, 550, 114, 34, 34, nullptr, kKnobCap},
     {SkinPart::Caption, 540, 156, 54, 11, "AF GAIN"},
     {SkinPart::KnobScale, 547, 166, 40, 40, nullptr, kKnobFrom, kKnobSweep, kKnobTicks},
-    {SkinPart::Knob, 550, 169, 34, 34, nullptr},
+    {SkinPart::Knob, 550, 169, 34, 34, nullptr, kKnobCap},
     {SkinPart::Caption, 543, 70, 48, 11, "FILTER"},
     {SkinPart::Key, 543, 82, 24, 12, "\u25bc"},
     {SkinPart::Key, 567, 82, 24, 12, "\u25b2"},

@@ -59,7 +59,8 @@ QString plain(const std::string& text) {
     return QString::fromStdString(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
-MessageResult showOnThisThread(const platform::MessageRequest& request) {
+MessageResult showOnThisThread(const platform::MessageRequest& request,
+                               std::vector<QPointer<QMessageBox>>& open) {
     const std::vector<Choice> choices = choicesOf(request.buttons);
     QMessageBox box(iconOf(request.icon), plain(request.title), plain(request.text),
                     QMessageBox::NoButton, QApplication::activeWindow());
@@ -73,7 +74,9 @@ MessageResult showOnThisThread(const platform::MessageRequest& request) {
     box.setEscapeButton(buttons.testFlag(QMessageBox::Cancel)
                             ? QMessageBox::Cancel
                             : choices[index < choices.size() ? index : 0].button);
+    open.emplace_back(&box);
     box.exec();
+    std::erase_if(open, [&](const QPointer<QMessageBox>& b) { return b == &box || !b; });
     const auto clicked = box.standardButton(box.clickedButton());
     for (const Choice& c : choices) {
         if (c.button == clicked) return c.result;
@@ -86,11 +89,33 @@ MessageResult showOnThisThread(const platform::MessageRequest& request) {
 MessageResult QtMessagePresenter::present(const platform::MessageRequest& request) {
     QCoreApplication* app = QCoreApplication::instance();
     if (app == nullptr) return platform::defaultAnswer(request);
-    if (QThread::currentThread() == app->thread()) return showOnThisThread(request);
+    if (QThread::currentThread() == app->thread()) return showOnThisThread(request, open_);
     MessageResult result = platform::defaultAnswer(request);
     QMetaObject::invokeMethod(
-        app, [&] { result = showOnThisThread(request); }, Qt::BlockingQueuedConnection);
+        app, [&] { result = showOnThisThread(request, open_); }, Qt::BlockingQueuedConnection);
     return result;
+}
+
+void QtMessagePresenter::dismissOpen(MessageResult answer) {
+    QMessageBox::StandardButton wanted = QMessageBox::NoButton;
+    for (MessageButtons set :
+         {MessageButtons::YesNoCancel, MessageButtons::RetryCancel, MessageButtons::Ok}) {
+        for (const Choice& c : choicesOf(set)) {
+            if (c.result == answer) wanted = c.button;
+        }
+    }
+    // Innermost first: each box's own event loop ends as the stack unwinds.
+    const std::vector<QPointer<QMessageBox>> boxes(open_.rbegin(), open_.rend());
+    for (const QPointer<QMessageBox>& box : boxes) {
+        if (!box) continue;
+        QAbstractButton* button = box->button(wanted);
+        if (!button) button = box->escapeButton();
+        if (button) {
+            button->click();
+        } else {
+            box->reject();
+        }
+    }
 }
 
 }  // namespace corvell::ui

@@ -5,6 +5,10 @@
 // asking thread must not be one the user-interface thread is waiting for.
 #pragma once
 
+#include <QMessageBox>
+#include <QPointer>
+#include <vector>
+
 #include "platform/message_box.h"
 
 namespace corvell::ui {
@@ -12,6 +16,11 @@ namespace corvell::ui {
 class QtMessagePresenter : public platform::MessagePresenter {
   public:
     platform::MessageResult present(const platform::MessageRequest& request) override;
+    // User-interface thread only: the boxes open on it, innermost first.
+    void dismissOpen(platform::MessageResult answer) override;
+
+  private:
+    std::vector<QPointer<QMessageBox>> open_;
 };
 
 // Installs the presenter for the life of the object (the program keeps one in main()).

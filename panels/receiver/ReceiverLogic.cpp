@@ -237,6 +237,30 @@ void ReceiverLogic::runAction(const RxImage& image) {
     }
 }
 
+void ReceiverLogic::visibleTick() {
+    if (blinkTick_.counter() == 0) {
+        blinkOn_ = !blinkOn_;
+        blinkTick_.setCounter(kBlinkMs);
+        redrawNeeded_ = true;
+    }
+    // The raw 0/1 against the stored -1/0: every busy tick differs, and one more after.
+    if (rx_.busy() != lastBusy_) {
+        lastBusy_ = rx_.busy() != 0 ? -1 : 0;
+        redrawNeeded_ = true;
+    }
+    if (rx_.DispReq() || redrawNeeded_) {
+        rx_.setDispReq(false);
+        redrawNeeded_ = false;
+        view_.redraw();
+    }
+    frmSCANctrl* scan = ScanCtrl();
+    if (scan && scan->scanning() != 0 && tenkey_.mode() != 0) {
+        ScanStop();
+        tenkey_.off();
+    }
+    DispSmeter();
+}
+
 void ReceiverLogic::ImgKey_Operation() {
     const int index = repeater_.RepeatIndex();
     // Only the key-pad images keep an entry open.
@@ -285,7 +309,7 @@ void ReceiverLogic::setKeyHeld(int index, int16_t id) {
 }
 
 void ReceiverLogic::setKeyHeldBlink(int index, int16_t id) {
-    images_.setWanted(index, held(index) && blinkOn ? id : int16_t{0});
+    images_.setWanted(index, held(index) && blinkOn_ ? id : int16_t{0});
 }
 
 void ReceiverLogic::setKeyState(int index, int16_t base) {
@@ -310,7 +334,7 @@ void ReceiverLogic::DispIndicators() {
         for (const ScanKey& k :
              {ScanKey{43, 3018, 3114, 1}, ScanKey{44, 3024, 3115, 2}, ScanKey{45, 3026, 3102, 3}}) {
             setKeyHeld(k.index, k.heldId);
-            if (images_.wanted(k.index) != k.heldId && blinkOn && scan->scantype() == k.kind) {
+            if (images_.wanted(k.index) != k.heldId && blinkOn_ && scan->scantype() == k.kind) {
                 images_.setWanted(k.index, k.blinkId);
             }
         }

@@ -1,4 +1,5 @@
-// What the receiver panel does, without drawing: every image key by the press-and-hold state
+// What the receiver panel does, without drawing: the heartbeat's blink phase, busy and display
+// redraws and the scan closing an open entry; every image key by the press-and-hold state
 // (entry close, scan continue flag and power test first), the key pad with MCH and ENT, the PC
 // keyboard, the dial, and the display: wanted bitmap ids by 20 ordered rules, the lamps set
 // directly, the label texts, the knob marks, the dial marker and the S-meter needle. The window
@@ -11,6 +12,7 @@
 #include <optional>
 #include <string>
 
+#include "core/clsTick.h"
 #include "panels/common/PanelImages.h"
 #include "panels/receiver/ReceiverDisplay.h"
 #include "ui/clsTENKEY.h"
@@ -101,7 +103,18 @@ class ReceiverLogic {
     void ResetKnobCache() { knobShown_.fill(-1000); }
     bool isBlank() const { return isBlank_; }
     bool chIsBlank() const { return chIsBlank_; }
-    bool blinkOn = false;
+    bool blinkOn() const { return blinkOn_; }
+
+    // ---- heartbeat ----
+    static constexpr int32_t kBlinkMs = 500;
+    // One tick while the panel is shown: the blink phase turns every 500 ms; a turn, a change
+    // of busy or a display request redraws the panel; a running scan closes an open entry; the
+    // S-meter follows.
+    void visibleTick();
+    // One tick while the panel is hidden: it redraws once it shows again.
+    void hiddenTick() { redrawNeeded_ = true; }
+    // A press starts in the blink's "on" phase, so a blinking key shows its pressed face at once.
+    void pressStarting() { blinkOn_ = true; }
 
     // ---- dial ----
     void InitDial() { TurnDial(1); }
@@ -144,6 +157,10 @@ class ReceiverLogic {
     bool chIsBlank_ = false;
     int32_t dialPosition_ = 0;
     std::array<int32_t, 6> knobShown_{-1000, -1000, -1000, -1000, -1000, -1000};
+    bool blinkOn_ = false;
+    clsTick blinkTick_;
+    bool redrawNeeded_ = false;
+    int32_t lastBusy_ = 0;  // 0, or -1 while busy was last seen
     int lastBusyLamp_ = 0;
     int16_t lastModeLamp_ = 0;
     std::string lastTsText_, lastBankName_, lastChName_, lastBankNum_, lastChNum_;

@@ -11,9 +11,7 @@
 #include "panels/common/PanelLabel.h"
 #include "panels/receiver/ReceiverKeys.h"
 #include "panels/tuner/frmTuner.h"
-#include "scan/ScanStop.h"
 #include "scan/ScopeDisplay.h"
-#include "scan/frmSCANctrl.h"
 #include "ui/Geometry.h"
 #include "ui/Labels.h"
 
@@ -22,7 +20,6 @@ namespace {
 
 const QColor kCyan(0, 255, 255);
 const QColor kBlack(0, 0, 0);
-constexpr int kBlinkMs = 500;
 
 // Sizes the channel-label font: eleven characters of a typical station name.
 const QString kSampleStationName = QStringLiteral("MARINE CH16");
@@ -241,29 +238,9 @@ void frmReceiver::Task_exec() {
             picPowerOff_->setVisible(off);
             if (off) picPowerOff_->raise();
         }
-        if (blinkTick_.counter() == 0) {
-            logic_.blinkOn = !logic_.blinkOn;
-            blinkTick_.setCounter(kBlinkMs);
-            redrawNeeded_ = true;
-        }
-        // The raw 0/1 against the stored -1/0: every busy tick differs, and one more after.
-        if (rx_.busy() != lastBusy_) {
-            lastBusy_ = rx_.busy() != 0 ? -1 : 0;
-            redrawNeeded_ = true;
-        }
-        if (rx_.DispReq() || redrawNeeded_) {
-            rx_.setDispReq(false);
-            redrawNeeded_ = false;
-            DispAll();
-        }
-        frmSCANctrl* scan = ScanCtrl();
-        if (scan && scan->scanning() != 0 && logic_.tenkey().mode() != 0) {
-            ScanStop();
-            logic_.tenkey().off();
-        }
-        logic_.DispSmeter();
+        logic_.visibleTick();
     } else {
-        redrawNeeded_ = true;
+        logic_.hiddenTick();
     }
     const bool scopeOff = rx_.Power() == 0 || rx_.ScopeDATA().mode() == 0;
     if (picScopeOff_->isVisible() != scopeOff) {

@@ -1,8 +1,8 @@
 // The receiver panel window: the skin with its 95 images, the bank, channel and step labels with
 // their in-place editors, the S-meter needle, the five knob marks, the dial marker, the power
-// and scope covers, and the band-scope pane. Its heartbeat drives the covers, the blink phase,
-// the redraws and the pane's pacing; what each key does and what each image shows is decided by
-// ReceiverLogic. A close from the window is refused.
+// and scope covers, and the band-scope pane. Its heartbeat drives the covers and the pane's
+// pacing; the blink phase, the redraws, what each key does and what each image shows are
+// ReceiverLogic's, as the radio's are RadioLogic's. A close from the window is refused.
 // Thread contract: user-interface thread only.
 #pragma once
 
@@ -10,7 +10,6 @@
 #include <array>
 #include <memory>
 
-#include "core/clsTick.h"
 #include "panels/common/DrawnPanel.h"
 #include "panels/common/NameEditors.h"
 #include "panels/receiver/ReceiverLogic.h"
@@ -99,8 +98,7 @@ class frmReceiver : public DrawnPanel, public ui::TunerKeyTarget, private Receiv
     void ImgKey_Operation() override { logic_.ImgKey_Operation(); }
     int repeatTime1st(int index) const override;
     int repeatTime2nd(int index) const override;
-    // A press starts in the blink's "on" phase, so a blinking key shows its pressed face at once.
-    void beforePress(int) override { logic_.blinkOn = true; }
+    void beforePress(int) override { logic_.pressStarting(); }
     void onPanelKey(int keyCode, int shift) override { logic_.Tuner_Key_Operation(keyCode, shift); }
     bool nameEditorOpen() const override;
     bool event(QEvent* event) override;
@@ -142,10 +140,7 @@ class frmReceiver : public DrawnPanel, public ui::TunerKeyTarget, private Receiv
     ReceiverLogic logic_;
 
     // Heartbeat state.
-    clsTick blinkTick_;
     bool inTask_ = false;
-    bool redrawNeeded_ = false;
-    int32_t lastBusy_ = 0;  // 0, or -1 while busy was last seen
 };
 
 }  // namespace corvell::panels

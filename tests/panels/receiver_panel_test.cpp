@@ -733,7 +733,7 @@ TEST_F(ReceiverPanelTest, Screenshots) {
 
     ASSERT_TRUE(startProgramScan());
     ticks(10);
-    if (!panel->logic().blinkOn) ticks(10);
+    if (!panel->logic().blinkOn()) ticks(10);
     saveScreenshot(*panel, "receiver-scanning", 2);
     scan->scan_stop();
 
@@ -778,7 +778,7 @@ TEST_F(ReceiverPanelTest, APressShowsTheHeldFaceAtOnceEvenInTheBlinksOffPhase) {
                                                 {28, 2061}, {29, 2061}, {30, 2063}};
     for (auto [index, heldId] : blinking) {
         SCOPED_TRACE(index);
-        while (panel->logic().blinkOn) ticks(1);
+        while (panel->logic().blinkOn()) ticks(1);
         press(*panel, index);
         EXPECT_EQ(shown(index), heldId);
         release(*panel, index);
@@ -795,6 +795,27 @@ TEST_F(ReceiverPanelTest, WithTheReceiverOffAHeldKeyNeverLooksPressed) {
     EXPECT_EQ(shown(34), 0);
     release(*panel, 34);
     EXPECT_EQ(shown(34), 0);
+}
+
+// The AF gain mark at level 40 points left, level with the knob's middle: on a plain face its
+// two pixels read as a minus sign. The knob's lighter cap ends where the mark ends, so the mark
+// is a pointer at the cap's edge.
+TEST_F(ReceiverPanelTest, TheAfGainMarkAtFortyPointsFromTheEdgeOfTheKnobsCap) {
+    rx->setAfgain(40);
+    panel->DispAll();
+    const QImage face = panel->grab().toImage();
+    const QPoint centre(567, 186);  // the middle of the AF gain knob, image 7
+    auto light = [&](int dx, int dy) { return qGray(face.pixel(centre + QPoint(dx, dy))); };
+    // Below the middle, away from the mark: the cap out to the mark's reach, then the skirt.
+    for (int r : {4, 6, 7}) {
+        for (int skirt : {11, 12, 14}) {
+            EXPECT_GT(light(0, r) - light(0, skirt), 20)
+                << "cap at " << r << ", skirt at " << skirt;
+        }
+    }
+    // The mark itself runs from radius 6 to 8 towards the left, just above the middle.
+    EXPECT_GT(light(-7, 2), 200);
+    saveScreenshot(*panel, "receiver-af-gain-40", 2);
 }
 
 }  // namespace

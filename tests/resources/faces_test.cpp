@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QPainter>
+#include <algorithm>
+#include <map>
+#include <vector>
 
 #include "resources/ArtPrimitives.h"
 #include "resources/Artwork.h"
@@ -137,6 +140,53 @@ TEST_F(Faces, TheRadiosPointIsASquareDotFillingItsPlace) {
                     << dpr << ": " << x << "," << y;
             }
         }
+    }
+}
+
+// How many pixel rows of a key on a skin its legend's ink covers (light on a dark key).
+int legendRows(const QImage& skin, const QRect& key) {
+    int rows = 0;
+    for (int y = key.top() + 1; y < key.bottom(); ++y) {
+        bool ink = false;
+        for (int x = key.left() + 1; x < key.right() && !ink; ++x) {
+            const QColor c = skin.pixelColor(x, y);
+            ink = c.red() > 160 && c.green() > 160 && c.blue() > 160;
+        }
+        rows += ink;
+    }
+    return rows;
+}
+
+// A legend is as tall as its key allows, narrowed rather than shrunk when it is long: the small
+// keys of the mode panel (18 x 18) and of the DTMF panel (29 x 11) carry legends a user can read
+// at 100 %, and keys of one size show theirs at one height.
+TEST_F(Faces, SmallKeysCarryLegendsAsTallAsTheKeysAllow) {
+    struct Key {
+        int skin;
+        QRect rect;
+        const char* legend;
+        int leastRows;
+    };
+    const Key keys[] = {
+        {1201, {316, 76, 18, 18}, "AFC", 7},    {1201, {338, 76, 18, 18}, "ATT", 7},
+        {1201, {316, 95, 18, 18}, "NB", 7},     {1201, {338, 95, 18, 18}, "AGC", 7},
+        {1201, {252, 95, 18, 18}, "CTR", 7},    {1501, {78, 36, 29, 11}, "DTMF", 5},
+        {1501, {211, 36, 29, 11}, "REMOTE", 5}, {1501, {346, 36, 29, 11}, "SET", 5},
+    };
+    std::map<int, std::vector<int>> dtmfRows;
+    for (qreal dpr : {1.0, 2.0}) {
+        for (const Key& k : keys) {
+            const QImage skin = image(k.skin, dpr);
+            const QRect at(k.rect.topLeft() * dpr, k.rect.size() * dpr);
+            const int rows = legendRows(skin, at);
+            EXPECT_GE(rows, k.leastRows * dpr) << k.legend << " at " << dpr << "x";
+            if (k.skin == 1501) dtmfRows[static_cast<int>(dpr)].push_back(rows);
+        }
+    }
+    for (const auto& [dpr, rows] : dtmfRows) {
+        const auto [least, most] = std::minmax_element(rows.begin(), rows.end());
+        EXPECT_LE(*most - *least, dpr)
+            << "DTMF, REMOTE and SET stand at one height at " << dpr << "x";
     }
 }
 

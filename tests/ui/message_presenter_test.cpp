@@ -47,6 +47,27 @@ struct BoxAnswerer {
     }
 };
 
+TEST(QtMessagePresenter, DismissingAnswersEachOpenBoxWithTheAnswerOrItsEscape) {
+    const ScopedQtMessagePresenter installed;
+    MessageRequest outer;
+    outer.text = "Communication failed.";
+    outer.buttons = MessageButtons::RetryCancel;
+    outer.defaultButton = 0;
+    MessageRequest inner;
+    inner.text = "Do You Want to save Memory-Channel Data ?";
+    inner.buttons = MessageButtons::YesNoCancel;
+    MessageResult innerAnswer = MessageResult::Ok;
+    // The save prompt opens over the link prompt; one dismissal closes both.
+    QTimer::singleShot(0, [&] {
+        QTimer::singleShot(0, [] { platform::dismissOpenMessages(MessageResult::No); });
+        innerAnswer = platform::showMessage(inner);
+    });
+    EXPECT_EQ(platform::showMessage(outer), MessageResult::Cancel);  // it has no No
+    EXPECT_EQ(innerAnswer, MessageResult::No);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    platform::dismissOpenMessages(MessageResult::No);  // none open: nothing happens
+}
+
 TEST(QtMessagePresenter, ShowsTheBoxAsPlainTextAndReturnsTheButtonClicked) {
     const ScopedQtMessagePresenter installed;
     BoxAnswerer answerer;

@@ -1,0 +1,74 @@
+#include "app/ProgramEnd.h"
+
+#include <QGuiApplication>
+#include <QSessionManager>
+#include <QTimer>
+
+#include "platform/message_box.h"
+#include "shell/frmMain.h"
+
+namespace corvell::app {
+
+ProgramEnd::ProgramEnd(shell::frmMain& main) : main_(main) {
+    if (signals_.valid()) {
+        notifier_ = std::make_unique<QSocketNotifier>(signals_.readFd(), QSocketNotifier::Read);
+        notifier_->setEnabled(false);
+        QObject::connect(notifier_.get(), &QSocketNotifier::activated, &context_,
+                         [this] { takeSignals(); });
+    }
+    if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        QObject::connect(gui, &QGuiApplication::commitDataRequest, &context_,
+                         [this](QSessionManager& manager) { commitData(manager); });
+        QObject::connect(gui, &QCoreApplication::aboutToQuit, &context_, [this] {
+            if (!main_.ended() && !ending_) endWithoutAsking();
+        });
+    }
+}
+
+ProgramEnd::~ProgramEnd() = default;
+
+void ProgramEnd::listen() {
+    if (notifier_) notifier_->setEnabled(true);
+}
+
+void ProgramEnd::takeSignals() {
+    // One signal per wake-up: a second one still in the pipe wakes the prompt's own loop.
+    if (signals_.take() != 0) request();
+}
+
+void ProgramEnd::request() {
+    if (main_.ended()) return;
+    if (ending_) {
+        platform::dismissOpenMessages(platform::MessageResult::No);
+        return;
+    }
+    ending_ = true;
+    const bool closed = main_.close();
+    // Kept running (Cancel at the prompt): a later request starts afresh.
+    ending_ = closed;
+    // A box that was open before the request (the link prompt) must not hold the end up.
+    if (closed) platform::dismissOpenMessages(platform::MessageResult::Cancel);
+}
+
+void ProgramEnd::endWithoutAsking() {
+    // The answer is given from inside the prompt's own loop, once it is open.
+    QTimer answer;
+    answer.setInterval(0);
+    QObject::connect(&answer, &QTimer::timeout,
+                     [] { platform::dismissOpenMessages(platform::MessageResult::No); });
+    answer.start();
+    ending_ = false;
+    request();
+}
+
+void ProgramEnd::commitData(QSessionManager& manager) {
+    if (manager.allowsInteraction()) {
+        request();
+        manager.release();
+        if (!main_.ended() && !ending_) manager.cancel();  // the user kept the program
+        return;
+    }
+    endWithoutAsking();
+}
+
+}  // namespace corvell::app

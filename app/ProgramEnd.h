@@ -1,0 +1,52 @@
+// An end the user did not ask for from the menus is an Exit all the same: SIGTERM, SIGINT,
+// SIGHUP and the end of the desktop session take the main window's close path, so settings,
+// placement and panel mode are written, the receiver is switched off, and changed channels are
+// offered for saving. A second signal while that close is still asking ends without the
+// channels: the open prompt answers No, the rest of the close path runs. A session that ends
+// without letting the program ask, or an event loop that quits before the window closed, is
+// closed the same way with No for an answer.
+// Thread contract: user-interface thread only.
+#pragma once
+
+#include <QObject>
+#include <QSocketNotifier>
+#include <memory>
+
+#include "platform/end_signals.h"
+
+class QSessionManager;
+
+namespace corvell::shell {
+class frmMain;
+}
+
+namespace corvell::app {
+
+class ProgramEnd {
+  public:
+    // Catches the signals from now on; they wait until listen().
+    explicit ProgramEnd(shell::frmMain& main);
+    ~ProgramEnd();
+    // Once start-up is over: the signals caught so far and every later one are taken.
+    void listen();
+    ProgramEnd(const ProgramEnd&) = delete;
+    ProgramEnd& operator=(const ProgramEnd&) = delete;
+
+    // One request to end: the close path, or, while that is asking, No to its prompt.
+    void request();
+    // The close path with No for every prompt it asks.
+    void endWithoutAsking();
+    bool ending() const { return ending_; }
+
+  private:
+    void takeSignals();
+    void commitData(QSessionManager& manager);
+
+    shell::frmMain& main_;
+    platform::EndSignals signals_;
+    QObject context_;
+    std::unique_ptr<QSocketNotifier> notifier_;
+    bool ending_ = false;
+};
+
+}  // namespace corvell::app
