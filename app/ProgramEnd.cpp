@@ -43,11 +43,18 @@ void ProgramEnd::request() {
         return;
     }
     ending_ = true;
-    const bool closed = main_.close();
-    // Kept running (Cancel at the prompt): a later request starts afresh.
-    ending_ = closed;
+    if (!main_.close()) {
+        ending_ = false;  // kept running (Cancel at the prompt): a later request starts afresh
+        return;
+    }
+    if (main_.isVisible()) {
+        // The window was closing already (File > Exit) and is still asking: this request is
+        // the second one.
+        platform::dismissOpenMessages(platform::MessageResult::No);
+        return;
+    }
     // A box that was open before the request (the link prompt) must not hold the end up.
-    if (closed) platform::dismissOpenMessages(platform::MessageResult::Cancel);
+    platform::dismissOpenMessages(platform::MessageResult::Cancel);
 }
 
 void ProgramEnd::endWithoutAsking() {

@@ -5,7 +5,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <cmath>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "core/ProgramObjects.h"
 #include "core/ValueProcs.h"
@@ -93,37 +95,115 @@ void DlgScanOption::build() {
     cmbAUTObank_->setGeometry(56, 30, 64, 24);
     cmdAUTOclear_ = new QPushButton("All Clear", frame1);
     cmdAUTOclear_->setGeometry(150, 30, 120, 26);
-    // 3: memory scan.
-    QGroupBox* frame2 = group(frame_[3], "Option", 0, 0, 200, 112);
-    const char* memo[] = {" SEL", " SKIP", " MODE SEL"};
-    for (int i = 0; i < 3; ++i) {
-        chkMEMOoption_[i] = button<QCheckBox>(frame2, memo[i], 12, 24 + 28 * i, 170);
+    // 3, 4 and 5: the option groups, one row each: tab, title, box, button kind, the first
+    // button's top, the step between buttons, their width, their captions and where each is kept.
+    struct OptionGroup {
+        int tab;
+        const char* title;
+        int x, y, w, h;
+        bool radio;
+        int firstY, stepY, itemW;
+        std::vector<const char*> captions;
+        std::function<void(int, QAbstractButton*)> keep;
+    };
+    auto check = [](auto& kept) {
+        return [&kept](int i, QAbstractButton* b) {
+            kept[static_cast<std::size_t>(i)] = static_cast<QCheckBox*>(b);
+        };
+    };
+    auto radio = [](auto& kept) {
+        return [&kept](int i, QAbstractButton* b) {
+            kept[static_cast<std::size_t>(i)] = static_cast<QRadioButton*>(b);
+        };
+    };
+    const OptionGroup groups[] = {
+        {3,
+         "Option",
+         0,
+         0,
+         200,
+         112,
+         false,
+         24,
+         28,
+         170,
+         {" SEL", " SKIP", " MODE SEL"},
+         check(chkMEMOoption_)},
+        {3,
+         "Select Mode",
+         220,
+         0,
+         200,
+         190,
+         false,
+         22,
+         27,
+         170,
+         {" LSB", " USB", " CW", " AM", " FM", " WideFM"},
+         check(chkMODESEL_)},
+        {4,
+         "DELAY Timing",
+         0,
+         0,
+         300,
+         112,
+         true,
+         24,
+         28,
+         280,
+         {" Pause until Signal disappears", " Delay Volume", "SCAN Stop"},
+         radio(optDelayTiming_)},
+        {4,
+         " Restart Delay",
+         320,
+         0,
+         200,
+         112,
+         true,
+         24,
+         28,
+         170,
+         {" 0 Sec.", " 1 Sec", " 2 Sec"},
+         radio(optRestartDelay_)},
+        {5,
+         " Automatic Sweep-Step Limit ",
+         0,
+         0,
+         300,
+         112,
+         true,
+         24,
+         28,
+         270,
+         {" 1kHz ~ 100kHz ", " 1kHz ~ 50kHz ", " 1kHz ~ 25kHz "},
+         radio(optSteplim_)},
+        {5,
+         " Option",
+         320,
+         0,
+         200,
+         112,
+         false,
+         24,
+         28,
+         180,
+         {" Step = 1/2 TS", " WFM Monitor"},
+         [this](int i, QAbstractButton* b) {
+             (i == 0 ? chkTsHalf_ : chkWfm_) = static_cast<QCheckBox*>(b);
+         }},
+    };
+    for (const OptionGroup& g : groups) {
+        QGroupBox* box = group(frame_[g.tab], g.title, g.x, g.y, g.w, g.h);
+        for (int i = 0; i < static_cast<int>(g.captions.size()); ++i) {
+            const char* caption = g.captions[static_cast<std::size_t>(i)];
+            const int y = g.firstY + g.stepY * i;
+            QAbstractButton* b = g.radio ? static_cast<QAbstractButton*>(
+                                               button<QRadioButton>(box, caption, 12, y, g.itemW))
+                                         : button<QCheckBox>(box, caption, 12, y, g.itemW);
+            g.keep(i, b);
+            connect(b, &QAbstractButton::clicked, this, [this] { param_change(); });
+        }
     }
-    QGroupBox* frame5 = group(frame_[3], "Select Mode", 220, 0, 200, 190);
-    const char* modes[] = {" LSB", " USB", " CW", " AM", " FM", " WideFM"};
-    for (int i = 0; i < 6; ++i) {
-        chkMODESEL_[i] = button<QCheckBox>(frame5, modes[i], 12, 22 + 27 * i, 170);
-    }
-    // 4: scan delay.
-    QGroupBox* frame3 = group(frame_[4], "DELAY Timing", 0, 0, 300, 112);
-    const char* timing[] = {" Pause until Signal disappears", " Delay Volume", "SCAN Stop"};
-    for (int i = 0; i < 3; ++i) {
-        optDelayTiming_[i] = button<QRadioButton>(frame3, timing[i], 12, 24 + 28 * i, 280);
-    }
-    QGroupBox* frame7 = group(frame_[4], " Restart Delay", 320, 0, 200, 112);
-    const char* restart[] = {" 0 Sec.", " 1 Sec", " 2 Sec"};
-    for (int i = 0; i < 3; ++i) {
-        optRestartDelay_[i] = button<QRadioButton>(frame7, restart[i], 12, 24 + 28 * i, 170);
-    }
-    // 5: band scope.
-    QGroupBox* frame4 = group(frame_[5], " Automatic Sweep-Step Limit ", 0, 0, 300, 112);
-    const char* limits[] = {" 1kHz ~ 100kHz ", " 1kHz ~ 50kHz ", " 1kHz ~ 25kHz "};
-    for (int i = 0; i < 3; ++i) {
-        optSteplim_[i] = button<QRadioButton>(frame4, limits[i], 12, 24 + 28 * i, 270);
-    }
-    QGroupBox* frame6 = group(frame_[5], " Option", 320, 0, 200, 112);
-    chkTsHalf_ = button<QCheckBox>(frame6, " Step = 1/2 TS", 12, 24, 180);
-    chkWfm_ = button<QCheckBox>(frame6, " WFM Monitor", 12, 52, 180);
     // 6: automatic mode table.
     auto* achBox = new QWidget(frame_[6]);
     achBox->setObjectName("picAchSheet");
@@ -139,21 +219,6 @@ void DlgScanOption::build() {
     connect(cmdOk_, &QPushButton::clicked, this, &QWidget::hide);
     connect(cmdAUTOclear_, &QPushButton::clicked, this, &DlgScanOption::ClearAutoBank);
     connect(cmbAUTObank_, &QComboBox::activated, this, [this](int) { param_change(); });
-    for (auto* boxes : {&chkMEMOoption_}) {
-        for (QCheckBox* b : *boxes)
-            connect(b, &QCheckBox::clicked, this, [this] { param_change(); });
-    }
-    for (QCheckBox* b : chkMODESEL_) {
-        connect(b, &QCheckBox::clicked, this, [this] { param_change(); });
-    }
-    for (auto* group : {&optDelayTiming_, &optRestartDelay_, &optSteplim_}) {
-        for (QRadioButton* b : *group) {
-            connect(b, &QRadioButton::clicked, this, [this] { param_change(); });
-        }
-    }
-    for (QCheckBox* b : {chkTsHalf_, chkWfm_}) {
-        connect(b, &QCheckBox::clicked, this, [this] { param_change(); });
-    }
     pch_->onRowChosen = [this](int row) { SetProgramNo(static_cast<int16_t>(row)); };
     pch_->afterUpdate = [this] { SetProgramNo(scan_.programno()); };
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "resources/ArtPrimitives.h"
+#include "ui/NeedleLine.h"
 
 namespace corvell {
 
@@ -22,14 +23,19 @@ bool NeedleMeter::moveTo(int level) {
     level_ = level;
     const NeedlePoint t = g_.tip(level);
     if (t == tip_) return false;
+    const QPointF pivot(g_.x0, g_.y0);
+    const QRegion before = ui::needleArea(pivot, QPointF(tip_.x, tip_.y));
     tip_ = t;
-    update();
+    update(before + ui::needleArea(pivot, QPointF(tip_.x, tip_.y)));
     return true;
 }
 
-void NeedleMeter::paintEvent(QPaintEvent*) {
-    ++repaints_;
-    QPainter p(this);
+void NeedleMeter::paintFace() {
+    const qreal ratio = devicePixelRatioF();
+    face_ = QPixmap(size() * ratio);
+    face_.setDevicePixelRatio(ratio);
+    faceSetUp_ = setUp_;
+    QPainter p(&face_);
     p.fillRect(rect(), QColor::fromRgb(art::palette::kDisplayGround));
     p.setRenderHint(QPainter::Antialiasing);
     // The scale: S-units along the needle's sweep.
@@ -48,15 +54,20 @@ void NeedleMeter::paintEvent(QPaintEvent*) {
         p.drawText(QRectF(at.x() - 10, at.y() - 5, 20, 10), Qt::AlignCenter, marks[k]);
     }
     p.drawText(QRectF(0, height() - 14, width(), 12), Qt::AlignCenter, "S");
-    if (!setUp_) return;
-    // Four one-pixel lines side by side make the two-pixel needle.
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QColor::fromRgb(art::palette::kPointer));
-    const int ox[] = {0, 0, 1, 1};
-    const int oy[] = {0, 1, 0, 1};
-    for (int i = 0; i < 4; ++i) {
-        p.drawLine(QPointF(g_.x0 + ox[i], g_.y0 + oy[i]), QPointF(tip_.x + ox[i], tip_.y + oy[i]));
+}
+
+void NeedleMeter::paintEvent(QPaintEvent*) {
+    ++repaints_;
+    // The scale is laid out once; a moving needle only draws it from the picture.
+    if (face_.isNull() || face_.deviceIndependentSize().toSize() != size() ||
+        face_.devicePixelRatio() != devicePixelRatioF() || faceSetUp_ != setUp_) {
+        paintFace();
     }
+    QPainter p(this);
+    p.drawPixmap(0, 0, face_);
+    if (!setUp_) return;
+    ui::drawNeedle(p, QPointF(g_.x0, g_.y0), QPointF(tip_.x, tip_.y),
+                   QColor::fromRgb(art::palette::kPointer));
 }
 
 ConditionStrip::ConditionStrip(QWidget* parent)

@@ -1,8 +1,10 @@
 // The two drawn read-outs of the scan pad: the needle S-meter face (four lines together make one
-// two-pixel needle) and the condition strip. Each repaints only when what it shows changes.
+// two-pixel needle) and the condition strip. Each repaints only when what it shows changes, the
+// meter only where its needle was and where it goes.
 // Thread contract: user-interface thread only.
 #pragma once
 
+#include <QPixmap>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -30,7 +32,12 @@ class NeedleMeter : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    // The ground and the scale, drawn into face_.
+    void paintFace();
+
     NeedleGeometry g_{};
+    QPixmap face_;
+    bool faceSetUp_ = false;  // the geometry the face was drawn with was set up
     bool setUp_ = false;
     int level_ = -1;
     NeedlePoint tip_{};

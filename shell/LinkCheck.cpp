@@ -2,9 +2,12 @@
 
 #include <QTime>
 
+#include "shell/LocalSecondClock.h"
+
 namespace corvell::shell {
 
-LinkCheck::LinkCheck(SecondSource now) : now_(now ? std::move(now) : &LinkCheck::secondOfDay) {}
+LinkCheck::LinkCheck(SecondSource now)
+    : now_(now ? std::move(now) : SecondSource(LocalSecondClock())) {}
 
 int32_t LinkCheck::secondOfDay() {
     const int ms = QTime::currentTime().msecsSinceStartOfDay();

@@ -96,9 +96,18 @@ frmRadio::frmRadio(const RadioLogic::Neighbours& neighbours, QWidget* parent,
 frmRadio::~frmRadio() = default;
 
 int frmRadio::DispAll() {
+    std::array<int16_t, kRadioListPlaces> listShown{};
+    for (int i = 0; i < kRadioListPlaces; ++i) {
+        listShown[static_cast<std::size_t>(i)] = images().shown(kRadioFirstListImage + i);
+    }
     const int changed = DrawnPanel::DispAll();
-    if (changed > 0) {
-        for (PanelLabel* l : lblMEMO_) l->raise();
+    // The list captions lie on the list pictures; only a list picture shown anew comes over
+    // them. Raising them for any other picture would redraw the whole list each time.
+    for (int i = 0; i < kRadioListPlaces; ++i) {
+        if (images().shown(kRadioFirstListImage + i) != listShown[static_cast<std::size_t>(i)]) {
+            for (PanelLabel* l : lblMEMO_) l->raise();
+            break;
+        }
     }
     return changed;
 }

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QRegion>
 
 #include "core/clsScopeDATA.h"
 #include "core/frmScopeCtrl.h"
@@ -14,6 +15,7 @@
 #include "scan/ScopeDisplay.h"
 #include "ui/Geometry.h"
 #include "ui/Labels.h"
+#include "ui/NeedleLine.h"
 
 namespace corvell::panels {
 namespace {
@@ -49,14 +51,20 @@ QRect imageRect(const RxImage& image) {
 
 SmeterPicture::SmeterPicture(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    // The picture fills itself, so the skin under it never redraws for the needle.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void SmeterPicture::setNeedle(Point pivot, Point tip) {
     if (visible_ && pivot == pivot_ && tip == tip_) return;
+    // The scale hangs on the pivot: a new pivot redraws the whole picture.
+    const QRegion before = visible_ && pivot == pivot_ ? ui::needleArea(QPointF(pivot_.x, pivot_.y),
+                                                                        QPointF(tip_.x, tip_.y))
+                                                       : QRegion(rect());
     pivot_ = pivot;
     tip_ = tip;
     visible_ = true;
-    update();
+    update(before + ui::needleArea(QPointF(pivot_.x, pivot_.y), QPointF(tip_.x, tip_.y)));
 }
 
 void SmeterPicture::paintEvent(QPaintEvent*) {
@@ -64,7 +72,6 @@ void SmeterPicture::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), Qt::black);
     p.setRenderHint(QPainter::Antialiasing);
     // The scale: ticks on the arc the needle's tip sweeps.
-    const QPointF pivot(pivot_.x, pivot_.y);
     p.setPen(QPen(QColor(0, 160, 168), 1));
     for (int level = 0; level <= 255; level += 51) {
         const Point outer = NeedleTip({62, pivot_.x, pivot_.y}, level);
@@ -72,14 +79,7 @@ void SmeterPicture::paintEvent(QPaintEvent*) {
         p.drawLine(QPointF(inner.x, inner.y), QPointF(outer.x, outer.y));
     }
     if (!visible_) return;
-    // Four one-pixel lines side by side make the needle two pixels thick.
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QPen(Qt::white, 1));
-    for (int dx = 0; dx <= 1; ++dx) {
-        for (int dy = 0; dy <= 1; ++dy) {
-            p.drawLine(pivot_.x + dx, pivot_.y + dy, tip_.x + dx, tip_.y + dy);
-        }
-    }
+    ui::drawNeedle(p, QPointF(pivot_.x, pivot_.y), QPointF(tip_.x, tip_.y), Qt::white);
 }
 
 KnobMarks::KnobMarks(QWidget* parent) : QWidget(parent) {
@@ -87,12 +87,32 @@ KnobMarks::KnobMarks(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_NoSystemBackground);
 }
 
+namespace {
+
+// The pixels a two-pixel round-capped mark may touch.
+QRect markArea(const Line& l) {
+    return QRectF(QPointF(l.x1, l.y1), QPointF(l.x2, l.y2))
+        .normalized()
+        .adjusted(-2, -2, 2, 2)
+        .toAlignedRect();
+}
+
+}  // namespace
+
 void KnobMarks::setMark(int k, const Line& line) {
     const auto i = static_cast<std::size_t>(k);
     if (i >= marks_.size()) return;
+    const QRect before = shown_[i] ? markArea(marks_[i]) : QRect();
     marks_[i] = line;
     shown_[i] = true;
-    update();
+    // The marks lie over the whole panel: the mask keeps a redraw anywhere else on the panel
+    // from drawing them again.
+    QRegion area;
+    for (std::size_t m = 0; m < marks_.size(); ++m) {
+        if (shown_[m]) area += markArea(marks_[m]);
+    }
+    setMask(area);
+    update(before | markArea(line));
 }
 
 void KnobMarks::paintEvent(QPaintEvent*) {
@@ -273,10 +293,11 @@ bool frmReceiver::event(QEvent* event) {
 }
 
 void frmReceiver::showDirect(int index, int16_t id) {
-    if (ui::ImageHotZone* zone = img(index)) {
-        zone->setImageId(id);
-        zone->raise();
-    }
+    ui::ImageHotZone* zone = img(index);
+    // Raising a picture that did not change would redraw it and what lies over it.
+    if (!zone || zone->imageId() == id) return;
+    zone->setImageId(id);
+    zone->raise();
 }
 
 void frmReceiver::showLabel(RxLabel label, const std::string& text) {

@@ -27,9 +27,9 @@
 #include "platform/message_box.h"
 #include "scan/frmSCANctrl.h"
 #include "shell/frmMain.h"
+#include "tests/support/emulator_operator.h"
 #include "tests/support/fast_emulator.h"
 #include "tests/support/temp_home.h"
-#include "tools/rx-emulator/control_commands.h"
 #include "tools/rx-emulator/rx_emulator.h"
 
 namespace corvell::test {
@@ -70,11 +70,7 @@ double processCpuSeconds() {
 
 class ProgramOnEmulator : public ::testing::Test {
   protected:
-    ProgramOnEmulator()
-        : emu(fastEmulatorOptions()),
-          control(
-              emu, [](const std::string&) {},
-              [](const std::string& e) { ADD_FAILURE() << "control: " << e; }) {
+    ProgramOnEmulator() : emu(fastEmulatorOptions()), control(emu) {
         ResetProgramObjects();
         ResetProgramMemory();
         home.write("Corvell.ini", "[DATA]\r\nCOMPORT=1\r\nCONNECT=1\r\n[DTMF]\r\nDTMFON=1\r\n");
@@ -133,12 +129,12 @@ class ProgramOnEmulator : public ::testing::Test {
         for (const std::string& t : prompts.texts) n += t == kLinkFailed ? 1 : 0;
         return n;
     }
-    void say(const std::string& line) { control.feed(line + "\n"); }
+    void say(const std::string& line) { control.say(line); }
 
     TempHome home;
     Prompts prompts;
     rxemu::RxEmulator emu;
-    rxemu::ControlInput control;
+    EmulatorOperator control;
     QProcess outside;
     QProcess outsideAgain;
     std::unique_ptr<app::Program> program;

@@ -109,6 +109,17 @@ TEST_F(EndBySignalInProcess, ASecondSignalWhileThePromptIsOpenEndsWithoutTheChan
     EXPECT_NE(ini.find("MINE.MCH"), std::string::npos) << ini;
 }
 
+TEST_F(EndBySignalInProcess, ASignalWhileTheExitPromptIsOpenEndsWithoutTheChannels) {
+    boxes.whileOpen = [&] { send(SIGTERM); };
+    program->mainWindow()->KeyAction("EXIT");
+    ASSERT_TRUE(endedSoon());
+    EXPECT_EQ(boxes.texts, std::vector<std::string>{kSavePrompt});
+    ASSERT_FALSE(boxes.dismissals.empty());
+    EXPECT_EQ(boxes.dismissals.front(), MessageResult::No);
+    EXPECT_FALSE(channelsSaved());
+    EXPECT_GE(rs.count("RsPowerOff"), 1);
+}
+
 TEST_F(EndBySignalInProcess, EachSignalAsksAboutChangedChannelsAndCancelKeepsTheProgram) {
     boxes.answer = MessageResult::Cancel;
     for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {

@@ -8,8 +8,11 @@
 #include <QTest>
 #include <cstdlib>
 #include <memory>
+#include <vector>
 
 #include "core/ProgramObjects.h"
+#include "core/clsAUTOMODE.h"
+#include "core/frmTesselbase.h"
 #include "memory/MemoryListOps.h"
 #include "memory/clsMEMORY.h"
 #include "panels/common/DrawnPanel.h"
@@ -83,6 +86,12 @@ class PanelTest : public RxTest {
         press(panel, index, button);
         hold.advance(ms);
         release(panel, index, button);
+    }
+
+    // The receiver settings the mode, filter and function keys change, in one comparable list.
+    std::vector<int32_t> keySettings() const {
+        return {rx->mode(), rx->filter(), rx->att(), rx->nb(),
+                rx->agc(),  rx->vsc(),    rx->afc(), rx->AutoMode().mode() ? 1 : 0};
     }
 
     // Every channel of every bank in use, each at its own frequency: 100 MHz + 1 MHz per bank

@@ -18,6 +18,7 @@
 #include "scan/frmSCANctrl.h"
 #include "tests/panels/RadioFixture.h"
 #include "tests/support/accessible_tree.h"
+#include "tests/support/paint_counter.h"
 #include "ui/ImageHotZone.h"
 #include "ui/VirtualKeys.h"
 
@@ -207,6 +208,33 @@ TEST_F(RadioPanelTest, SmeterStepsChangeAtTheirEdges) {
         rs.setValue("Smeter", level);
         radio->DispAll();
         EXPECT_EQ(shownId(30), 2034 + step) << level;
+    }
+}
+
+// At rest the face draws nothing across its blinks; a meter that moves draws its picture, but
+// none of the list captions, which lie on pictures that did not change.
+TEST_F(RadioPanelTest, AtRestNothingIsDrawnAndAMovingMeterLeavesTheListAlone) {
+    baseState();
+    tick();
+    QApplication::processEvents();
+    {
+        PaintCounter paints;
+        for (int i = 0; i < 40; ++i) {  // two seconds: four turns of the blink
+            tick();
+            QApplication::processEvents();
+        }
+        EXPECT_EQ(paints.total(), 0) << paints.report();
+    }
+    PaintCounter paints;
+    for (int level : {40, 120, 200, 255, 0}) {
+        rs.setValue("Smeter", level);
+        rx->SetDispReq();  // as a status report does
+        tick();
+        QApplication::processEvents();
+    }
+    EXPECT_GT(paints.paints(radio->img(30)), 0);
+    for (int i = 0; i < panels::kRadioListPlaces; ++i) {
+        EXPECT_EQ(paints.paints(radio->lblMEMO(i)), 0) << i << "\n" << paints.report();
     }
 }
 
@@ -657,21 +685,16 @@ TEST_F(RadioPanelTest, KeysThatActOncePerPressActOnceWhileHeld) {
                         {7, Qt::LeftButton},  {8, Qt::LeftButton},  {8, Qt::RightButton},
                         {20, Qt::LeftButton}, {21, Qt::LeftButton}, {22, Qt::LeftButton},
                         {23, Qt::LeftButton}, {24, Qt::LeftButton}};
-    auto settings = [this] {
-        return std::vector<int32_t>{
-            rx->mode(), rx->filter(), rx->att(), rx->nb(),
-            rx->agc(),  rx->vsc(),    rx->afc(), rx->AutoMode().mode() ? 1 : 0};
-    };
     for (const Key& key : keys) {
         SCOPED_TRACE(key.index);
         baseState();
         rx->setMode(2);  // AM: the filter can go either way from 6k
         rx->setFilter(1);
         rs.clear();
-        const std::vector<int32_t> before = settings();
+        const std::vector<int32_t> before = keySettings();
         click(*radio, key.index, key.button);
         const std::vector<QuillonCall> clicked = rs.sends();
-        const std::vector<int32_t> afterClick = settings();
+        const std::vector<int32_t> afterClick = keySettings();
         EXPECT_TRUE(!clicked.empty() || afterClick != before);  // the key acts
         baseState();
         rx->setMode(2);
@@ -679,7 +702,7 @@ TEST_F(RadioPanelTest, KeysThatActOncePerPressActOnceWhileHeld) {
         rs.clear();
         pressAndHold(*radio, key.index, 300 + 6 * 200 + 10, key.button);  // seven firings
         EXPECT_EQ(rs.sends(), clicked);
-        EXPECT_EQ(settings(), afterClick);
+        EXPECT_EQ(keySettings(), afterClick);
     }
 }
 

@@ -32,6 +32,7 @@
 #include "scan/frmScope.h"
 #include "tests/panels/PanelFixture.h"
 #include "tests/support/accessible_tree.h"
+#include "tests/support/paint_counter.h"
 
 namespace corvell::test {
 namespace {
@@ -542,6 +543,35 @@ TEST_F(ReceiverPanelTest, TheNeedleFollowsTheSmoothedMeter) {
     EXPECT_EQ(panel->picSmeter()->tip(), (panels::Point{86, 24}));
 }
 
+// A panel at rest draws nothing, however often its heartbeat and blink come round (the scope
+// is off, so its cover lies over the pane); a moving needle draws the meter alone, not the
+// skin under it nor the knob marks over the panel.
+TEST_F(ReceiverPanelTest, AtRestNothingIsDrawnAndAMovingNeedleDrawsOnlyTheMeter) {
+    for (int i = 0; i < 40; ++i) {  // the scope pane's reset and set-up after the panel appeared
+        ticks(1);
+        QApplication::processEvents();
+    }
+    ASSERT_TRUE(panel->picScopeOff()->isVisible());
+    {
+        PaintCounter paints;
+        for (int i = 0; i < 40; ++i) {  // two seconds: four turns of the blink
+            ticks(1);
+            QApplication::processEvents();
+        }
+        EXPECT_EQ(paints.total(), 0) << paints.report();
+    }
+    PaintCounter paints;
+    for (int level : {255, 90, 180}) {
+        rs.setValue("Smeter", level);
+        clock.advance(10000);  // past the meter's hold after tuning
+        for (int i = 0; i < 40; ++i) rx->UpdateSmeter();
+        ticks(1);
+        QApplication::processEvents();
+    }
+    EXPECT_GT(paints.paints(panel->picSmeter()), 0);
+    EXPECT_EQ(paints.total(), paints.paints(panel->picSmeter())) << paints.report();
+}
+
 TEST_F(ReceiverPanelTest, TheDialTurnsItsMarkerAndTunes) {
     EXPECT_EQ(panel->logic().dialPosition(), 10);
     const int32_t before = rx->Frequency();
@@ -752,24 +782,19 @@ TEST_F(ReceiverPanelTest, KeysThatActOncePerPressActOnceWhileHeld) {
         rx->AutoMode().off();
         rs.clear();
     };
-    auto settings = [this] {
-        return std::vector<int32_t>{
-            rx->mode(), rx->filter(), rx->att(), rx->nb(),
-            rx->agc(),  rx->vsc(),    rx->afc(), rx->AutoMode().mode() ? 1 : 0};
-    };
     // ATT, filter down and up, FM, WFM, AM, automatic mode, NB, AGC, VSC, CW, SSB.
     for (int index : {1, 3, 4, 34, 35, 36, 37, 89, 90, 91, 92, 93}) {
         SCOPED_TRACE(index);
         base();
-        const std::vector<int32_t> before = settings();
+        const std::vector<int32_t> before = keySettings();
         click(*panel, index);
         const std::vector<QuillonCall> clicked = rs.sends();
-        const std::vector<int32_t> afterClick = settings();
+        const std::vector<int32_t> afterClick = keySettings();
         EXPECT_TRUE(!clicked.empty() || afterClick != before);  // the key acts
         base();
         pressAndHold(*panel, index, 300 + 6 * 200 + 10);  // seven firings
         EXPECT_EQ(rs.sends(), clicked);
-        EXPECT_EQ(settings(), afterClick);
+        EXPECT_EQ(keySettings(), afterClick);
     }
 }
 

@@ -16,11 +16,11 @@
 #include "platform/message_box.h"
 #include "shell/frmMain.h"
 #include "tests/support/ScriptedFileDialogs.h"
+#include "tests/support/emulator_operator.h"
 #include "tests/support/fast_emulator.h"
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/manual_clock.h"
 #include "tests/support/temp_home.h"
-#include "tools/rx-emulator/control_commands.h"
 #include "tools/rx-emulator/rx_emulator.h"
 #include "ui/ImageHotZone.h"
 
@@ -49,11 +49,7 @@ class Answering : public platform::MessagePresenter {
 
 class ShellE2e : public ::testing::Test {
   protected:
-    ShellE2e()
-        : emu(fastEmulatorOptions()),
-          control(
-              emu, [](const std::string&) {},
-              [](const std::string& e) { ADD_FAILURE() << "control: " << e; }) {
+    ShellE2e() : emu(fastEmulatorOptions()), control(emu) {
         ResetProgramObjects();
         ResetProgramMemory();
         if (!emu.start()) ADD_FAILURE() << "emulator: " << emu.lastError();
@@ -67,7 +63,7 @@ class ShellE2e : public ::testing::Test {
     }
 
     // The emulator's operator types a control line.
-    void say(const std::string& line) { control.feed(line + "\n"); }
+    void say(const std::string& line) { control.say(line); }
 
     bool pumpUntil(const std::function<bool()>& condition, int timeoutMs = 5000) {
         return QTest::qWaitFor(condition, timeoutMs);
@@ -82,7 +78,7 @@ class ShellE2e : public ::testing::Test {
 
     TempHome home;
     rxemu::RxEmulator emu;
-    rxemu::ControlInput control;
+    EmulatorOperator control;
     MainWindowFixture fx;
 };
 
