@@ -42,7 +42,6 @@ class Form : public QWidget {
     void setOpensOver(QWidget* owner) { opensOver_ = owner; }
     // The window has a position of its own (a saved one): it is shown where it is.
     void setHasPosition() { hasPosition_ = true; }
-    bool hasPosition() const { return hasPosition_; }
 
     bool Visible() const { return isVisible(); }
     QString Caption() const { return windowTitle(); }

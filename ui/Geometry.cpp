@@ -19,6 +19,14 @@ QScreen* screenOf(QWidget* frame) {
     return frame->screen() != nullptr ? frame->screen() : QGuiApplication::primaryScreen();
 }
 
+// Where the frame of `form` goes to be centred over the frame of `reference`.
+QPoint centredOver(QWidget* form, QWidget* reference) {
+    const QRect ref = windowFrameOf(reference)->frameGeometry();
+    const QSize own = windowFrameOf(form)->frameGeometry().size();
+    return {ref.left() + ref.width() / 2 - own.width() / 2,
+            ref.top() + ref.height() / 2 - own.height() / 2};
+}
+
 }  // namespace
 
 void KeepFormOnScreen(QWidget* form) {
@@ -30,23 +38,15 @@ void KeepFormOnScreen(QWidget* form) {
 }
 
 void CentreFormOnForm(QWidget* form, QWidget* reference) {
-    QWidget* frame = windowFrameOf(form);
-    const QRect ref = windowFrameOf(reference)->frameGeometry();
-    const QRect own = frame->frameGeometry();
-    const int cx = ref.left() + ref.width() / 2;
-    const int cy = ref.top() + ref.height() / 2;
-    int left = cx - own.width() / 2;
-    int top = cy - own.height() / 2;
-    if (left < 0 || top < 0) left = top = 0;
-    frame->move(left, top);
+    QPoint at = centredOver(form, reference);
+    if (at.x() < 0 || at.y() < 0) at = QPoint(0, 0);
+    windowFrameOf(form)->move(at);
 }
 
 void CentreFormOverKeptOnScreen(QWidget* form, QWidget* reference) {
     QWidget* frame = windowFrameOf(form);
-    const QRect ref = windowFrameOf(reference)->frameGeometry();
     const QSize own = frame->frameGeometry().size();
-    QPoint at(ref.left() + ref.width() / 2 - own.width() / 2,
-              ref.top() + ref.height() / 2 - own.height() / 2);
+    QPoint at = centredOver(form, reference);
     if (QScreen* screen = screenOf(windowFrameOf(reference))) {
         const QRect area = screen->availableGeometry();
         at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - own.width())));

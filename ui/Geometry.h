@@ -1,7 +1,8 @@
-// Placing windows: keeping a window on the screen, centring one window over another (plainly, or
-// kept on the screen) or on the screen, and the frame that actually moves a form (its child-window
-// frame when it lives in a QMdiArea). Positions are pixels. Thread contract: user-interface thread
-// only.
+// Placing windows: keeping a window on the screen, centring one window over another (plainly or
+// kept on the screen) or on the screen, and the frame that actually moves a form (its
+// child-window frame when it lives in a QMdiArea).
+// Positions are pixels.
+// Thread contract: user-interface thread only.
 #pragma once
 
 class QWidget;

@@ -22,7 +22,7 @@ QRegion needleArea(QPointF pivot, QPointF tip) {
     // Short pieces of the needle, each in its own box with a pixel of slack on every side for
     // the rounding of the lines: a slanted needle's area is a narrow band, not the box of the
     // whole line, so the pictures beside it are not drawn again.
-    constexpr double kPiece = 6.0;
+    constexpr double kPiece = 12.0;
     const QPointF along = tip - pivot;
     const int pieces = std::max(
         1,

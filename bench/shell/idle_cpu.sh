@@ -2,22 +2,21 @@
 # The whole program idle, powered on against the emulator, measured as a process: the CPU time
 # corvell uses over a stretch of seconds after start-up, as a share of one core, in every panel
 # mode with the band scope off and sweeping and the S-meter still and moving.
-#   bench/shell/idle_cpu.sh [build-dir ...]
+#   bench/shell/idle_cpu.sh [build-dir[:fake-cts] ...]
 # With several build directories (an older tree beside this one, say) the builds take turns in
-# every run, so a busy machine weighs on all of them alike. Environment:
+# every run, so a busy machine weighs on all of them alike. ":fake-cts" runs that build with a
+# small preloaded shim that reports the modem lines of the emulator's pseudo-terminal (off at
+# open, CTS and DSR on from then on): a tree whose link watch still reads CTS on a line without
+# modem lines would otherwise raise a false "Communication failed" prompt. Environment:
 #   RUNS=3       runs of each row
 #   SECONDS_PER_RUN=10  length of one measured stretch (after SETTLE seconds of start-up)
 #   SETTLE=5
 #   DISPLAY      when set, corvell runs on that X display; else on the offscreen platform
-#   FAKE_CTS=1   run corvell with a small preloaded shim that reports the modem lines of the
-#                emulator's pseudo-terminal (off at open, CTS and DSR on from then on), so a link
-#                watch that reads CTS sees a live receiver and raises no prompt; 0 runs it plain
 # Goal: at most 0.6 % with the meter still, at most 1.0 % with it moving or the scope sweeping.
 set -euo pipefail
 runs=${RUNS:-3}
 span=${SECONDS_PER_RUN:-10}
 settle=${SETTLE:-5}
-fake_cts=${FAKE_CTS:-1}
 builds=("$@")
 [ ${#builds[@]} -eq 0 ] && builds=(build)
 
@@ -37,8 +36,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-preload=
-if [ "$fake_cts" = 1 ]; then
+shim=
+if [[ " ${builds[*]}" == *:fake-cts* ]]; then
   cat > "$work/modem_lines.c" <<'EOF'
 #define _GNU_SOURCE
 #include <dlfcn.h>
@@ -60,7 +59,7 @@ int ioctl(int fd, unsigned long request, ...) {
 }
 EOF
   cc -shared -fPIC -O2 -o "$work/modem_lines.so" "$work/modem_lines.c" -ldl
-  preload=$work/modem_lines.so
+  shim=$work/modem_lines.so
 fi
 
 # One row of the table: its label, panel mode, scope mode and whether the meter moves.
@@ -78,7 +77,8 @@ rows=(
 hz=$(getconf CLK_TCK)
 # One measured stretch; prints the share of one core.
 measure() {
-  local bin=$1/bin mode=$2 scope=$3 meter=$4 home=$work/home
+  local bin=${1%:fake-cts}/bin mode=$2 scope=$3 meter=$4 home=$work/home preload=
+  [[ $1 == *:fake-cts ]] && preload=$shim
   rm -rf "$home"
   mkdir -p "$home"
   printf '[DATA]\r\nCOMPORT=1\r\nCONNECT=1\r\n[MAIN]\r\nPANELMODE=%s\r\n[SCOPE]\r\nSCOPEMODE=%s\r\n' \

@@ -14,7 +14,10 @@ inline void ensureWidgetsApp() {
     static int argc = 1;
     static char name[] = "corvell-bench";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
+    // Never destroyed: at the program's end the exit handlers would destroy it after Qt's own
+    // globals are gone, and its input devices would crash on their way out.
+    static QApplication* app = new QApplication(argc, argv);
+    (void)app;
 }
 
 }  // namespace corvell::test

@@ -5,9 +5,11 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QPaintEvent>
 #include <QWidget>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace corvell::test {
 
@@ -31,6 +33,14 @@ class PaintCounter : public QObject {
         for (const auto& [widget, count] : counts_) out[names_.at(widget)] += count;
         return out;
     }
+    // Each paint in order: the widget and the bounding box of what it drew, in the coordinates
+    // of its window.
+    struct Paint {
+        const QWidget* widget;
+        QRect inWindow;
+    };
+    const std::vector<Paint>& paintsInOrder() const { return order_; }
+
     std::string report() const {
         std::string text;
         for (const auto& [name, count] : byName()) {
@@ -44,6 +54,8 @@ class PaintCounter : public QObject {
         if (event->type() == QEvent::Paint && watched->isWidgetType()) {
             const auto* w = static_cast<const QWidget*>(watched);
             if (++counts_[w] == 1) names_[w] = nameOf(w);
+            const QRect box = static_cast<QPaintEvent*>(event)->region().boundingRect();
+            order_.push_back({w, box.translated(w->mapTo(w->window(), QPoint(0, 0)))});
         }
         return false;
     }
@@ -66,6 +78,7 @@ class PaintCounter : public QObject {
 
     std::map<const QWidget*, int> counts_;
     std::map<const QWidget*, std::string> names_;
+    std::vector<Paint> order_;
 };
 
 }  // namespace corvell::test
