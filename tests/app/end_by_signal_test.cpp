@@ -82,6 +82,21 @@ class EndBySignalInProcess : public ::testing::Test {
     bool endedSoon() {
         return QTest::qWaitFor([&] { return ended > 0; }, 5000);
     }
+    // The close path ran to its end with No for the channels: the receiver off, the settings
+    // written, the changed channels not.
+    void expectEndedWithoutTheChannels() {
+        ASSERT_TRUE(endedSoon());
+        EXPECT_EQ(boxes.texts, std::vector<std::string>{kSavePrompt});
+        ASSERT_FALSE(boxes.dismissals.empty());
+        EXPECT_EQ(boxes.dismissals.front(), MessageResult::No);
+        EXPECT_FALSE(channelsSaved());
+        EXPECT_GE(rs.count("RsPowerOff"), 1);
+        const std::string ini = home.read("Corvell.ini");
+        EXPECT_NE(ini.find("CONNECT=1"), std::string::npos) << ini;
+        EXPECT_NE(ini.find("PANELMODE=0"), std::string::npos) << ini;
+        EXPECT_NE(ini.find("[WINDOW_PLACEMENT]"), std::string::npos) << ini;
+        EXPECT_NE(ini.find("MINE.MCH"), std::string::npos) << ini;
+    }
     bool channelsSaved() const {
         return home.read("MINE.MCH").find("Airband") != std::string::npos;
     }
@@ -96,28 +111,13 @@ class EndBySignalInProcess : public ::testing::Test {
 TEST_F(EndBySignalInProcess, ASecondSignalWhileThePromptIsOpenEndsWithoutTheChannels) {
     boxes.whileOpen = [&] { send(SIGHUP); };  // the second one may be any of the three
     send(SIGTERM);
-    ASSERT_TRUE(endedSoon());
-    EXPECT_EQ(boxes.texts, std::vector<std::string>{kSavePrompt});
-    ASSERT_FALSE(boxes.dismissals.empty());
-    EXPECT_EQ(boxes.dismissals.front(), MessageResult::No);
-    EXPECT_FALSE(channelsSaved());
-    EXPECT_GE(rs.count("RsPowerOff"), 1);
-    const std::string ini = home.read("Corvell.ini");
-    EXPECT_NE(ini.find("CONNECT=1"), std::string::npos) << ini;
-    EXPECT_NE(ini.find("PANELMODE=0"), std::string::npos) << ini;
-    EXPECT_NE(ini.find("[WINDOW_PLACEMENT]"), std::string::npos) << ini;
-    EXPECT_NE(ini.find("MINE.MCH"), std::string::npos) << ini;
+    expectEndedWithoutTheChannels();
 }
 
 TEST_F(EndBySignalInProcess, ASignalWhileTheExitPromptIsOpenEndsWithoutTheChannels) {
     boxes.whileOpen = [&] { send(SIGTERM); };
     program->mainWindow()->KeyAction("EXIT");
-    ASSERT_TRUE(endedSoon());
-    EXPECT_EQ(boxes.texts, std::vector<std::string>{kSavePrompt});
-    ASSERT_FALSE(boxes.dismissals.empty());
-    EXPECT_EQ(boxes.dismissals.front(), MessageResult::No);
-    EXPECT_FALSE(channelsSaved());
-    EXPECT_GE(rs.count("RsPowerOff"), 1);
+    expectEndedWithoutTheChannels();
 }
 
 TEST_F(EndBySignalInProcess, EachSignalAsksAboutChangedChannelsAndCancelKeepsTheProgram) {
