@@ -71,6 +71,9 @@ void drawArtRow(QPainter& p, const ArtRow& row) {
         case Prim::DisplayText:
             drawDisplayText(p, r, caption);
             break;
+        case Prim::DisplayMark:
+            drawLegend(p, r, caption, QColor::fromRgb(palette::kDisplayText), true);
+            break;
         case Prim::Digit:
             drawSevenSegment(p, r, caption.isEmpty() ? QChar(' ') : caption.front());
             break;

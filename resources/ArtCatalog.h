@@ -47,6 +47,7 @@ enum class Prim {
     Lamp,            // an LED lamp; arg is the LampColour
     DisplayLamp,     // a display annunciator
     DisplayText,     // cyan text on the display ground
+    DisplayMark,     // a display mark with no ground: what lies under the picture shows around it
     Digit,           // one seven-segment place; the caption's first character
     DigitPoint,      // the decimal point place
     Glyph,           // a display character: seven segments, or "*" and "#" drawn as strokes

@@ -21,7 +21,8 @@ constexpr SkinLayout kSkin{Body::Dark, kSkinItems};
 
 constexpr const char* kGiven = "size given";
 constexpr const char* kLampSize = "fits left of the meter face (x 3 to 34)";
-constexpr const char* kCentreSize = "fits the meter face under the needle's pivot";
+constexpr const char* kCentreSize =
+    "fits the meter face under the needle's pivot; only the mark covers the needle";
 constexpr int kGreen = static_cast<int>(LampColour::Green);
 constexpr int kRed = static_cast<int>(LampColour::Red);
 
@@ -37,9 +38,9 @@ constexpr ArtRow kRows[] = {
     {1408, 48, 18, Prim::Key, "VSC", Face::Pressed, kGiven},
     {1410, 30, 12, Prim::Lamp, "BUSY", Face::Off, kLampSize, kGreen},
     {1411, 30, 12, Prim::Lamp, "BUSY", Face::On, kLampSize, kGreen},
-    {1412, 40, 12, Prim::DisplayText, "\u25c0", Face::On, kCentreSize, kRed},
-    {1413, 40, 12, Prim::DisplayText, "\u25c6", Face::On, kCentreSize},
-    {1414, 40, 12, Prim::DisplayText, "\u25b6", Face::On, kCentreSize, kRed},
+    {1412, 40, 12, Prim::DisplayMark, "\u25c0", Face::On, kCentreSize, kRed},
+    {1413, 40, 12, Prim::DisplayMark, "\u25c6", Face::On, kCentreSize},
+    {1414, 40, 12, Prim::DisplayMark, "\u25b6", Face::On, kCentreSize, kRed},
 };
 
 }  // namespace

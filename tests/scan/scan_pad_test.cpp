@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "core/frmTesselbase.h"
+#include "resources/ArtPrimitives.h"
 #include "scan/ScanPadFaces.h"
 #include "scan/ScanPadLogic.h"
 #include "scan/frmScanPad.h"
@@ -217,6 +218,32 @@ TEST_F(ScanPad, AnIdleTickRepaintsNothing) {
     QCoreApplication::processEvents();
     EXPECT_EQ(pad.meter().repaints(), settled);
     (void)repaints;
+}
+
+TEST_F(ScanPad, TheNeedleShowsWholeUnderTheCentreIndicator) {
+    const QRect indicator(130, 71, 40, 12);
+    auto needlePixels = [&] {
+        tick();
+        pad.meter().moveTo(160);  // across the left part of the indicator, clear of its mark
+        const QImage shot = pad.grab().toImage();
+        int n = 0;
+        for (int y = indicator.top(); y <= indicator.bottom(); ++y) {
+            for (int x = indicator.left(); x <= indicator.right(); ++x) {
+                if (shot.pixel(x, y) == art::palette::kPointer) ++n;
+            }
+        }
+        return n;
+    };
+    rx.setMode(2);  // AM: no indicator
+    const int bare = needlePixels();
+    ASSERT_GT(bare, 0) << "the needle passes through the indicator's place";
+    rx.setMode(5);  // FM 15k, centred: the indicator shows its mark
+    rx.setFilter(2);
+    rs.setValue("Cmeter", 128);
+    const int covered = needlePixels();
+    ASSERT_EQ(pad.img(14).imageId(), 1413);
+    EXPECT_EQ(covered, bare);
+    EXPECT_TRUE(test::saveScreenshot(pad, "scanpad-needle-under-indicator"));
 }
 
 TEST_F(ScanPad, Screenshots) {
