@@ -57,6 +57,9 @@ class Program {
     // The lock that keeps a second start out: one per program directory.
     static std::string instanceLockName(const std::string& programDir);
 
+    // What the user is told at start when the settings file `path` cannot be written.
+    static std::string settingsNotWritableText(const std::string& path, std::string why);
+
   private:
     Options options_;
     std::unique_ptr<platform::NamedMutex> instance_;

@@ -91,14 +91,53 @@ void removeStaleIn(const Place& place) {
     ::closedir(dir);
 }
 
+// Refuses what a save must leave as it is: a directory or other non-regular file standing at
+// the name, and a file marked read-only (even where the directory would allow the rename, and
+// even for a user whom permissions do not stop).
+bool refusesReplacing(const std::string& target, const struct stat* old, std::string* error) {
+    if (!old) return false;
+    if (S_ISDIR(old->st_mode)) return !fail(error, target, EISDIR);
+    if (!S_ISREG(old->st_mode)) return !fail(error, target, EINVAL);
+    if ((old->st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) {
+        return !fail(error, target, EACCES);
+    }
+    return false;
+}
+
+// A new temporary file beside the target, open for writing; -1 (and `error`) when the
+// directory takes none.
+int createTemporary(const Place& place, std::string& temp, std::string* error) {
+    static std::atomic<unsigned> serial{0};
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temp = place.dir + temporaryName(place.base, ::getpid(), serial.fetch_add(1));
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) break;
+    }
+    if (fd < 0) fail(error, "cannot create a file in " + place.dir, errno);
+    return fd;
+}
+
 }  // namespace
+
+bool canReplaceFile(const std::string& path, std::string* error) {
+    const std::string target = targetOf(path);
+    struct stat old {};
+    const bool existed = ::stat(target.c_str(), &old) == 0;
+    if (refusesReplacing(target, existed ? &old : nullptr, error)) return false;
+    std::string temp;
+    const int fd = createTemporary(placeOf(target), temp, error);
+    if (fd < 0) return false;
+    ::close(fd);
+    ::unlink(temp.c_str());
+    return true;
+}
 
 void removeStaleTemporaries(const std::string& path) {
     removeStaleIn(placeOf(targetOf(path)));
 }
 
 bool replaceFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
-    static std::atomic<unsigned> serial{0};
     const std::string target = targetOf(path);
     const Place place = placeOf(target);
     const std::string& dir = place.dir;
@@ -106,21 +145,11 @@ bool replaceFileAtomically(const std::string& path, std::string_view bytes, std:
 
     struct stat old {};
     const bool existed = ::stat(target.c_str(), &old) == 0;
-    if (existed && S_ISDIR(old.st_mode)) return fail(error, target, EISDIR);
-    // A file marked read-only stays as it is, even where the directory would allow the rename
-    // (and even for a user whom permissions do not stop).
-    if (existed && ((old.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)) {
-        return fail(error, target, EACCES);
-    }
+    if (refusesReplacing(target, existed ? &old : nullptr, error)) return false;
 
     std::string temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = dir + temporaryName(place.base, ::getpid(), serial.fetch_add(1));
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) break;
-    }
-    if (fd < 0) return fail(error, "cannot create a file in " + dir, errno);
+    const int fd = createTemporary(place, temp, error);
+    if (fd < 0) return false;
 
     bool ok = writeAll(fd, bytes);
     int code = errno;

@@ -38,6 +38,11 @@ std::string_view headerName(std::string_view trimmed) {
 
 }  // namespace
 
+std::string_view IniDocument::trimTrailingBlanks(std::string_view text) {
+    const auto end = text.find_last_not_of(kBlanks);
+    return end == std::string_view::npos ? std::string_view() : text.substr(0, end + 1);
+}
+
 IniDocument::Line IniDocument::makeLine(std::string text, Eol eol) {
     Line line;
     line.text = std::move(text);

@@ -17,6 +17,10 @@ class IniDocument {
   public:
     enum class Edit { Unchanged, Changed, Invalid };
 
+    // The text without the blanks reading drops at the end of a value (blank, tab, carriage
+    // return, vertical tab, form feed).
+    static std::string_view trimTrailingBlanks(std::string_view text);
+
     // Reads any bytes; nothing is ever refused (damaged lines become "other" lines).
     static IniDocument parse(std::string_view bytes);
 

@@ -185,6 +185,14 @@ bool deleteProfileKey(const std::string& path, std::string_view section, std::st
     return apply(path, file, file.doc.erase(section, key));
 }
 
+bool profileWritable(const std::string& path, std::string* error) {
+    if (!canReplaceFile(path, error)) return false;
+    std::lock_guard lock(g_lock);
+    if (cached(path).readable) return true;
+    if (error) *error = path + ": not a settings file that can be read";
+    return false;
+}
+
 void clearProfileCache() {
     std::lock_guard lock(g_lock);
     std::erase_if(g_files, [](const auto& entry) {

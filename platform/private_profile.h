@@ -42,6 +42,10 @@ bool writeProfileString(const std::string& path, std::string_view section, std::
 // Deletes every line of the key in its section; true when the key is gone from the file.
 bool deleteProfileKey(const std::string& path, std::string_view section, std::string_view key);
 
+// Whether writes to the file can reach the disk now: it can be replaced (see canReplaceFile)
+// and reads as a settings file. `error` (when given) holds the reason when not.
+bool profileWritable(const std::string& path, std::string* error = nullptr);
+
 // Forgets every file held in memory, so the next call reads the disk again (tests use it
 // to simulate a restart). Files with writes pending in a batch are kept.
 void clearProfileCache();

@@ -27,10 +27,7 @@ bool litFace(art::Face face) {
 // A key is a push button with a press action; an indicator only shows its state.
 class HotZoneAccessible : public QAccessibleWidget {
   public:
-    explicit HotZoneAccessible(ImageHotZone* zone)
-        : QAccessibleWidget(zone, zone->accessibleKind() == ImageHotZone::AccessibleKind::Indicator
-                                      ? QAccessible::Indicator
-                                      : QAccessible::Button) {}
+    explicit HotZoneAccessible(ImageHotZone* zone) : QAccessibleWidget(zone, QAccessible::Button) {}
 
     QAccessible::Role role() const override {
         return zone()->accessibleKind() == ImageHotZone::AccessibleKind::Indicator

@@ -131,6 +131,10 @@ void DrawnPanel::declareIndicator(int index, const QString& legend,
                                                   legend, std::move(stateOf)};
 }
 
+void DrawnPanel::declareIndicators(std::initializer_list<std::pair<int, const char*>> indicators) {
+    for (auto [index, legend] : indicators) declareIndicator(index, QString::fromLatin1(legend));
+}
+
 void DrawnPanel::declarePicture(int index) {
     if (!img(index)) return;
     declared_[static_cast<std::size_t>(index)] = {ui::ImageHotZone::AccessibleKind::Hidden, {}, {}};

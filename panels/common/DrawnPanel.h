@@ -8,8 +8,10 @@
 
 #include <QRect>
 #include <QWidget>
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "panels/common/ImagePlace.h"
@@ -68,6 +70,8 @@ class DrawnPanel : public ui::PanelWindow {
     // an indicator named by `legend` and its state, a picture left out of the tree, or one
     // place of a read-out. Images the layout leaves off the panel are left out.
     void declareIndicator(int index, const QString& legend, ui::ImageHotZone::StateOf stateOf = {});
+    // Indicators by image index and legend, each with the state its picture shows.
+    void declareIndicators(std::initializer_list<std::pair<int, const char*>> indicators);
     void declarePicture(int index);
     // Images first..last are read as one text, named by `description`.
     ui::AccessibleReadout* declareReadout(int first, int last, const QString& description,

@@ -45,15 +45,13 @@ frmRadio::frmRadio(const RadioLogic::Neighbours& neighbours, QWidget* parent,
     setCaption(QStringLiteral("Radio Form"));
     declareReadout(kRadioFirstDigitImage, kRadioFirstDigitImage + 10, QStringLiteral("Frequency"),
                    ui::AccessibleReadout::frequencyReading);
-    for (auto [index, legend] : {std::pair{25, "BLK"},
-                                 {30, "S-METER"},
-                                 {31, "CENTRE"},
-                                 {32, "BUSY"},
-                                 {58, "M.W"},
-                                 {59, "M.CLR"},
-                                 {61, "MHz"}}) {
-        declareIndicator(index, QString::fromLatin1(legend));
-    }
+    declareIndicators({{25, "BLK"},
+                       {30, "S-METER"},
+                       {31, "CENTRE"},
+                       {32, "BUSY"},
+                       {58, "M.W"},
+                       {59, "M.CLR"},
+                       {61, "MHz"}});
     // The frame pieces, and the hot zone over the step label, say nothing by themselves.
     for (int index : {26, 27, 28, 29, 60}) declarePicture(index);
     imgSCOPEerr_->leaveOutOfTree();

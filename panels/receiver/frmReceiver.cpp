@@ -151,16 +151,14 @@ frmReceiver::frmReceiver(const ReceiverLogic::Neighbours& neighbours, QWidget* p
       logic_(neighbours, repeater(), images(), *this) {
     setCaption(QString::fromLatin1(kCaption));
     declareReadout(61, 72, QStringLiteral("Frequency"), ui::AccessibleReadout::frequencyReading);
-    for (auto [index, legend] : {std::pair{60, "BUSY"},
-                                 {73, "MODE"},
-                                 {74, "FILTER"},
-                                 {78, "TSQ"},
-                                 {79, "AUTO"},
-                                 {80, "CENTRE"},
-                                 {94, "M.WRITE"},
-                                 {95, "M.CLR"}}) {
-        declareIndicator(index, QString::fromLatin1(legend));
-    }
+    declareIndicators({{60, "BUSY"},
+                       {73, "MODE"},
+                       {74, "FILTER"},
+                       {78, "TSQ"},
+                       {79, "AUTO"},
+                       {80, "CENTRE"},
+                       {94, "M.WRITE"},
+                       {95, "M.CLR"}});
     // The printed legends of the display (BANK, CH, FREQ, MODE, FILTER, TS).
     for (int index = 82; index <= 87; ++index) declarePicture(index);
     auto editable = [this] { return !logic_.isBlank(); };

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
+#include <filesystem>
 
 #include "app/Program.h"
 #include "core/ProgramObjects.h"
@@ -37,8 +38,9 @@ class Startup : public ::testing::Test {
         ResetProgramMemory();
         ResetProgramObjects();
     }
-    app::Program& make() {
+    app::Program& make(std::function<int(QDialog&)> runModal = {}) {
         app::Program::Options options;
+        options.runModal = std::move(runModal);
         options.ended = [this] { ++ended; };
         options.executableDir = home.dir();
         program = std::make_unique<app::Program>(std::move(options));
@@ -81,6 +83,52 @@ TEST_F(Startup, StepsRunInTheirOrderWithTheSplashUpWhileTheMainWindowLoads) {
     p.mainWindow()->close();
     EXPECT_EQ(ended, 1);
     EXPECT_NE(home.read("Corvell.ini").find("A.MCH"), std::string::npos);
+    EXPECT_TRUE(presenter.shown().empty());
+}
+
+TEST_F(Startup, ASettingsFileThatCannotBeWrittenIsSaidOnceAtStart) {
+    const std::string ini = home.path("Corvell.ini");
+    const std::string settings = "[DATA]\r\nCOMPORT=1\r\nCONNECT=1\r\n";
+    enum class Block { Directory, ReadOnly };
+    for (const Block block : {Block::Directory, Block::ReadOnly}) {
+        SCOPED_TRACE(block == Block::Directory ? "a directory" : "a read-only file");
+        std::filesystem::remove_all(ini);
+        if (block == Block::Directory) {
+            std::filesystem::create_directory(ini);
+        } else {
+            home.write("Corvell.ini", settings);
+            std::filesystem::permissions(ini, std::filesystem::perms::owner_read |
+                                                  std::filesystem::perms::group_read |
+                                                  std::filesystem::perms::others_read);
+        }
+        platform::clearProfileCache();
+        rs.calls.clear();
+        const std::size_t before = presenter.shown().size();
+        int dialogs = 0;
+        app::Program& p = make([&](QDialog&) {  // the first-run port dialog, when nothing is read
+            ++dialogs;
+            return 0;
+        });
+        ASSERT_TRUE(p.start());
+        EXPECT_EQ(dialogs, block == Block::Directory ? 1 : 0);
+        ASSERT_EQ(presenter.shown().size(), before + 1);
+        const std::string text = presenter.shown().back().text;
+        EXPECT_NE(text.find(ini), std::string::npos) << text;
+        EXPECT_NE(text.find("cannot be written"), std::string::npos) << text;
+        EXPECT_TRUE(p.mainWindow()->isVisible());
+        // What the read-only file holds is still read: CONNECT=1 switched the receiver on.
+        EXPECT_EQ(rs.count("RsPowerOn"), block == Block::ReadOnly ? 1 : 0);
+        // The saves at the end fail without another word, and the file stays as it was.
+        p.mainWindow()->close();
+        program.reset();
+        EXPECT_EQ(presenter.shown().size(), before + 1);
+        if (block == Block::ReadOnly) {
+            EXPECT_EQ(home.read("Corvell.ini"), settings);
+        }
+        ResetProgramMemory();
+        ResetProgramObjects();
+    }
+    std::filesystem::remove_all(ini);
 }
 
 TEST_F(Startup, WithoutAHelpFileHelpIsEmptyAndTheLanguageFollowsTheLocale) {

@@ -101,6 +101,27 @@ TEST(MchDamagedFile, SavingKeepsEveryGoodChannel) {
     }
 }
 
+TEST(MchDamagedFile, ABankNameCutShortByNulBytesReadsAsItIsWrittenBack) {
+    test::MemoryHome home;
+    // A file cut short and padded with NUL bytes: the last lines lost their line feed.
+    const std::string tail(16, '\0');
+    home.write("cut.MCH", "[BANK00]\r\n00=Tower,,118.1,AM,6k,OFF,25kHz,OFF,OFF,OFF\r" + tail +
+                              "\r\n[BANK01]\r\nBANKNAME=Air\r" + tail);
+    {
+        clsMEMORY& memory = ProgramMemory();
+        ASSERT_EQ(memory.LoadMemory(home.path("cut.MCH")), 1);
+        EXPECT_EQ(memory.strBankName(1), "Air");
+        EXPECT_EQ(memory.chData(0, 0).lngFreq(), 118100000);
+        ASSERT_EQ(memory.SaveAsMemory(home.path("copy.MCH")), 1);
+    }
+    ResetProgramMemory();
+    platform::clearProfileCache();
+    clsMEMORY& memory = ProgramMemory();
+    ASSERT_EQ(memory.LoadMemory(home.path("copy.MCH")), 1);
+    EXPECT_EQ(memory.strBankName(1), "Air");
+    EXPECT_EQ(memory.chData(0, 0).lngFreq(), 118100000);
+}
+
 TEST(MchDamagedFile, AFileTooLargeToHoldIsNeverOverwritten) {
     test::MemoryHome home;
     const std::string path = home.path("huge.MCH");

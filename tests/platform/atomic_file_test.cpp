@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <limits.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -117,6 +118,41 @@ TEST_F(AtomicFile, TemporariesOfGoneWritersAreClearedOnTheNextSaveOrRead) {
     EXPECT_EQ(platform::readProfileString(path_, "S", "a", ""), "1");
     EXPECT_FALSE(fs::exists(staleAgain));
     EXPECT_TRUE(fs::exists(live));
+}
+
+}  // namespace
+
+namespace {
+
+// Whether a save could write the file is known before one is tried, and asking changes nothing.
+TEST_F(AtomicFile, WhetherAFileCanBeReplacedIsKnownWithoutWritingIt) {
+    std::string why;
+    EXPECT_TRUE(platform::canReplaceFile(path_, &why)) << why;
+    EXPECT_TRUE(platform::profileWritable(path_, &why)) << why;
+    put(path_, "[S]\na=1\n");
+    EXPECT_TRUE(platform::canReplaceFile(path_, &why)) << why;
+    EXPECT_EQ(std::vector<fs::path>(fs::directory_iterator(dir_), {}), std::vector<fs::path>{path_})
+        << "the trial file is gone again";
+
+    fs::permissions(path_, fs::perms::owner_read);
+    EXPECT_FALSE(platform::canReplaceFile(path_, &why));
+    EXPECT_NE(why.find(path_), std::string::npos) << why;
+    EXPECT_FALSE(platform::profileWritable(path_));
+    fs::remove(path_);
+
+    fs::create_directory(path_);
+    EXPECT_FALSE(platform::canReplaceFile(path_, &why));
+    EXPECT_NE(why.find("directory"), std::string::npos) << why;
+    EXPECT_FALSE(platform::profileWritable(path_));
+    fs::remove(path_);
+
+    ASSERT_EQ(::mkfifo(path_.c_str(), 0600), 0);
+    EXPECT_FALSE(platform::canReplaceFile(path_));
+    EXPECT_FALSE(platform::profileWritable(path_));
+    fs::remove(path_);
+
+    EXPECT_FALSE(platform::canReplaceFile((dir_ / "missing" / "Corvell.ini").string(), &why));
+    EXPECT_NE(why.find("cannot create a file in"), std::string::npos) << why;
 }
 
 }  // namespace
