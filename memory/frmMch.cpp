@@ -268,7 +268,20 @@ void frmMch::ListBankName() {
 
 void frmMch::ShowChannel(int channel) {
     grid_->setCurrentCell(channel, mchcol::Name);
+    // Before the window is first shown every row would count as out of view.
+    if (!grid_->isVisible()) {
+        revealPending_ = true;
+        return;
+    }
     if (!grid_->isRowVisible(channel)) grid_->setTopRow(channel);
+}
+
+void frmMch::showEvent(QShowEvent* event) {
+    ui::PanelWindow::showEvent(event);
+    if (!revealPending_) return;
+    revealPending_ = false;
+    const int row = grid_->Row();
+    if (row >= 0 && !grid_->isRowVisible(row)) grid_->setTopRow(row);
 }
 
 void frmMch::ChangeBank(int bank) {

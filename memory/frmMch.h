@@ -65,6 +65,7 @@ class frmMch : public ui::PanelWindow, public MemoryListView {
     int redrawCount() const { return redraws_; }
 
   protected:
+    void showEvent(QShowEvent* event) override;
     void onLoad() override;
     bool onQueryUnload(ui::UnloadMode mode) override;
     void onUnload() override;
@@ -95,6 +96,8 @@ class frmMch : public ui::PanelWindow, public MemoryListView {
     // Column widths read at load, twips; entry n is key "MEMORYSHEETCOLWIDTH" n.
     std::array<float, 13> ColumnWidths_{};
     bool fLoading_ = false;
+    // The current row is to be brought into view once the grid has its real size.
+    bool revealPending_ = false;
     int editColumn_ = -1;
     int redraws_ = 0;
 };

@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -232,6 +233,24 @@ TEST_F(MemoryListTest, TheWindowKeepsItsSmallestSizeAndTheProgramEndUnloadsIt) {
     EXPECT_FALSE(window->isLoaded());
     EXPECT_TRUE(owner.words.empty());
     EXPECT_NE(ini().find("MEMORYSHEETCOLWIDTH1="), std::string::npos);
+}
+
+}  // namespace
+}  // namespace corvell::test
+
+namespace corvell::test {
+namespace {
+
+// A bank whose remembered channel is 2 opens with that row current and in view, the rows
+// above it and the header still shown: the window scrolls only when the row is out of view.
+TEST_F(MemoryListTest, TheGridOpensWithTheActiveRowInViewAndChannelZeroAtTheTop) {
+    memory().setActiveBank(5);
+    ASSERT_EQ(memory().ActiveCh(), 2);
+    open();
+    EXPECT_EQ(grid().Row(), 2);
+    EXPECT_TRUE(grid().isRowVisible(2));
+    EXPECT_EQ(grid().rowAt(0), 0) << "channel 0 is the top row";
+    EXPECT_TRUE(grid().horizontalHeader()->isVisible());
 }
 
 }  // namespace
