@@ -1,6 +1,6 @@
 // The program's window on the real link library and an emulated receiver: power on from the
-// tool strip, a receiver that falls silent and speaks again, opening a real memory file, and
-// closing with changed channels.
+// tool strip, a receiver that falls silent and speaks again, opening a real memory file (and
+// what it leaves of the scan and the automatic mode), and closing with changed channels.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -11,9 +11,13 @@
 #include "core/ProgramObjects.h"
 #include "core/QuillonApi.h"
 #include "core/ReceiverCodes.h"
+#include "core/clsAUTOMODE.h"
+#include "core/clsMchDATA.h"
 #include "core/frmTesselbase.h"
 #include "memory/clsMEMORY.h"
 #include "platform/message_box.h"
+#include "scan/ScanStop.h"
+#include "scan/frmSCANctrl.h"
 #include "shell/frmMain.h"
 #include "tests/support/ScriptedFileDialogs.h"
 #include "tests/support/emulator_operator.h"
@@ -153,6 +157,44 @@ TEST_F(ShellE2e, OpeningARealMemoryFileTunesToItsActiveChannel) {
     bool heard = false;
     for (const std::string& l : emu.log().textsSince(mark)) heard |= l.rfind(line, 0) == 0;
     EXPECT_TRUE(heard) << line;
+}
+
+// The opened file's active channel is a new place to listen: a scan started afterwards must
+// begin afresh instead of going on from where the old one stopped, and the automatic mode must
+// not retune the channel's own mode and filter.
+TEST_F(ShellE2e, OpeningAMemoryFileSwitchesAutomaticModeOffAndForgetsWhereTheScanWas) {
+    ScriptedFileDialogs chooser;
+    const QString file = QString(CORVELL_SOURCE_DIR) + "/tests/fixtures/windows.MCH";
+    chooser.answerNext(file);
+    fx.open();
+    fx.main->KeyAction("POWER");
+    ASSERT_TRUE(linked());
+    frmSCANctrl* scan = ScanCtrl();
+    ASSERT_NE(scan, nullptr);
+
+    // A program scan over 118.0 to 118.1 MHz, started on the linked receiver and stopped: the
+    // controller remembers where it was, so the next start would go on from there.
+    clsMchDATA& row = scan->pchData(1);
+    row.setLngFreq(118000000);
+    row.setLngFreqHigh(118100000);
+    row.setModeText("AM");
+    row.setFilterText("6k");
+    row.setTsname("20kHz");
+    ASSERT_TRUE(scan->scan_start(kScanProgram, 1));
+    ASSERT_EQ(scan->scanning(), 1);
+    ASSERT_TRUE(scan->scan_stop());
+    ASSERT_EQ(scan->continueFlag(), 1);
+    fx.rx->AutoMode().setMode(1);
+    ASSERT_TRUE(fx.rx->AutoMode().mode());
+
+    fx.main->KeyAction("OPEN");
+    clsMEMORY& memory = ProgramMemory();
+    ASSERT_EQ(QString::fromStdString(memory.filepath()), file);
+    const int32_t f = memory.chData(memory.ActiveBank(), memory.ActiveCh()).lngFreq();
+    ASSERT_GT(f, 0);
+    EXPECT_EQ(fx.rx->Frequency(), f);  // the file's active channel was taken over
+    EXPECT_EQ(scan->continueFlag(), 0);
+    EXPECT_FALSE(fx.rx->AutoMode().mode());
 }
 
 TEST_F(ShellE2e, ClosingWithChangedChannelsOffersYesNoAndCancel) {
