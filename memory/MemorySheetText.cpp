@@ -3,9 +3,11 @@
 #include <cstdio>
 
 #include "core/FreqText.h"
+#include "core/ModeFilterCodes.h"
 #include "core/TextProcs.h"
 #include "core/ToneList.h"
 #include "core/clsMchDATA.h"
+#include "core/clsTSbase.h"
 
 namespace corvell {
 
@@ -45,6 +47,42 @@ std::string MemorySheetCell(const clsMchDATA& record, int channel, int column) {
             return TrimTrailingBlanks(record.name2());
         default:
             return "";
+    }
+}
+
+std::vector<std::string> MemorySheetUsualTexts(int column) {
+    std::vector<std::string> texts;
+    switch (column) {
+        case mchcol::Ch:
+            return {"49"};
+        case mchcol::Name:
+            return {kBlankChannelText, "Marine Channel16"};
+        case mchcol::Frequency:
+            return {TrimBlanks(FormatFreqMHz(1999999999))};
+        case mchcol::Mode:
+            for (const CodeName& m : kModeNames) texts.emplace_back(m.name);
+            return texts;
+        case mchcol::Filter:
+            for (const CodeName& f : kFilterNames) texts.emplace_back(f.name);
+            return texts;
+        case mchcol::Att:
+        case mchcol::Sel:
+        case mchcol::Skip:
+            return {onOff(0), onOff(1)};
+        case mchcol::Ts: {
+            clsTSbase step;
+            for (int16_t code = 0; code < clsTSbase::kProgramStep; ++code) {
+                step.setTsnumber(code);
+                if (step.tsnumber() != code) break;  // past the fixed steps
+                texts.push_back(TrimBlanks(step.tsname()));
+            }
+            return texts;
+        }
+        case mchcol::Tsql:
+            for (int16_t i = 0; i < kCtcssToneCount; ++i) texts.push_back(CtcssToneText(i));
+            return texts;
+        default:
+            return texts;
     }
 }
 

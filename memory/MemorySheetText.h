@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace corvell {
 
@@ -27,6 +28,11 @@ inline constexpr const char* kBlankChannelText = " -- BLANK --";
 // the name, " -- BLANK --" and nothing more for a channel without a frequency, else the
 // frequency in MHz, mode, filter, " ON"/" OFF" flags, step, tone text and remark.
 std::string MemorySheetCell(const clsMchDATA& record, int channel, int column);
+
+// The widest texts a column usually shows, for a grid without saved widths to fit its columns
+// to: the blank text, a full-length name, the widest frequency, every mode, filter, step and
+// tone name. Empty for the remark, which keeps the width of its field.
+std::vector<std::string> MemorySheetUsualTexts(int column);
 
 // The bank number as the bank bar shows it: " 00" .. " 19".
 std::string BankNumberText(int bank);

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "core/LocaleProcs.h"
@@ -179,13 +180,23 @@ void frmMch::onLoad() {
         QFontMetrics(picBank_->font()).horizontalAdvance(QStringLiteral("BANK")) + 4);
     grid_->setCurrentCell(0, 0);
 
-    // Column n - 1 takes key n, the key it is saved under; the field columns keep 800 twips.
+    // Column n - 1 takes key n, the key it is saved under; a saved field column keeps at least
+    // 800 twips. A column never saved fits its title and the widest text it usually shows, so
+    // a first start cuts no name, frequency or title short.
     const double first = ColumnWidths_[1];
     if (first > 0) grid_->setColWidthTwips(0, std::round(first));
     for (int c = 1; c < mchcol::Count; ++c) {
         double w = ColumnWidths_[static_cast<size_t>(c) + 1];
-        if (!(w >= kMinColumnTwips)) w = kMinColumnTwips;
-        grid_->setColWidthTwips(c, std::round(w));
+        if (w > 0) {
+            grid_->setColWidthTwips(c, std::round(std::max<double>(w, kMinColumnTwips)));
+            continue;
+        }
+        QStringList usual;
+        for (const std::string& text : MemorySheetUsualTexts(c)) {
+            usual << QString::fromStdString(text);
+        }
+        if (usual.isEmpty()) continue;  // the field's own width from the format
+        grid_->setColumnWidth(c, grid_->FittingColumnWidth(c, usual));
     }
 
     ops_.SelectBank(ops_.intCurrentbank(), true);

@@ -159,6 +159,22 @@ QRect SheetView::CellRect(int row, int column) const {
     return visualRect(model()->index(row, column));
 }
 
+int SheetView::FittingColumnWidth(int column, const QStringList& texts) const {
+    const int cellMargins =
+        2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    const int headerMargins =
+        2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader());
+    const QString title =
+        model() ? model()->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString()
+                : QString();
+    int width = horizontalHeader()->fontMetrics().horizontalAdvance(title) + headerMargins;
+    const QFontMetrics cells(font());
+    for (const QString& text : texts) {
+        width = qMax(width, cells.horizontalAdvance(text) + cellMargins);
+    }
+    return width;
+}
+
 double SheetView::ColWidthTwips(int column) const {
     return pixelsToTwips(columnWidth(column));
 }

@@ -50,6 +50,8 @@ class SheetView : public QTableView {
     // The cell's rectangle in the viewport's coordinates.
     QRect CellRect(int row, int column) const;
 
+    // The width, in pixels, at which the column shows its title and every one of `texts` whole.
+    int FittingColumnWidth(int column, const QStringList& texts) const;
     double ColWidthTwips(int column) const;
     void setColWidthTwips(int column, double twips);
     void setRowHeightPixels(int pixels);

@@ -255,3 +255,37 @@ TEST_F(MemoryListTest, TheGridOpensWithTheActiveRowInViewAndChannelZeroAtTheTop)
 
 }  // namespace
 }  // namespace corvell::test
+
+namespace corvell::test {
+namespace {
+
+// With no widths saved yet, no title and no usual text is cut: the fixture's names,
+// frequencies, steps and tones, the blank text and every title show whole.
+TEST_F(MemoryListTest, AFirstStartFitsEveryColumnToItsTitleAndItsTexts) {
+    ASSERT_EQ(ini().find("MEMORYSHEETCOLWIDTH"), std::string::npos) << "no saved widths";
+    const QFontMetrics cells(grid().font());
+    const QFontMetrics titles(grid().horizontalHeader()->font());
+    const QAbstractItemModel& m = window->cells();
+    for (int c = 0; c < mchcol::Remark; ++c) {
+        const QString title = m.headerData(c, Qt::Horizontal).toString();
+        EXPECT_LT(titles.horizontalAdvance(title), grid().columnWidth(c)) << title.toStdString();
+        for (int r = 0; r < m.rowCount(); ++r) {
+            const QString text = window->cells().text(r, c);
+            EXPECT_LT(cells.horizontalAdvance(text), grid().columnWidth(c))
+                << "row " << r << " column " << c << ": " << text.toStdString();
+        }
+    }
+    // A saved width still wins over the fit, however narrow.
+    for (int c = 0; c < mchcol::Count; ++c) grid().setColumnWidth(c, 60);
+    window->close();
+    window.reset();
+    ResetProgramMemoryList();
+    restart();
+    load();
+    open();
+    EXPECT_EQ(grid().columnWidth(mchcol::Name), 60);
+    EXPECT_EQ(grid().columnWidth(mchcol::Frequency), 60);
+}
+
+}  // namespace
+}  // namespace corvell::test
