@@ -63,6 +63,15 @@ class MemoryListTest : public RxTest {
         window->grid().setFocus();
     }
 
+    // The program ended and started again: the window gone, its settings read anew, reopened.
+    void reopenAfterRestart() {
+        window.reset();
+        ResetProgramMemoryList();
+        restart();
+        load();
+        open();
+    }
+
     clsMEMORY& memory() { return ProgramMemory(); }
     ui::SheetView& grid() { return window->grid(); }
     QString cell(int row, int column) { return window->cells().text(row, column); }

@@ -205,21 +205,13 @@ TEST_F(MemoryListTest, ColumnWidthsComeBackAfterACloseAndARestart) {
     EXPECT_NE(saved.find("MEMORYSHEETCOLWIDTH1=600"), std::string::npos) << saved;
     EXPECT_NE(saved.find("MEMORYSHEETCOLWIDTH11=1650"), std::string::npos) << saved;
 
-    window.reset();
-    ResetProgramMemoryList();
-    restart();
-    load();
-    open();
+    reopenAfterRestart();
     for (int c = 0; c < mchcol::Count; ++c) {
         // Columns 1..10 keep at least 800 twips (53 pixels).
         EXPECT_EQ(grid().columnWidth(c), c == 0 ? 40 : std::max(53, 40 + 7 * c)) << c;
     }
     window->close();
-    window.reset();
-    ResetProgramMemoryList();
-    restart();
-    load();
-    open();
+    reopenAfterRestart();
     EXPECT_EQ(grid().columnWidth(0), 40);  // no drift from one run to the next
     EXPECT_EQ(grid().columnWidth(10), 110);
     EXPECT_EQ(grid().columnWidth(1), 53);
@@ -278,11 +270,7 @@ TEST_F(MemoryListTest, AFirstStartFitsEveryColumnToItsTitleAndItsTexts) {
     // A saved width still wins over the fit, however narrow.
     for (int c = 0; c < mchcol::Count; ++c) grid().setColumnWidth(c, 60);
     window->close();
-    window.reset();
-    ResetProgramMemoryList();
-    restart();
-    load();
-    open();
+    reopenAfterRestart();
     EXPECT_EQ(grid().columnWidth(mchcol::Name), 60);
     EXPECT_EQ(grid().columnWidth(mchcol::Frequency), 60);
 }
