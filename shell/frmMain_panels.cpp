@@ -66,7 +66,6 @@ void frmMain::LoadPanel(PanelSlot slot) {
     panels_[i] = p;
     subs_[i] = sub;
     p->installEventFilter(this);
-    sub->installEventFilter(this);
     p->Load();
     p->Init(*this);
     // A panel takes its size from its skin as it loads. A drawn panel is only its face: no title
