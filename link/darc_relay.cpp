@@ -110,6 +110,9 @@ void DarcRelay::WatchTick() {
 }
 
 void DarcRelay::Watch() {
+    if (idleTicks_.get() >= kResetTicks) {
+        if (!WaitForNudge() || !Pause(kTickMs)) return;
+    }
     WatchTick();
     Pause(kTickMs);
 }
@@ -165,7 +168,8 @@ void DarcRelay::Batch::Write(const uint8_t* bytes) {
         holder_->Write(bytes);
         return;
     }
-    relay_.idleTicks_.set(0);
+    // A watchdog resting at the held count is woken to count from this write.
+    if (relay_.idleTicks_.exchange(0) >= kResetTicks) relay_.Nudge();
     if (!relay_.IsMapped() || !acquire()) return;
     if (pendingSize_ + kFrameBytes > kPendingBytes) flushRing();
     if (pendingSize_ == 0) pendingStart_ = index_;

@@ -96,7 +96,9 @@ class DarcRelay : public LinkThread {
     // A different frequency empties the ring first; the same one changes nothing.
     void SetFrequency(int32_t hz);
     void SetProducer(int32_t present);
-    // One watchdog tick: count, then sleep kTickMs (less when the thread is stopping).
+    // One watchdog tick: count, then sleep kTickMs (less when the thread is stopping). Once
+    // the count is held at kResetTicks a tick would change nothing, so the watchdog waits for
+    // the next write instead and counts again from kTickMs after it.
     void Watch();
     // The counting half of a tick.
     void WatchTick();

@@ -50,4 +50,17 @@ bool LinkThread::Pause(uint32_t ms) {
     return IsRunning();
 }
 
+void LinkThread::Nudge() {
+    std::lock_guard pause(pauseLock_);
+    nudged_ = true;
+    pauseEnd_.notify_all();
+}
+
+bool LinkThread::WaitForNudge() {
+    std::unique_lock pause(pauseLock_);
+    pauseEnd_.wait(pause, [this] { return nudged_ || !IsRunning(); });
+    nudged_ = false;
+    return IsRunning();
+}
+
 }  // namespace quillon

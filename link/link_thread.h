@@ -30,6 +30,9 @@ class LinkThread {
 
     bool HasThread() const;
     bool IsRunning() const { return running_.load(std::memory_order_relaxed) != 0; }
+    // Tells a turn waiting in WaitForNudge() that there is work; a nudge given while no turn
+    // waits is kept for the next wait, so none is lost between a turn's look and its wait.
+    void Nudge();
 
   protected:
     // Ends a Pause() at once; derived classes that block elsewhere in their turn add their own
@@ -37,6 +40,9 @@ class LinkThread {
     virtual void Wake();
     // Waits `ms` milliseconds, or less when the thread is being stopped. False when stopping.
     bool Pause(uint32_t ms);
+    // Waits for a Nudge() (or returns at once for one given since the last wait), or less when
+    // the thread is being stopped. False when stopping.
+    bool WaitForNudge();
 
   private:
     std::atomic<int32_t> running_{0};
@@ -44,6 +50,7 @@ class LinkThread {
     std::thread thread_;
     std::mutex pauseLock_;
     std::condition_variable pauseEnd_;
+    bool nudged_ = false;  // guarded by pauseLock_
 };
 
 }  // namespace quillon

@@ -19,9 +19,11 @@ ReceiverController::ReceiverController(ReceiverState& state, const std::string& 
     state_.relay().Reset();
     state_.relay().Start();
     muteRemaining_.set(0);
+    state_.setChangeListener(this);
 }
 
 ReceiverController::~ReceiverController() {
+    state_.setChangeListener(nullptr);
     Stop();
     port_.Close();
 }
@@ -93,7 +95,27 @@ void ReceiverController::PowerOff() {
     state_.setPowerOnStat(0);
 }
 
+bool ReceiverController::HasWork() const {
+    // The PLL and AFC flags are raised by their setters but no group sends them, so they would
+    // keep the sender turning for nothing.
+    for (int i = 0; i < static_cast<int>(Flag::Count); ++i) {
+        const auto f = static_cast<Flag>(i);
+        if (f != Flag::Pll && f != Flag::Afc && state_.flag(f)) return true;
+    }
+    return muteRemaining_.get() != 0 || (notifyWindow_.get() != 0 && state_.scanStatFlag());
+}
+
 void ReceiverController::SendTurn() {
+    // With nothing flagged, no scan report to pass on and no mute running, a turn would only
+    // look and pause again, two hundred times a second; the sender waits for a change instead.
+    // The rotation goes on where it stopped, so a change still goes out within one rotation.
+    if (!HasWork()) {
+        if (!WaitForNudge()) return;
+        // No mute ran while it waited, so that time counts against none: a mute that woke it
+        // counts from when it was set.
+        lastTick_ = muteRemaining_.get() != 0 ? muteSetTick_.get() : platform::tickCount();
+        haveLastTick_ = true;
+    }
     // A sender told to stop during its pause sends nothing more: what is still flagged waits
     // for the next power-on, and power-off's own line is the last one out.
     if (!Pause(kTurnPauseMs)) return;
@@ -234,7 +256,9 @@ void ReceiverController::SendOneShotAfMute(int32_t ms) {
     Guard guard(commandMutex_);
     if (ms != 0) {
         Transmit(FixedLine("J4000"));
+        muteSetTick_.set(platform::tickCount());
         muteRemaining_.set(static_cast<uint32_t>(ms));
+        Nudge();
     } else {
         Transmit(CurrentAfLine());
     }

@@ -1,6 +1,7 @@
 // The half of the link that talks to the receiver: the power sequences, the sender thread that
-// transmits flagged settings one group per turn, the direct sends, the scan-status window
-// notification and the one-shot AF mute. Every transmission holds the command mutex.
+// transmits flagged settings one group per turn (and waits while there is nothing to send), the
+// direct sends, the scan-status window notification and the one-shot AF mute. Every
+// transmission holds the command mutex.
 // Thread contract: the public operations may be called from any thread but the sender's; the
 // power and direct sends take the command mutex, the rest take no lock.
 #pragma once
@@ -48,6 +49,7 @@ class ReceiverController : public LinkThread {
     int32_t comportNum() const { return comportNum_.get(); }
     int32_t setHwndScanNotify(int32_t window) {
         notifyWindow_.set(window);
+        Nudge();  // a scan report may already be waiting for a window
         return window;
     }
     int32_t hwndScanNotify() const { return notifyWindow_.get(); }
@@ -63,6 +65,9 @@ class ReceiverController : public LinkThread {
 
   private:
     void Transmit(const CommandLine& line);
+    // Whether a turn has anything to do: a flag a group sends, a scan report for the window, or
+    // a mute counting down.
+    bool HasWork() const;
     void ServeStep();
     void NotifyScan();
     void CountDownMute();
@@ -76,6 +81,7 @@ class ReceiverController : public LinkThread {
     Relaxed<int32_t> comportNum_{0};
     Relaxed<int32_t> notifyWindow_{0};
     Relaxed<uint32_t> muteRemaining_{0};
+    Relaxed<uint32_t> muteSetTick_{0};  // the tick count when the running mute was set
     // The rotation and the mute clock belong to the link, not to one power cycle.
     Relaxed<int32_t> sendStep_{0};
     uint32_t lastTick_ = 0;  // sender thread only

@@ -28,6 +28,7 @@ int32_t ReceiverState::setPllRefFrequency(int32_t hz) {
 void ReceiverState::setScanStat(int32_t v) {
     scanStat_.set(v);
     scanStatFlag_.set(1);
+    tellListener();
 }
 
 void ReceiverState::setScopeBuff(int32_t index, int32_t level) {

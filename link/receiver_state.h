@@ -1,10 +1,13 @@
 // The single store of the link: the settings the program wants (each with a change flag for
 // the sender), the values the receiver reports, the band-scope levels, the status words, and
 // the data-broadcast relay.
-// Thread contract: no operation takes a lock; every field is one atomic word or byte, so the
-// main thread, the sender, the reader and the direct sends may all use it at once.
+// Thread contract: no operation takes a lock of the store's own; every field is one atomic word
+// or byte, so the main thread, the sender, the reader and the direct sends may all use it at
+// once. A raised flag or a scan report nudges the change listener, which takes that thread's
+// pause lock for a moment.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 
@@ -55,9 +58,16 @@ class ReceiverState {
 
     DarcRelay& relay() { return relay_; }
 
+    // The thread nudged after every raised flag and every scan report, so a sender waiting for
+    // work wakes; none (nullptr) by default.
+    void setChangeListener(LinkThread* listener) { listener_.store(listener); }
+
     // Change flags.
     bool flag(Flag f) const { return flags_[static_cast<int>(f)].get() != 0; }
-    void raise(Flag f) { flags_[static_cast<int>(f)].set(1); }
+    void raise(Flag f) {
+        flags_[static_cast<int>(f)].set(1);
+        tellListener();
+    }
     void clear(Flag f) { flags_[static_cast<int>(f)].set(0); }
     // Clears the flag and tells whether it was raised.
     bool take(Flag f) { return flags_[static_cast<int>(f)].exchange(0) != 0; }
@@ -161,6 +171,9 @@ class ReceiverState {
     int32_t extspJackIn() const { return extspJackIn_.get(); }
 
   private:
+    void tellListener() {
+        if (LinkThread* listener = listener_.load()) listener->Nudge();
+    }
     int32_t store(Relaxed<int32_t>& field, int32_t v, Flag f) {
         if (field.get() != v) {
             field.set(v);
@@ -173,6 +186,7 @@ class ReceiverState {
     }
 
     DarcRelay relay_;  // built before the defaults, torn down after everything else
+    std::atomic<LinkThread*> listener_{nullptr};
 
     Relaxed<uint8_t> flags_[static_cast<int>(Flag::Count)];
 

@@ -6,7 +6,10 @@
 #include <unistd.h>
 
 #include <array>
+#include <atomic>
+#include <chrono>
 #include <string>
+#include <thread>
 
 #include "tests/link/link_fixture.h"
 #include "tests/platform/fork_child.h"
@@ -211,6 +214,35 @@ TEST(DarcRelayUnmapped, WithoutTheMappingNothingIsWrittenAndNothingBreaks) {
     relay.Start();
     relay.Stop();
     EXPECT_FALSE(relay.IsMapped());
+}
+
+// A relay that counts its watchdog's turns.
+class CountingRelay : public DarcRelay {
+  public:
+    using DarcRelay::DarcRelay;
+    ~CountingRelay() override { Stop(); }
+    std::atomic<int> turns{0};
+
+  protected:
+    void Turn() override {
+        turns.fetch_add(1);
+        DarcRelay::Turn();
+    }
+};
+
+TEST_F(DarcRelayTest, AfterTheResetTheWatchdogRestsUntilDataComeAgain) {
+    CountingRelay relay(names_.relayMapping, names_.relayMutex);
+    for (int tick = 0; tick < DarcRelay::kResetTicks; ++tick) relay.WatchTick();
+    relay.Start();
+    std::this_thread::sleep_for(std::chrono::milliseconds(350));
+    EXPECT_LE(relay.turns.load(), 1) << "the watchdog ticks with nothing left to count";
+    EXPECT_EQ(relay.IdleTicks(), DarcRelay::kResetTicks);
+
+    // Data again: counted from the write, so data valid still drops after ten ticks.
+    relay.Write(frame(0).data());
+    EXPECT_TRUE(link_test::waitFor([&] { return relay.IdleTicks() >= 2; }, 1000));
+    EXPECT_TRUE(link_test::waitFor([&] { return view_.word(W::DataValid) == 0; }, 3000));
+    relay.Stop();
 }
 
 TEST_F(DarcRelayTest, TheWatchdogThreadStopsPromptly) {

@@ -4,6 +4,7 @@
 #include <termios.h>
 
 #include <atomic>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -223,6 +224,37 @@ uint32_t fakeTicks() {
     return g_fakeTicks.load();
 }
 
+TEST_F(ControllerTest, AtRestTheSenderWaitsAndTheNextChangeGoesOutWithinOneRotation) {
+    powerOnAndSettle();
+    const int turns = controller_.turns.load();
+    const int32_t step = controller_.sendStep();
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_LE(controller_.turns.load(), turns + 1) << "the sender turns with nothing to send";
+    EXPECT_EQ(controller_.sendStep(), step);
+    state_.setPllRefFrequency(12500);  // flags no group sends do not wake it for good
+    state_.setAfc(1);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_LE(controller_.turns.load(), turns + 3);
+
+    // Each group in turn, from wherever the rotation rested.
+    const std::pair<std::function<void()>, std::string> changes[] = {
+        {[&] { state_.setFrequency(82500000); }, "K00082500000000000\n"},
+        {[&] { state_.setAfgain(0x21); }, "J4021\n"},
+        {[&] { state_.setAtt(1); }, "J4701\n"},
+        {[&] { state_.setDspOn(1); }, "J8101\n"},
+        {[&] { state_.setSql(0x10); }, "J4110\nJ5000\n"},
+    };
+    for (const auto& [change, line] : changes) {
+        const auto start = std::chrono::steady_clock::now();
+        change();
+        EXPECT_EQ(pty_.readMaster(line.size()), line);
+        // Nine turns of 5 ms and the lines on the way; a sender that missed the change would
+        // not send it at all.
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1)) << line;
+        EXPECT_EQ(pty_.readUntilQuiet(100), "");
+    }
+}
+
 TEST_F(ControllerTest, OneShotMuteRestoresTheAfWhenItsTimeIsUp) {
     platform::setTickSource(&fakeTicks);
     powerOnAndSettle();
@@ -239,6 +271,16 @@ TEST_F(ControllerTest, OneShotMuteRestoresTheAfWhenItsTimeIsUp) {
     EXPECT_FALSE(state_.flag(Flag::Af));
 
     controller_.SendOneShotAfMute(0);  // restores at once
+    EXPECT_EQ(pty_.readMaster(6), "J4044\n");
+
+    // The sender rests long between mutes; that time does not count against the next one.
+    EXPECT_EQ(pty_.readUntilQuiet(100), "");
+    g_fakeTicks.fetch_add(60000);
+    controller_.SendOneShotAfMute(500);
+    EXPECT_EQ(pty_.readMaster(6), "J4000\n");
+    EXPECT_EQ(pty_.readUntilQuiet(100), "");
+    EXPECT_EQ(controller_.muteRemaining(), 500u);
+    g_fakeTicks.fetch_add(500);
     EXPECT_EQ(pty_.readMaster(6), "J4044\n");
     platform::setTickSource(nullptr);
 }
@@ -339,8 +381,8 @@ TEST_F(ControllerTest, AVanishedDeviceFailsQuietlyAndALaterPowerOnWorks) {
     state_.setAfgain(0x33);
     state_.setFrequency(100000000);
     ASSERT_TRUE(waitFor([&] { return !state_.flag(Flag::Af) && !state_.flag(Flag::Frequency); }));
-    const int turns = controller_.turns.load();
-    EXPECT_TRUE(waitFor([&] { return controller_.turns.load() > turns + 5; }));  // still turning
+    state_.setAgc(2);  // the sender still serves what changes
+    EXPECT_TRUE(waitFor([&] { return !state_.flag(Flag::Agc); }));
     controller_.PowerOff();
     EXPECT_FALSE(controller_.HasThread());
     EXPECT_FALSE(controller_.portOpen());
@@ -381,6 +423,15 @@ TEST(ControllerWithoutPort, PowerOnOnPortZeroWarnsAndTheSenderKeepsItsPace) {
     EXPECT_TRUE(controller.HasThread());
 
     ASSERT_TRUE(waitFor([&] { return !state.flag(Flag::Plug); }, 10000));  // all lines dropped
+    // A change keeps the sender turning while its lines fail; each turn pauses 5 ms first and
+    // each failed line costs its retries, so no more turns fit in the span than that allows.
+    std::atomic<bool> changing{true};
+    std::thread changer([&] {
+        for (int32_t level = 0; changing; ++level) {
+            state.setAgc(level & 0xFF);
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    });
     const auto start = std::chrono::steady_clock::now();
     const int before = controller.turns.load();
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
@@ -388,8 +439,9 @@ TEST(ControllerWithoutPort, PowerOnOnPortZeroWarnsAndTheSenderKeepsItsPace) {
     const auto spanMs = std::chrono::duration_cast<std::chrono::milliseconds>(
                             std::chrono::steady_clock::now() - start)
                             .count();
+    changing = false;
+    changer.join();
     EXPECT_GT(turns, 0);
-    // Each turn pauses 5 ms first, so no more turns can start in the span than that allows.
     EXPECT_LE(turns, spanMs / 5 + 2) << "the sender does not pause between turns";
     EXPECT_EQ(state.powerOnStat(), 0);
     EXPECT_EQ(controller.comportCTSstat(), 0);
