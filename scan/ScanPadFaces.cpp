@@ -24,9 +24,9 @@ bool NeedleMeter::moveTo(int level) {
     const NeedlePoint t = g_.tip(level);
     if (t == tip_) return false;
     const QPointF pivot(g_.x0, g_.y0);
-    const QRegion before = ui::needleArea(pivot, QPointF(tip_.x, tip_.y));
+    const QRect before = ui::needleBox(pivot, QPointF(tip_.x, tip_.y));
     tip_ = t;
-    update(before + ui::needleArea(pivot, QPointF(tip_.x, tip_.y)));
+    update(before | ui::needleBox(pivot, QPointF(tip_.x, tip_.y)));
     return true;
 }
 

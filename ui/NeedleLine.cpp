@@ -1,8 +1,7 @@
 #include "ui/NeedleLine.h"
 
 #include <QPainter>
-#include <algorithm>
-#include <cmath>
+#include <QRectF>
 
 namespace corvell::ui {
 
@@ -18,22 +17,12 @@ void drawNeedle(QPainter& painter, QPointF pivot, QPointF tip, const QColor& col
     painter.restore();
 }
 
-QRegion needleArea(QPointF pivot, QPointF tip) {
-    // Short pieces of the needle, each in its own box with a pixel of slack on every side for
-    // the rounding of the lines: a slanted needle's area is a narrow band, not the box of the
-    // whole line, so the pictures beside it are not drawn again.
-    constexpr double kPiece = 12.0;
-    const QPointF along = tip - pivot;
-    const int pieces = std::max(
-        1,
-        static_cast<int>(std::ceil(std::max(std::abs(along.x()), std::abs(along.y())) / kPiece)));
-    QRegion area;
-    for (int i = 0; i < pieces; ++i) {
-        const QPointF from = pivot + along * (static_cast<double>(i) / pieces);
-        const QPointF to = pivot + along * (static_cast<double>(i + 1) / pieces);
-        area += QRectF(from, to).normalized().adjusted(-1, -1, 3, 3).toAlignedRect();
-    }
-    return area;
+QRect needleBox(QPointF pivot, QPointF tip) {
+    // A pixel of slack above and left for the rounding of the lines, three below and right for
+    // the second pixel of the thickness and the rounding. One box, even around a slanted
+    // needle: the painter copies a box row by row at once, while a region of many small boxes
+    // takes every row through its general clipping, which costs more than the extra pixels.
+    return QRectF(pivot, tip).normalized().adjusted(-1, -1, 3, 3).toAlignedRect();
 }
 
 }  // namespace corvell::ui

@@ -58,13 +58,13 @@ SmeterPicture::SmeterPicture(QWidget* parent) : QWidget(parent) {
 void SmeterPicture::setNeedle(Point pivot, Point tip) {
     if (visible_ && pivot == pivot_ && tip == tip_) return;
     // The scale hangs on the pivot: a new pivot redraws the whole picture.
-    const QRegion before = visible_ && pivot == pivot_ ? ui::needleArea(QPointF(pivot_.x, pivot_.y),
-                                                                        QPointF(tip_.x, tip_.y))
-                                                       : QRegion(rect());
+    const QRect before = visible_ && pivot == pivot_
+                             ? ui::needleBox(QPointF(pivot_.x, pivot_.y), QPointF(tip_.x, tip_.y))
+                             : rect();
     pivot_ = pivot;
     tip_ = tip;
     visible_ = true;
-    update(before + ui::needleArea(QPointF(pivot_.x, pivot_.y), QPointF(tip_.x, tip_.y)));
+    update(before | ui::needleBox(QPointF(pivot_.x, pivot_.y), QPointF(tip_.x, tip_.y)));
 }
 
 void SmeterPicture::paintEvent(QPaintEvent*) {
