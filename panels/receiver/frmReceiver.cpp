@@ -254,7 +254,7 @@ void frmReceiver::Task_exec() {
     const bool visible = isVisible();
     if (visible) {
         const bool off = rx_.Power() == 0;
-        if (picPowerOff_->isVisible() != off) {
+        if (picPowerOff_->isHidden() == off) {
             picPowerOff_->setVisible(off);
             if (off) picPowerOff_->raise();
         }
@@ -263,7 +263,9 @@ void frmReceiver::Task_exec() {
         logic_.hiddenTick();
     }
     const bool scopeOff = rx_.Power() == 0 || rx_.ScopeDATA().mode() == 0;
-    if (picScopeOff_->isVisible() != scopeOff) {
+    // Whether the cover is shown within the panel: a hidden panel's covers all read as not
+    // visible, which would show and raise the cover again on every tick.
+    if (picScopeOff_->isHidden() == scopeOff) {
         picScopeOff_->setVisible(scopeOff);
         if (scopeOff) picScopeOff_->raise();
     }

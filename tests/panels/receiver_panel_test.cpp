@@ -532,6 +532,23 @@ TEST_F(ReceiverPanelTest, CoversFollowPowerAndScope) {
     EXPECT_TRUE(panel->picScopeOff()->isVisible());
 }
 
+TEST_F(ReceiverPanelTest, AHiddenPanelLeavesItsCoversAloneUntilItShowsAgain) {
+    ticks(1);
+    const auto stackIndex = [&](QObject* w) { return panel->children().indexOf(w); };
+    QWidget* image = panel->img(1);
+    ASSERT_EQ(image->parent(), panel->picScopeOff()->parent());
+    panel->hide();
+    ticks(1);
+    ASSERT_FALSE(panel->picScopeOff()->isHidden());  // the scope is still off
+    image->raise();
+    ticks(20);
+    EXPECT_GT(stackIndex(image), stackIndex(panel->picScopeOff()))
+        << "a hidden panel shows and raises its cover again on every tick";
+    panel->show();
+    ticks(20);
+    EXPECT_LT(stackIndex(image), stackIndex(panel->picScopeOff()));
+}
+
 TEST_F(ReceiverPanelTest, TheNeedleFollowsTheSmoothedMeter) {
     ticks(1);
     const panels::Point rest = panel->picSmeter()->tip();
