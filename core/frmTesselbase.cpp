@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "core/BandEdgeTables.h"
+#include "core/LocaleProcs.h"
 #include "core/ProgramObjects.h"
 #include "core/QuillonApi.h"
 #include "core/ReceiverSettingsPart.h"
@@ -54,6 +55,7 @@ void frmTesselbase::Load() {
     scopeCtrl_->Init();
     autoMode_ = std::make_unique<clsAUTOMODE>();
     optionCache_ = 255;
+    japaneseLocale_ = IsJapaneseLocale();
     versionCode_ = 255;
     dspData_ = std::make_unique<clsDSPdata>(*this);
     afcCtrl_ = std::make_unique<clsAFCctrl>(*this);

@@ -257,6 +257,9 @@ class frmTesselbase : public QObject {
     int16_t smeterDamp_ = 0;
     int16_t smeterSmooth_ = 0;
     int16_t optionCache_ = 255;
+    // Read with the options, not on each of the many ticks that ask whether the decoder is
+    // usable: reading it walks the environment.
+    bool japaneseLocale_ = false;
     int16_t versionCode_ = 255;
     bool dispReq_ = false;
 };

@@ -187,10 +187,11 @@ void frmTesselbase::setDspNr(int32_t v) {
 
 void frmTesselbase::MyOptionUpdate() {
     optionCache_ = static_cast<int16_t>(UnitOption());
+    japaneseLocale_ = IsJapaneseLocale();
 }
 
 int32_t frmTesselbase::DarcUsable() const {
-    return (IsJapaneseLocale() && (optionCache_ & 16) != 0) ? 16 : 0;
+    return (japaneseLocale_ && (optionCache_ & 16) != 0) ? 16 : 0;
 }
 
 int32_t frmTesselbase::DSPUsable() const {

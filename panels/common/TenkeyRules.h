@@ -1,13 +1,15 @@
 // The key-pad rules the tuning panels share: the entry read as a frequency, the memory-channel
 // number typed on the key pad, and the read-out text and glyph ids of the frequency digits.
 // Numbers are read in 64 bits first, so a long or odd buffer never wraps into a wrong value.
-// Thread contract: pure functions, any thread.
+// Thread contract: pure functions, any thread; a memo belongs to one thread.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "panels/common/TextMemo.h"
 
 namespace corvell::panels {
 
@@ -26,6 +28,16 @@ std::optional<int16_t> MchChannel(bool entryOpen, std::string_view inputPos, std
 // whose entry ends at the 10 Hz place) with a trailing blank; a receiver at 0 Hz the empty mask.
 std::string DispTenkeyText(bool entryOpen, std::string_view buff, int32_t frequencyHz,
                            int lowPlaces = 3);
+
+// The same text, kept in `memo` between heartbeat ticks: made again only when the entry or the
+// frequency changed (a panel's `lowPlaces` never does).
+using TenkeyTextMemo = TextMemo<bool, std::string, int32_t>;
+inline const std::string& DispTenkeyText(TenkeyTextMemo& memo, bool entryOpen,
+                                         const std::string& buff, int32_t frequencyHz,
+                                         int lowPlaces = 3) {
+    return memo([&] { return DispTenkeyText(entryOpen, buff, frequencyHz, lowPlaces); }, entryOpen,
+                buff, frequencyHz);
+}
 
 // The glyph of one read-out character: a digit d gives digitBase + d, "." pointId, else 0.
 constexpr int16_t ReadoutGlyph(char c, int16_t digitBase = 1600, int16_t pointId = 1610) {

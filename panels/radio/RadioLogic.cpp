@@ -296,8 +296,8 @@ void RadioLogic::CheckBlank() {
 }
 
 void RadioLogic::DispTenkey() {
-    const std::string text =
-        DispTenkeyText(tenkey_.mode() != 0, tenkey_.buff(), rx_.Frequency(), 2);
+    const std::string& text =
+        DispTenkeyText(readoutText_, tenkey_.mode() != 0, tenkey_.buff(), rx_.Frequency(), 2);
     for (std::size_t p = 0; p < text.size(); ++p) {
         const int position = static_cast<int>(p) + 1;
         images_.setWanted(kRadioFirstDigitImage - 1 + position, DigitGlyph(position, text[p]));

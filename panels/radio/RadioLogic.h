@@ -12,6 +12,7 @@
 
 #include "core/clsTick.h"
 #include "panels/common/PanelImages.h"
+#include "panels/common/TenkeyRules.h"
 #include "panels/common/ToneSquelchKey.h"
 #include "panels/radio/RadioKeys.h"
 #include "ui/clsTENKEY.h"
@@ -127,6 +128,7 @@ class RadioLogic {
     RadioView& view_;
 
     ui::clsTENKEY tenkey_;
+    TenkeyTextMemo readoutText_;  // the digits' text, formatted only when it changes
     int16_t listFirst_ = 0;
     bool blinkOn_ = false;
     clsTick blinkTick_;

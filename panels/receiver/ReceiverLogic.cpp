@@ -385,7 +385,8 @@ void ReceiverLogic::DispAfterImages() {
 }
 
 void ReceiverLogic::DispTenkey() {
-    const std::string text = DispTenkeyText(tenkey_.mode() != 0, tenkey_.buff(), rx_.Frequency());
+    const std::string& text =
+        DispTenkeyText(readoutText_, tenkey_.mode() != 0, tenkey_.buff(), rx_.Frequency());
     for (std::size_t p = 0; p < text.size() && p < kReceiverReadoutPlaces; ++p) {
         images_.setWanted(kReceiverFirstDigitImage + static_cast<int>(p), ReadoutGlyph(text[p]));
     }

@@ -14,6 +14,7 @@
 
 #include "core/clsTick.h"
 #include "panels/common/PanelImages.h"
+#include "panels/common/TenkeyRules.h"
 #include "panels/receiver/ReceiverDisplay.h"
 #include "ui/clsTENKEY.h"
 
@@ -153,6 +154,7 @@ class ReceiverLogic {
     ReceiverView& view_;
 
     ui::clsTENKEY tenkey_;
+    TenkeyTextMemo readoutText_;  // the digits' text, formatted only when it changes
     bool isBlank_ = false;
     bool chIsBlank_ = false;
     int32_t dialPosition_ = 0;

@@ -153,7 +153,8 @@ void TunerLogic::DispIndicators() {
 }
 
 void TunerLogic::DispTenkey() {
-    const std::string text = DispTenkeyText(tenkey_.mode() != 0, tenkey_.buff(), rx_.Frequency());
+    const std::string& text =
+        DispTenkeyText(readoutText_, tenkey_.mode() != 0, tenkey_.buff(), rx_.Frequency());
     for (std::size_t p = 0; p < text.size(); ++p) {
         images_.setWanted(kFirstReadoutImage + static_cast<int>(p), ReadoutGlyph(text[p]));
     }
@@ -183,7 +184,8 @@ std::string TunerLogic::ChannelText(int channel, bool blank, const std::string& 
 
 std::string TunerLogic::bankText() {
     const int bank = memory_.ActiveBank();
-    return bankLabelMode_ == 1 ? memory_.BankName(bank) : BankNumberText(bank);
+    if (bankLabelMode_ == 1) return memory_.BankName(bank);
+    return bankNumberText_([&] { return BankNumberText(bank); }, bank);
 }
 
 void TunerLogic::DispMemoryText() {
@@ -200,8 +202,9 @@ void TunerLogic::DispMemoryText() {
     }
     const int bankNo = memory_.ActiveBank();
     const int ch = memory_.ActiveCh();
-    const std::string channel = ChannelText(
-        ch, chIsBlank_, chIsBlank_ ? std::string() : memory_.chData(bankNo, ch).name1());
+    const std::string name1 = chIsBlank_ ? std::string() : memory_.chData(bankNo, ch).name1();
+    const std::string& channel =
+        channelText_([&] { return ChannelText(ch, chIsBlank_, name1); }, ch, chIsBlank_, name1);
     if (channel != shownChText_) {
         shownChText_ = channel;
         view_.showLabel(TunerLabel::Channel, channel);

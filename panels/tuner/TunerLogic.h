@@ -9,6 +9,7 @@
 #include <string>
 
 #include "panels/common/PanelImages.h"
+#include "panels/common/TenkeyRules.h"
 #include "ui/clsTENKEY.h"
 
 namespace corvell {
@@ -115,6 +116,9 @@ class TunerLogic {
     TunerView& view_;
 
     ui::clsTENKEY tenkey_;
+    TenkeyTextMemo readoutText_;  // the digits' text, formatted only when it changes
+    TextMemo<int> bankNumberText_;
+    TextMemo<int, bool, std::string> channelText_;
     int bankLabelMode_ = 0;
     int dialPosition_ = 0;
     int pendingKeyCode_ = 0;

@@ -218,9 +218,13 @@ TEST_F(MetersTest, DspSwitchesAndOptionUnits) {
     rs.setValue("UnitOption", 16);
     rx->MyOptionUpdate();
     EXPECT_EQ(rx->DSPUsable(), 0);
+    // The locale is read with the options.
     ::setenv("LC_ALL", "C", 1);
+    rx->MyOptionUpdate();
     EXPECT_EQ(rx->DarcUsable(), 0);
     ::setenv("LC_ALL", "ja_JP.UTF-8", 1);
+    EXPECT_EQ(rx->DarcUsable(), 0);
+    rx->MyOptionUpdate();
     EXPECT_EQ(rx->DarcUsable(), 16);
     rs.setValue("UnitOption", 1);
     rx->MyOptionUpdate();

@@ -119,6 +119,39 @@ TEST(DispTenkey, TextOfEntryFrequencyAndBlankReceiver) {
     EXPECT_EQ(DispTenkeyText(true, "  14551234", 0, 2), "  14.551.23");
 }
 
+TEST(DispTenkey, TheKeptTextFollowsEveryChangeOfEntryOrFrequencyAndIsMadeOnlyThen) {
+    TenkeyTextMemo memo;
+    struct Step {
+        bool open;
+        std::string buff;
+        int32_t hz;
+    };
+    // Ticks as a user makes them: idle, an entry typed and closed, a retune, idle again.
+    const Step steps[] = {
+        {false, "", 145500000},          {false, "", 145500000},
+        {true, "         1", 145500000}, {true, "        14", 145500000},
+        {true, "        14", 145500000}, {false, "        14", 145500000},
+        {false, "        14", 14000000}, {false, "        14", 14000000},
+        {false, "        14", 0},
+    };
+    for (const Step& s : steps) {
+        EXPECT_EQ(DispTenkeyText(memo, s.open, s.buff, s.hz), DispTenkeyText(s.open, s.buff, s.hz))
+            << s.open << " '" << s.buff << "' " << s.hz;
+    }
+
+    int made = 0;
+    TextMemo<int, std::string> counted;
+    const auto text = [&](int n, const std::string& name) {
+        return counted([&] { return std::to_string(++made) + name; }, n, name);
+    };
+    EXPECT_EQ(text(1, "A"), "1A");
+    EXPECT_EQ(text(1, "A"), "1A");
+    EXPECT_EQ(text(1, "B"), "2B");  // either input made anew
+    EXPECT_EQ(text(2, "B"), "3B");
+    EXPECT_EQ(text(2, "B"), "3B");
+    EXPECT_EQ(made, 3);
+}
+
 TEST(DispTenkey, CharactersGiveGlyphIdsOfEachPanel) {
     std::vector<int16_t> ids;
     for (char c : std::string(" 145.500.000 ")) ids.push_back(ReadoutGlyph(c));
