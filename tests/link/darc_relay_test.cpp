@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <array>
-#include <atomic>
 #include <chrono>
 #include <string>
 #include <thread>
@@ -216,22 +215,8 @@ TEST(DarcRelayUnmapped, WithoutTheMappingNothingIsWrittenAndNothingBreaks) {
     EXPECT_FALSE(relay.IsMapped());
 }
 
-// A relay that counts its watchdog's turns.
-class CountingRelay : public DarcRelay {
-  public:
-    using DarcRelay::DarcRelay;
-    ~CountingRelay() override { Stop(); }
-    std::atomic<int> turns{0};
-
-  protected:
-    void Turn() override {
-        turns.fetch_add(1);
-        DarcRelay::Turn();
-    }
-};
-
 TEST_F(DarcRelayTest, AfterTheResetTheWatchdogRestsUntilDataComeAgain) {
-    CountingRelay relay(names_.relayMapping, names_.relayMutex);
+    link_test::TurnCounting<DarcRelay> relay(names_.relayMapping, names_.relayMutex);
     for (int tick = 0; tick < DarcRelay::kResetTicks; ++tick) relay.WatchTick();
     relay.Start();
     std::this_thread::sleep_for(std::chrono::milliseconds(350));

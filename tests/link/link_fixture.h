@@ -1,11 +1,12 @@
 // Helpers for the link tests: names of the relay mapping and the mutexes that no other test
-// process shares, a bounded wait for a condition, and the state of the shared relay header as
-// another program sees it.
+// process shares, a bounded wait for a condition, a link thread that counts its turns, and the
+// state of the shared relay header as another program sees it.
 // Thread contract: used from the test's main thread.
 #pragma once
 
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <cstring>
@@ -47,6 +48,21 @@ bool waitFor(Condition condition, int timeoutMs = 3000) {
     }
     return true;
 }
+
+// A link thread (the sender, the watchdog) that counts its turns.
+template <typename Thread>
+class TurnCounting : public Thread {
+  public:
+    using Thread::Thread;
+    ~TurnCounting() override { this->Stop(); }
+    std::atomic<int> turns{0};
+
+  protected:
+    void Turn() override {
+        turns.fetch_add(1);
+        Thread::Turn();
+    }
+};
 
 // The relay's shared area opened by name, as the decoder program opens it.
 class RelayView {

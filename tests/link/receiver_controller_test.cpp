@@ -38,19 +38,7 @@ const std::string kFirstRotation =
     "JA100\nJA000\n"                      // step 14: level, then plug
     "J4101\nJ5000\n";                     // step 0 again: the VSC flag
 
-// A controller that counts the sender's turns.
-class CountingController : public ReceiverController {
-  public:
-    using ReceiverController::ReceiverController;
-    ~CountingController() override { Stop(); }
-    std::atomic<int> turns{0};
-
-  protected:
-    void Turn() override {
-        turns.fetch_add(1);
-        ReceiverController::Turn();
-    }
-};
+using CountingController = link_test::TurnCounting<ReceiverController>;
 
 class ControllerTest : public ::testing::Test {
   protected:
