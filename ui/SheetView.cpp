@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QStyledItemDelegate>
 #include <cmath>
 
@@ -160,17 +161,25 @@ QRect SheetView::CellRect(int row, int column) const {
 }
 
 int SheetView::FittingColumnWidth(int column, const QStringList& texts) const {
-    const int cellMargins =
-        2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
     const int headerMargins =
         2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader());
     const QString title =
         model() ? model()->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString()
                 : QString();
     int width = horizontalHeader()->fontMetrics().horizontalAdvance(title) + headerMargins;
-    const QFontMetrics cells(font());
+    // Each text measured as the view's cells lay it out, margins included, and the grid line
+    // the view takes off the column's width before it draws a cell: a column a pixel narrower
+    // than that cuts its widest text short.
+    QStyleOptionViewItem cell;
+    initViewItemOption(&cell);
+    cell.features |= QStyleOptionViewItem::HasDisplay;
+    const int gridLine = showGrid() ? 1 : 0;
     for (const QString& text : texts) {
-        width = qMax(width, cells.horizontalAdvance(text) + cellMargins);
+        cell.text = text;
+        width =
+            qMax(width,
+                 style()->sizeFromContents(QStyle::CT_ItemViewItem, &cell, QSize(), this).width() +
+                     gridLine);
     }
     return width;
 }

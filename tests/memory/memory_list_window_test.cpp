@@ -266,6 +266,10 @@ TEST_F(MemoryListTest, AFirstStartFitsEveryColumnToItsTitleAndItsTexts) {
             EXPECT_LT(cells.horizontalAdvance(text), grid().columnWidth(c))
                 << "row " << r << " column " << c << ": " << text.toStdString();
         }
+        // What the view itself needs to draw the shown texts whole, margins and grid line
+        // included: a column even a pixel narrower cuts its widest text to "O...".
+        const QAbstractItemView& view = grid();
+        EXPECT_GE(grid().columnWidth(c), view.sizeHintForColumn(c)) << title.toStdString();
     }
     // A saved width still wins over the fit, however narrow.
     for (int c = 0; c < mchcol::Count; ++c) grid().setColumnWidth(c, 60);
