@@ -18,7 +18,7 @@ enum class RxAction : uint8_t {
     ScanSpeed,
     ScanDelay,
     IfShift,
-    Tenkey,  // tenkeyCode: 0..9 digits, 10 DP, 11 CE, 12 ENT
+    Tenkey,  // code: 0..9 digits, 10 DP, 11 CE, 12 ENT
     Mch,
     StepUp,
     StepDown,
@@ -29,10 +29,7 @@ enum class RxAction : uint8_t {
     MemoryWrite,
     MemoryClear,
     ToneSquelch,
-    ModeFm,
-    ModeWfm,
-    ModeAm,
-    ModeCw,
+    Mode,  // code: the mode group (5 FM, 6 WFM, 2 AM, 3 CW)
     ModeSsb,
     AutoMode,
     ScopeSpanUp,
@@ -66,7 +63,7 @@ struct RxImage {
     const char* legend;
     RxAction action;
     RxWhen when;
-    int16_t tenkeyCode;
+    int16_t code;  // the action's argument: see RxAction
     RxKnob knob = RxKnob::None;
 };
 

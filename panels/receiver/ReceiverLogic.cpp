@@ -113,7 +113,7 @@ void ReceiverLogic::runAction(const RxImage& image) {
             levelKnob(image);
             break;
         case RxAction::Tenkey:
-            Tenkey_Input(image.tenkeyCode);
+            Tenkey_Input(image.code);
             break;
         case RxAction::Mch:
             MchKey();
@@ -154,20 +154,8 @@ void ReceiverLogic::runAction(const RxImage& image) {
                 ToneSquelchKey(&dialog, rx_);
             }
             break;
-        case RxAction::ModeFm:
-            rx_.ModeGroup(5);
-            rx_.AutoMode().off();
-            break;
-        case RxAction::ModeWfm:
-            rx_.ModeGroup(6);
-            rx_.AutoMode().off();
-            break;
-        case RxAction::ModeAm:
-            rx_.ModeGroup(2);
-            rx_.AutoMode().off();
-            break;
-        case RxAction::ModeCw:
-            rx_.ModeGroup(3);
+        case RxAction::Mode:
+            rx_.ModeGroup(image.code);
             rx_.AutoMode().off();
             break;
         case RxAction::ModeSsb:

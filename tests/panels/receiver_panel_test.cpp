@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QTest>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -170,7 +171,7 @@ TEST_F(ReceiverPanelTest, AClickOnEveryKeyActsAsItsRowSays) {
                 EXPECT_EQ(scan->delaytime(), std::max(0, delay - 5));
                 break;
             case RxAction::Tenkey:
-                EXPECT_EQ(panel->logic().tenkey().mode(), key.tenkeyCode <= 10 ? 1 : 0);
+                EXPECT_EQ(panel->logic().tenkey().mode(), key.code <= 10 ? 1 : 0);
                 break;
             case RxAction::Mch:
                 EXPECT_EQ(panel->logic().tenkey().mode(), 0);
@@ -209,18 +210,13 @@ TEST_F(ReceiverPanelTest, AClickOnEveryKeyActsAsItsRowSays) {
                 EXPECT_FALSE(tone->isVisible());
                 EXPECT_EQ(rx->ctcss(), 0);
                 break;
-            case RxAction::ModeFm:
-                EXPECT_EQ(rx->mode(), 5);
+            case RxAction::Mode: {
+                const std::map<std::string, int32_t> modes = {
+                    {"FM", 5}, {"WFM", 6}, {"AM", 2}, {"CW", 3}};
+                ASSERT_EQ(modes.count(key.legend), 1u) << key.legend;
+                EXPECT_EQ(rx->mode(), modes.at(key.legend)) << key.legend;
                 break;
-            case RxAction::ModeWfm:
-                EXPECT_EQ(rx->mode(), 6);
-                break;
-            case RxAction::ModeAm:
-                EXPECT_EQ(rx->mode(), 2);
-                break;
-            case RxAction::ModeCw:
-                EXPECT_EQ(rx->mode(), 3);
-                break;
+            }
             case RxAction::ModeSsb:
                 EXPECT_EQ(rx->mode(), 1);  // 145 MHz: USB
                 break;
