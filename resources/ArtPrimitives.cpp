@@ -163,10 +163,6 @@ class Clipped {
 
 }  // namespace
 
-QFont fitFont(const QString& text, const QSizeF& box, bool bold) {
-    return fitted(text, box, bold).font;
-}
-
 void drawLegend(QPainter& p, const QRectF& r, const QString& text, QColor colour, bool bold,
                 Qt::Alignment align) {
     const Clipped clip(p, r);

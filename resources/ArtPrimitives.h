@@ -48,10 +48,6 @@ enum class LampColour { Amber, Green, Red };
 // A lamp's face: off, on, and the two "on" faces that a user must tell apart by their frame.
 enum class LampFace { Off, On, Held, Blinking };
 
-// The largest "Arial" (bold or regular) that fits the text into the box, never below 6 px;
-// a text still too wide at 6 px is narrowed instead.
-QFont fitFont(const QString& text, const QSizeF& box, bool bold);
-
 // The text centred in the rectangle, fitted with a 2 px margin.
 void drawLegend(QPainter& p, const QRectF& r, const QString& text, QColor colour, bool bold,
                 Qt::Alignment align = Qt::AlignCenter);

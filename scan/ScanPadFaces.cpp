@@ -70,8 +70,7 @@ void NeedleMeter::paintEvent(QPaintEvent*) {
                    QColor::fromRgb(art::palette::kPointer));
 }
 
-ConditionStrip::ConditionStrip(QWidget* parent)
-    : QWidget(parent), font_(art::fitFont("Program SCAN", QSizeF(90, 14), false)) {
+ConditionStrip::ConditionStrip(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -84,9 +83,8 @@ void ConditionStrip::setText(const QString& text) {
 void ConditionStrip::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::black);
-    p.setFont(font_);
-    p.setPen(QColor(0, 255, 255));
-    p.drawText(rect(), Qt::AlignCenter, text_);
+    // Fitted as every legend is, so the longest condition is narrowed rather than cut.
+    art::drawLegend(p, rect(), text_, QColor(0, 255, 255), false);
 }
 
 }  // namespace corvell

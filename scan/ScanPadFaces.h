@@ -57,7 +57,6 @@ class ConditionStrip : public QWidget {
 
   private:
     QString text_;
-    QFont font_;
 };
 
 }  // namespace corvell

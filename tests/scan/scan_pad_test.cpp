@@ -246,6 +246,26 @@ TEST_F(ScanPad, TheNeedleShowsWholeUnderTheCentreIndicator) {
     EXPECT_TRUE(test::saveScreenshot(pad, "scanpad-needle-under-indicator"));
 }
 
+// Every condition text stands whole in its strip: no ink in the outer columns, where a text too
+// wide for the strip would be cut.
+TEST_F(ScanPad, TheConditionStripShowsEachTextWhole) {
+    for (const char* text : {"Program SCAN", "Auto MW SCAN", "Memory SCAN", "Busy Stop", "Pause"}) {
+        pad.condition().setText(text);
+        const QImage strip = pad.condition().grab().toImage();
+        ASSERT_FALSE(strip.isNull());
+        int inked = 0;
+        for (int y = 0; y < strip.height(); ++y) {
+            for (int x = 0; x < strip.width(); ++x) {
+                if (strip.pixelColor(x, y).lightness() < 40) continue;
+                ++inked;
+                EXPECT_TRUE(x > 0 && x < strip.width() - 1)
+                    << text << ": ink at column " << x << " of " << strip.width();
+            }
+        }
+        EXPECT_GT(inked, 20) << text;
+    }
+}
+
 TEST_F(ScanPad, Screenshots) {
     EXPECT_TRUE(test::saveScreenshot(pad, "scanpad-idle"));
     rx.setVsc(1);
