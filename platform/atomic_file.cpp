@@ -16,18 +16,32 @@
 namespace platform {
 namespace {
 
-std::string targetOf(const std::string& path) {
-    struct stat st {};
-    if (lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        char resolved[PATH_MAX];
-        if (realpath(path.c_str(), resolved)) return resolved;
-    }
-    return path;
-}
-
 bool fail(std::string* error, const std::string& what, int code) {
     if (error) *error = what + ": " + std::strerror(code);
     return false;
+}
+
+// Where a save of `path` puts its bytes: the file itself, or the file a chain of symbolic links
+// names, which need not exist yet (a dotfile manager links the name first and makes the file
+// on the first save). Only a chain that never ends (or runs too long) is refused.
+bool targetOf(const std::string& path, std::string& target, std::string* error) {
+    target = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st {};
+        if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
+        std::string named(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(target.c_str(), named.data(), named.size());
+        if (n < 0) return fail(error, target, errno);
+        if (static_cast<std::size_t>(n) == named.size()) return fail(error, target, ENAMETOOLONG);
+        named.resize(static_cast<std::size_t>(n));
+        // A relative link is relative to the folder holding the link.
+        const auto slash = target.rfind('/');
+        if (!named.starts_with('/') && slash != std::string::npos) {
+            named.insert(0, target, 0, slash + 1);
+        }
+        target = std::move(named);
+    }
+    return fail(error, path, ELOOP);
 }
 
 bool writeAll(int fd, std::string_view bytes) {
@@ -121,7 +135,8 @@ int createTemporary(const Place& place, std::string& temp, std::string* error) {
 }  // namespace
 
 bool canReplaceFile(const std::string& path, std::string* error) {
-    const std::string target = targetOf(path);
+    std::string target;
+    if (!targetOf(path, target, error)) return false;
     struct stat old {};
     const bool existed = ::stat(target.c_str(), &old) == 0;
     if (refusesReplacing(target, existed ? &old : nullptr, error)) return false;
@@ -134,11 +149,13 @@ bool canReplaceFile(const std::string& path, std::string* error) {
 }
 
 void removeStaleTemporaries(const std::string& path) {
-    removeStaleIn(placeOf(targetOf(path)));
+    std::string target;
+    if (targetOf(path, target, nullptr)) removeStaleIn(placeOf(target));
 }
 
 bool replaceFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
-    const std::string target = targetOf(path);
+    std::string target;
+    if (!targetOf(path, target, error)) return false;
     const Place place = placeOf(target);
     const std::string& dir = place.dir;
     removeStaleIn(place);

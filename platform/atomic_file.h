@@ -9,7 +9,8 @@
 namespace platform {
 
 // Writes `bytes` as the new content of `path`. A symbolic link is followed, so the file it
-// names is replaced and the link stays. An existing file keeps its permission bits; a new one
+// names is replaced, or made when it does not exist yet, and the link stays (a link whose
+// target folder is missing fails). An existing file keeps its permission bits; a new one
 // gets 0666 less the umask. A read-only file (no write permission bit, or one this process may
 // not write) is not replaced. On failure nothing is left behind, the old file is untouched,
 // `error` (when given) holds the reason and the result is false; only a failed sync of the

@@ -352,6 +352,41 @@ TEST(MchFile, SaveThatCannotBeWrittenTellsAndLosesNothing) {
               "Ham 20m,,14.2,USB,3k,OFF,100Hz,OFF,OFF,OFF");
 }
 
+// A memory file's name may be a link to a file not made yet: the save makes that file and
+// the link stays. A link into a folder that is missing is told and left alone.
+TEST(MchFile, SaveThroughALinkMakesItsFileAndKeepsTheLink) {
+    test::MemoryHome home;
+    const std::string good = copyFixture(home, "good.MCH");
+    fs::create_directory(home.path("dotfiles"));
+    const std::string link = home.path("Mine.MCH");
+    const std::string dangling = home.path("Lost.MCH");
+    fs::create_symlink("dotfiles/Mine.MCH", link);
+    fs::create_symlink(home.path("gone/Lost.MCH"), dangling);
+    clsMEMORY& memory = ProgramMemory();
+    ASSERT_EQ(memory.LoadMemory(good), 1);
+    memory.ch(0, 0).setLngFreq(440000000);
+    memory.Change();
+
+    ASSERT_EQ(memory.SaveAsMemory(link), 1);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadIniString(home.path("dotfiles/Mine.MCH"), "BANK00", "00"),
+              "NONAME,,440,FM,15k,OFF,20kHz,OFF,OFF,OFF");
+    EXPECT_EQ(ReadIniString(home.path("dotfiles/Mine.MCH"), "BANK01", "04"),
+              "Ham 20m,,14.2,USB,3k,OFF,100Hz,OFF,OFF,OFF");
+    EXPECT_TRUE(home.messages().empty());
+
+    memory.Change();
+    EXPECT_EQ(memory.SaveAsMemory(dangling), 0);
+    ASSERT_EQ(home.messages().size(), 1u);
+    EXPECT_EQ(home.messages().back(), " FILE Not Saved. \r\n" + dangling);
+    EXPECT_TRUE(fs::is_symlink(dangling));
+    std::error_code ec;
+    EXPECT_EQ(fs::read_symlink(dangling, ec).string(), home.path("gone/Lost.MCH"));
+    EXPECT_FALSE(fs::exists(home.path("gone")));
+    EXPECT_TRUE(memory.MemoryChanged());
+    EXPECT_EQ(memory.filepath(), link);
+}
+
 TEST(MchFile, SaveOverAReadOnlyFileLeavesItWhole) {
     test::MemoryHome home;
     const std::string path = copyFixture(home, "locked.MCH");

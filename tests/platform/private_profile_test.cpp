@@ -203,13 +203,56 @@ TEST_F(PrivateProfile, EachWriteReplacesTheFileAtomically) {
     EXPECT_EQ(inode(), same);
 }
 
-TEST_F(PrivateProfile, ASymbolicLinkStaysALink) {
+// A dotfile manager links the name first, to a file that may not be made yet: every save goes
+// through the link and makes that file, and the link stays a link. Where the file the link
+// names cannot be made, the save fails and the link is left alone.
+TEST_F(PrivateProfile, ASymbolicLinkStaysALinkAndItsFileIsMadeOnTheFirstSave) {
+    struct Case {
+        const char* what;
+        std::string linkTo;     // what the link at path_ holds
+        std::string file;       // the file the save must reach, empty when it must fail
+        std::string otherLink;  // a second link in the chain, and what it holds
+        std::string otherTo;
+    };
     const std::string real = (dir_ / "real.ini").string();
-    put("[S]\na=1\n", real);
-    fs::create_symlink(real, path_);
-    ASSERT_TRUE(writeProfileString(path_, "S", "a", "2"));
-    EXPECT_TRUE(fs::is_symlink(path_));
-    EXPECT_EQ(bytes(real), "[S]\na=2\n");
+    const std::string fresh = (dir_ / "new.ini").string();
+    const std::string inFolder = (dir_ / "dotfiles" / "rel.ini").string();
+    const std::string chained = (dir_ / "dotfiles" / "chained.ini").string();
+    const std::string second = (dir_ / "second").string();
+    const std::string loop = (dir_ / "loop").string();
+    fs::create_directory(dir_ / "dotfiles");
+    const Case cases[] = {
+        {"to a file that exists", real, real, {}, {}},
+        {"to a file not made yet", fresh, fresh, {}, {}},
+        {"relative, into a folder", "dotfiles/rel.ini", inFolder, {}, {}},
+        {"through a second link", second, chained, second, "dotfiles/chained.ini"},
+        {"into a folder that is missing", (dir_ / "gone" / "x.ini").string(), {}, {}, {}},
+        {"in a loop", loop, {}, loop, path_},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        put("[S]\na=1\n", real);
+        fs::create_symlink(c.linkTo, path_);
+        if (!c.otherLink.empty()) fs::create_symlink(c.otherTo, c.otherLink);
+        platform::clearProfileCache();
+
+        EXPECT_EQ(writeProfileString(path_, "S", "a", "2"), !c.file.empty());
+        EXPECT_TRUE(fs::is_symlink(path_));
+        std::error_code ec;
+        EXPECT_EQ(fs::read_symlink(path_, ec).string(), c.linkTo);
+        if (!c.file.empty()) {
+            EXPECT_EQ(bytes(c.file), "[S]\na=2\n");
+            EXPECT_EQ(readProfileString(path_, "S", "a", ""), "2");
+        } else {
+            EXPECT_FALSE(fs::exists(dir_ / "gone"));
+        }
+        fs::remove(path_);
+        if (!c.otherLink.empty()) fs::remove(c.otherLink);
+        if (!c.file.empty() && c.file != real) fs::remove(c.file);
+    }
+    // Nothing but what the cases made is left: no temporaries beside a link or its file.
+    EXPECT_EQ(entriesInDir(), 2);  // real.ini, dotfiles
+    EXPECT_TRUE(fs::is_empty(dir_ / "dotfiles"));
 }
 
 TEST_F(PrivateProfile, FailedWritesAreReportedAndChangeNothing) {
