@@ -11,8 +11,6 @@
 #include "memory/MemoryListOps.h"
 #include "memory/clsMEMORY.h"
 #include "platform/file_exists.h"
-#include "platform/message_box.h"
-#include "platform/private_profile.h"
 #include "platform/program_dir.h"
 #include "resources/ProgramIcon.h"
 #include "shell/frmTitle.h"
@@ -75,6 +73,7 @@ bool Program::start() {
     clsProfileIO& profile = ProgramProfile();
     profile.SetCurrentPath();
     profile.setName("Corvell.ini");
+    writeWatch_ = std::make_unique<SettingsWriteWatch>(profile.GetMyProfile());
     steps_.push_back("profile");
     ProgramSettings().Init(&profile);
     steps_.push_back("settings");
@@ -125,21 +124,10 @@ bool Program::start() {
     splash.reset();
     steps_.push_back("splash closed");
 
-    // Every save would fail without a word: say so once, now.
-    std::string why;
-    if (!platform::profileWritable(profile.GetMyProfile(), &why)) {
-        platform::tellUser(settingsNotWritableText(profile.GetMyProfile(), why),
-                           platform::MessageIcon::Warning);
-    }
+    // Every save would fail: say so once, now, rather than at each save.
+    writeWatch_->checkNow();
     end_->listen();
     return true;
-}
-
-std::string Program::settingsNotWritableText(const std::string& path, std::string why) {
-    const std::string named = path + ": ";
-    if (why.starts_with(named)) why.erase(0, named.size());
-    return "The settings file cannot be written:\r\n" + path + "\r\n(" + why +
-           ")\r\nCorvell runs on, but changed settings will not be kept.";
 }
 
 }  // namespace corvell::app

@@ -12,6 +12,7 @@
 
 #include "app/ProgramEnd.h"
 #include "app/ProgramPanels.h"
+#include "core/SettingsWriteWatch.h"
 #include "memory/MemoryFileSetting.h"
 #include "platform/named_mutex.h"
 #include "shell/clsMDIPlaceWindow.h"
@@ -57,13 +58,12 @@ class Program {
     // The lock that keeps a second start out: one per program directory.
     static std::string instanceLockName(const std::string& programDir);
 
-    // What the user is told at start when the settings file `path` cannot be written.
-    static std::string settingsNotWritableText(const std::string& path, std::string why);
-
   private:
     Options options_;
     std::unique_ptr<platform::NamedMutex> instance_;
     bool instanceHeld_ = false;
+    // Says when the settings cannot be written; kept until every other object has gone.
+    std::unique_ptr<SettingsWriteWatch> writeWatch_;
     std::vector<std::string> steps_;
     std::string helpFile_;
     MemoryFileSetting memoryFileSetting_;

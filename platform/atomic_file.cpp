@@ -143,8 +143,15 @@ bool canReplaceFile(const std::string& path, std::string* error) {
     std::string temp;
     const int fd = createTemporary(placeOf(target), temp, error);
     if (fd < 0) return false;
+    // An empty file takes no room, so a full disk would still pass: the trial holds as many
+    // bytes as the file has now, which the save writes again.
+    const off_t room = existed && old.st_size > 0 ? old.st_size : 1;
+    const int code = ::posix_fallocate(fd, 0, room);
     ::close(fd);
     ::unlink(temp.c_str());
+    if (code != 0 && code != EOPNOTSUPP && code != EINVAL) {
+        return fail(error, "no room for a new " + target, code);
+    }
     return true;
 }
 

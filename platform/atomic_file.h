@@ -22,8 +22,9 @@ bool replaceFileAtomically(const std::string& path, std::string_view bytes,
                            std::string* error = nullptr);
 
 // Whether replaceFileAtomically could write `path` now: the name holds no directory, other
-// special file or read-only file, and its directory takes a new file (a trial temporary file
-// is made and removed again). Nothing else changes; `error` (when given) holds the reason.
+// special file or read-only file, and its directory takes a new file as large as the present
+// one (a trial temporary file is made, given that room, and removed again: a full disk fails).
+// Nothing else changes; `error` (when given) holds the reason.
 bool canReplaceFile(const std::string& path, std::string* error = nullptr);
 
 // Removes the temporary files that saves of `path` by processes that have since ended left

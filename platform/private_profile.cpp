@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <filesystem>
 #include <limits>
@@ -112,22 +113,61 @@ CachedFile& cached(const std::string& path) {
     return file;
 }
 
-bool flush(const std::string& path, CachedFile& file) {
-    const bool ok = file.readable && replaceFileAtomically(path, file.doc.serialize());
+// Why a file that is there but could not be read is never replaced.
+std::string unreadable(const std::string& path) {
+    return path + ": not a settings file that can be read";
+}
+
+// What one call did to the disk, told to the listener once the lock is released.
+struct Attempt {
+    bool made = false;
+    std::string failure;
+};
+
+std::atomic<ProfileWriteListener*> g_listener{nullptr};
+
+void tell(const std::string& path, const Attempt& attempt) {
+    ProfileWriteListener* listener = g_listener.load();
+    if (attempt.made && listener) listener->profileWritten(path, attempt.failure);
+}
+
+bool flush(const std::string& path, CachedFile& file, Attempt& attempt) {
+    attempt.made = true;
+    bool ok = false;
+    if (!file.readable) {
+        attempt.failure = unreadable(path);
+    } else {
+        ok = replaceFileAtomically(path, file.doc.serialize(), &attempt.failure);
+    }
     file.dirty = false;
     if (ok) {
         file.stamp = stampOf(path);
+        attempt.failure.clear();
     } else {
         file.loaded = false;  // what is on disk is the truth; the next call reads it again
     }
     return ok;
 }
 
-bool apply(const std::string& path, CachedFile& file, IniDocument::Edit edit) {
+bool apply(const std::string& path, CachedFile& file, IniDocument::Edit edit, Attempt& attempt) {
     if (edit == IniDocument::Edit::Invalid) return false;
     if (edit == IniDocument::Edit::Unchanged) return true;
     file.dirty = true;
-    return file.batchDepth > 0 || flush(path, file);
+    return file.batchDepth > 0 || flush(path, file, attempt);
+}
+
+// One edit of the file's copy in memory, written out unless a batch holds it, then told.
+template <typename Edit>
+bool change(const std::string& path, Edit edit) {
+    Attempt attempt;
+    bool ok = false;
+    {
+        std::lock_guard lock(g_lock);
+        CachedFile& file = cached(path);
+        ok = apply(path, file, edit(file.doc), attempt);
+    }
+    tell(path, attempt);
+    return ok;
 }
 
 std::string_view unquote(std::string_view v) {
@@ -174,23 +214,23 @@ int32_t readProfileInt(const std::string& path, std::string_view section, std::s
 
 bool writeProfileString(const std::string& path, std::string_view section, std::string_view key,
                         std::string_view value) {
-    std::lock_guard lock(g_lock);
-    CachedFile& file = cached(path);
-    return apply(path, file, file.doc.set(section, key, value));
+    return change(path, [&](IniDocument& doc) { return doc.set(section, key, value); });
 }
 
 bool deleteProfileKey(const std::string& path, std::string_view section, std::string_view key) {
-    std::lock_guard lock(g_lock);
-    CachedFile& file = cached(path);
-    return apply(path, file, file.doc.erase(section, key));
+    return change(path, [&](IniDocument& doc) { return doc.erase(section, key); });
 }
 
 bool profileWritable(const std::string& path, std::string* error) {
     if (!canReplaceFile(path, error)) return false;
     std::lock_guard lock(g_lock);
     if (cached(path).readable) return true;
-    if (error) *error = path + ": not a settings file that can be read";
+    if (error) *error = unreadable(path);
     return false;
+}
+
+void setProfileWriteListener(ProfileWriteListener* listener) {
+    g_listener.store(listener);
 }
 
 void clearProfileCache() {
@@ -212,9 +252,13 @@ ProfileBatch::~ProfileBatch() {
 bool ProfileBatch::commit() {
     if (!open_) return committed_;
     open_ = false;
-    std::lock_guard lock(g_lock);
-    CachedFile& file = g_files[cacheKey(path_)];
-    committed_ = --file.batchDepth > 0 || !file.dirty || flush(path_, file);
+    Attempt attempt;
+    {
+        std::lock_guard lock(g_lock);
+        CachedFile& file = g_files[cacheKey(path_)];
+        committed_ = --file.batchDepth > 0 || !file.dirty || flush(path_, file, attempt);
+    }
+    tell(path_, attempt);
     return committed_;
 }
 

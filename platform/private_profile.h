@@ -46,6 +46,19 @@ bool deleteProfileKey(const std::string& path, std::string_view section, std::st
 // and reads as a settings file. `error` (when given) holds the reason when not.
 bool profileWritable(const std::string& path, std::string* error = nullptr);
 
+// Told of every attempt to put a file on the disk, on the thread that wrote and outside the
+// engine's lock (so it may show a box or use the engine itself). A batch is one attempt, when it
+// ends; a write that changes nothing is none.
+class ProfileWriteListener {
+  public:
+    virtual ~ProfileWriteListener() = default;
+    // `failure` is empty when the file reached the disk, else the reason it did not.
+    virtual void profileWritten(const std::string& path, const std::string& failure) = 0;
+};
+
+// nullptr removes the listener again. It is not owned.
+void setProfileWriteListener(ProfileWriteListener* listener);
+
 // Forgets every file held in memory, so the next call reads the disk again (tests use it
 // to simulate a restart). Files with writes pending in a batch are kept.
 void clearProfileCache();

@@ -7,15 +7,19 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <mutex>
 #include <string>
 #include <vector>
 
 #include "platform/private_profile.h"
 #include "tests/platform/fork_child.h"
+#include "tests/support/small_disk.h"
 
 // Every fsync() of this test program is noted (by the path of its descriptor) and then done;
 // the file code is a shared library, so its calls come here first.
@@ -153,6 +157,39 @@ TEST_F(AtomicFile, WhetherAFileCanBeReplacedIsKnownWithoutWritingIt) {
 
     EXPECT_FALSE(platform::canReplaceFile((dir_ / "missing" / "Corvell.ini").string(), &why));
     EXPECT_NE(why.find("cannot create a file in"), std::string::npos) << why;
+}
+
+}  // namespace
+
+namespace {
+
+// On a full disk an empty file can still be made, so a trial of that kind passed and the first
+// word came only when a save failed. The trial now needs the room a save takes; a save on the
+// full disk fails with the reason and leaves the old file whole and nothing beside it.
+TEST_F(AtomicFile, AFullDiskIsKnownBeforeASaveAndTheSaveOnItChangesNothing) {
+    corvell::test::SmallDisk disk(dir_.string(), 64 * 1024);
+    if (!disk.mounted()) GTEST_SKIP() << disk.whyNot();
+    put(path_, "[S]\na=1\n");
+    std::string why;
+    ASSERT_TRUE(platform::canReplaceFile(path_, &why)) << why;
+    ASSERT_TRUE(disk.fill());
+
+    const std::string noSpace = std::strerror(ENOSPC);
+    EXPECT_FALSE(platform::canReplaceFile(path_, &why));
+    EXPECT_NE(why.find(noSpace), std::string::npos) << why;
+    EXPECT_FALSE(platform::profileWritable(path_, &why));
+    EXPECT_NE(why.find(path_), std::string::npos) << why;
+
+    EXPECT_FALSE(platform::replaceFileAtomically(path_, "[S]\na=2\n", &why));
+    EXPECT_NE(why.find(noSpace), std::string::npos) << why;
+    EXPECT_FALSE(platform::writeProfileString(path_, "S", "a", "2"));
+    std::ifstream in(path_, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "[S]\na=1\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 2) << "the file and the filler";
+
+    disk.makeRoom();
+    EXPECT_TRUE(platform::canReplaceFile(path_, &why)) << why;
+    EXPECT_TRUE(platform::writeProfileString(path_, "S", "a", "2"));
 }
 
 }  // namespace

@@ -4,12 +4,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -305,6 +309,57 @@ TEST_F(PrivateProfile, FailedWritesAreReportedAndChangeNothing) {
     std::string head(8, '\0');
     std::ifstream(path_, std::ios::binary).read(head.data(), 8);
     EXPECT_EQ(head, "[S]\na=1\n");
+}
+
+// Whoever must tell the user of a failed save hears of every attempt on the disk, with the
+// reason of a failure, and may use the files again while it is told (it is told outside the
+// lock; under it, this test would hang).
+TEST_F(PrivateProfile, EachAttemptOnTheDiskIsToldWithTheReasonOfAFailure) {
+    struct Recorder : platform::ProfileWriteListener {
+        void profileWritten(const std::string& path, const std::string& failure) override {
+            told.push_back({path, failure, readProfileString(path, "S", "a", "")});
+        }
+        struct Told {
+            std::string path, failure, valueThen;
+        };
+        std::vector<Told> told;
+    } recorder;
+    platform::setProfileWriteListener(&recorder);
+    const std::unique_ptr<void, void (*)(void*)> stopListening(
+        &recorder, [](void*) { platform::setProfileWriteListener(nullptr); });
+    put("[S]\na=1\n");
+
+    ASSERT_TRUE(writeProfileString(path_, "S", "a", "2"));
+    ASSERT_TRUE(writeProfileString(path_, "S", "a", "2"));  // no change, no attempt
+    ASSERT_EQ(recorder.told.size(), 1u);
+    EXPECT_EQ(recorder.told[0].path, path_);
+    EXPECT_EQ(recorder.told[0].failure, "");
+    EXPECT_EQ(recorder.told[0].valueThen, "2");
+
+    ASSERT_EQ(::chmod(path_.c_str(), 0444), 0);
+    EXPECT_FALSE(writeProfileString(path_, "S", "a", "3"));
+    EXPECT_FALSE(deleteProfileKey(path_, "S", "a"));
+    {
+        platform::ProfileBatch batch(path_);
+        for (const char* v : {"4", "5", "6"}) EXPECT_TRUE(writeProfileString(path_, "S", "a", v));
+        EXPECT_FALSE(batch.commit());
+    }
+    ASSERT_EQ(recorder.told.size(), 4u);  // the two writes and the batch, once
+    for (std::size_t i = 1; i < 4; ++i) {
+        EXPECT_NE(recorder.told[i].failure.find(path_), std::string::npos);
+        EXPECT_NE(recorder.told[i].failure.find(std::strerror(EACCES)), std::string::npos)
+            << recorder.told[i].failure;
+        EXPECT_EQ(recorder.told[i].valueThen, "2");  // what the disk holds
+    }
+
+    ASSERT_EQ(::chmod(path_.c_str(), 0644), 0);
+    {
+        platform::ProfileBatch batch(path_);
+        EXPECT_TRUE(writeProfileString(path_, "S", "a", "7"));
+    }
+    ASSERT_EQ(recorder.told.size(), 5u);
+    EXPECT_EQ(recorder.told[4].failure, "");
+    EXPECT_EQ(recorder.told[4].valueThen, "7");
 }
 
 TEST_F(PrivateProfile, ChangesMadeByOthersAreSeen) {
