@@ -73,8 +73,8 @@ std::vector<std::string> MemorySheetUsualTexts(int column) {
             clsTSbase step;
             for (int16_t code = 0; code < clsTSbase::kProgramStep; ++code) {
                 step.setTsnumber(code);
-                if (step.tsnumber() != code) break;  // past the fixed steps
-                texts.push_back(TrimBlanks(step.tsname()));
+                if (step.tsnumber() != code) break;                  // past the fixed steps
+                texts.push_back(TrimTrailingBlanks(step.tsname()));  // as the cell shows it
             }
             return texts;
         }

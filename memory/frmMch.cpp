@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <cmath>
 
 #include "core/LocaleProcs.h"
@@ -180,23 +179,14 @@ void frmMch::onLoad() {
         QFontMetrics(picBank_->font()).horizontalAdvance(QStringLiteral("BANK")) + 4);
     grid_->setCurrentCell(0, 0);
 
-    // Column n - 1 takes key n, the key it is saved under; a saved field column keeps at least
-    // 800 twips. A column never saved fits its title and the widest text it usually shows, so
-    // a first start cuts no name, frequency or title short.
+    // Column n - 1 takes key n, the key it is saved under. A field column keeps at least 800
+    // twips; one never saved fits its title and the widest text it usually shows, so a first
+    // start cuts no name, frequency or title short.
     const double first = ColumnWidths_[1];
     if (first > 0) grid_->setColWidthTwips(0, std::round(first));
     for (int c = 1; c < mchcol::Count; ++c) {
-        double w = ColumnWidths_[static_cast<size_t>(c) + 1];
-        if (w > 0) {
-            grid_->setColWidthTwips(c, std::round(std::max<double>(w, kMinColumnTwips)));
-            continue;
-        }
-        QStringList usual;
-        for (const std::string& text : MemorySheetUsualTexts(c)) {
-            usual << QString::fromStdString(text);
-        }
-        if (usual.isEmpty()) continue;  // the field's own width from the format
-        grid_->setColumnWidth(c, grid_->FittingColumnWidth(c, usual));
+        grid_->setOpeningColumnWidth(c, ColumnWidths_[static_cast<size_t>(c) + 1],
+                                     MemorySheetUsualTexts(c), kMinColumnTwips);
     }
 
     ops_.SelectBank(ops_.intCurrentbank(), true);

@@ -68,10 +68,15 @@ void ScanChannelSheet::InitSheet() {
     grid_->setRowHeightPixels(ui::twipsToPixels(std::max(rowTwips, 100.0)));
     grid_->setHeaderHeightPixels(kHeaderHeightPixels);
     grid_->setCurrentCell(0, 1);
-    for (int c = 1; c < rules_.columns(); ++c) {
+    // A saved width wins, raised to the floor; a column never saved fits its title and the
+    // widest text it usually shows, and the remark after the others takes the rest of the grid.
+    const int last = rules_.columns() - 1;
+    for (int c = 1; c <= last; ++c) {
         int32_t& w = widths_[static_cast<size_t>(c)];
-        if (w < kMinColumnTwips) w = kMinColumnTwips;
-        grid_->setColWidthTwips(c, w);
+        grid_->setOpeningColumnWidth(c, w, rules_.usualTexts(c), kMinColumnTwips);
+        const bool saved = ui::SheetView::isSavedWidth(w);
+        if (saved && w < kMinColumnTwips) w = kMinColumnTwips;
+        if (c == last && !saved) grid_->fillRoomWithColumn(c, kMinColumnTwips);
     }
     setup_ = false;
 }

@@ -9,6 +9,7 @@
 #include "core/clsMchDATA.h"
 #include "core/clsTSbase.h"
 #include "core/frmTesselbase.h"
+#include "memory/MemorySheetText.h"
 #include "scan/frmSCANctrl.h"
 
 namespace corvell {
@@ -43,6 +44,15 @@ const char* ScanSheetRules::format() const {
 
 const char* ScanSheetRules::widthKeyPrefix() const {
     return kind_ == Kind::ProgramChannels ? "PCHSHEETCOLWIDTH" : "ACHSHEETCOLWIDTH";
+}
+
+std::vector<std::string> ScanSheetRules::usualTexts(int column) const {
+    // Name, edges, mode, filter, step and ATT, in the order both sheets show them.
+    constexpr int kMemoryColumn[] = {mchcol::Ch,        mchcol::Name, mchcol::Frequency,
+                                     mchcol::Frequency, mchcol::Mode, mchcol::Filter,
+                                     mchcol::Ts,        mchcol::Att};
+    if (column < 1 || column >= remarkColumn()) return {};
+    return MemorySheetUsualTexts(kMemoryColumn[column]);
 }
 
 clsMchDATA& ScanSheetRules::record(int row) const {

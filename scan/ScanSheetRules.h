@@ -35,6 +35,9 @@ class ScanSheetRules {
     const char* format() const;
     // The INI key prefix of the column widths.
     const char* widthKeyPrefix() const;
+    // The widest texts a column usually shows, those of the memory list's column of the same
+    // field, for a sheet without saved widths to fit to; none for the number and the remark.
+    std::vector<std::string> usualTexts(int column) const;
 
     // Row 1..20.
     clsMchDATA& record(int row) const;

@@ -44,6 +44,11 @@ class FixedColumnDelegate : public QStyledItemDelegate {
     SheetView* view_;
 };
 
+// A floor in twips as whole pixels, rounded up so that the column is never narrower than it.
+int floorPixels(double floorTwips) {
+    return static_cast<int>(std::ceil(floorTwips / kTwipsPerPixel));
+}
+
 // The character a key types, 13 for Enter, 27 for Esc; 0 for a key that types none.
 int typedCharacter(const QKeyEvent& event) {
     switch (event.key()) {
@@ -182,6 +187,37 @@ int SheetView::FittingColumnWidth(int column, const QStringList& texts) const {
                      gridLine);
     }
     return width;
+}
+
+void SheetView::setOpeningColumnWidth(int column, double savedTwips,
+                                      const std::vector<std::string>& usual, double floorTwips) {
+    int width = columnWidth(column);  // the format field's
+    if (isSavedWidth(savedTwips)) {
+        width = twipsToPixels(std::round(savedTwips));
+    } else if (!usual.empty()) {
+        QStringList texts;
+        for (const std::string& text : usual) texts << QString::fromStdString(text);
+        width = FittingColumnWidth(column, texts);
+    }
+    setColumnWidth(column, qMax(width, floorPixels(floorTwips)));
+}
+
+bool SheetView::isSavedWidth(double twips) {
+    constexpr double kWidestTwips = 10000.0 * kTwipsPerPixel;
+    return twips > 0 && twips <= kWidestTwips;
+}
+
+void SheetView::fillRoomWithColumn(int column, double floorTwips) {
+    if (!model()) return;
+    const int frame = 2 * frameWidth();
+    const int rowsHeight = horizontalHeader()->height() + verticalHeader()->length();
+    const int scrollBar =
+        rowsHeight > height() - frame ? verticalScrollBar()->sizeHint().width() : 0;
+    int others = 0;
+    for (int c = 0; c < model()->columnCount(); ++c) {
+        if (c != column) others += columnWidth(c);
+    }
+    setColumnWidth(column, qMax(width() - frame - scrollBar - others, floorPixels(floorTwips)));
 }
 
 double SheetView::ColWidthTwips(int column) const {

@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QString>
 #include <QTableView>
+#include <string>
 #include <vector>
 
 namespace corvell::ui {
@@ -52,6 +53,20 @@ class SheetView : public QTableView {
 
     // The width, in pixels, at which the column shows its title and every one of `texts` whole.
     int FittingColumnWidth(int column, const QStringList& texts) const;
+    // A column's width as the sheet opens: a saved width wins, raised to `floorTwips`; a column
+    // never saved fits its title and `usual`, the widest texts it usually shows, or keeps the
+    // width of its format field when it has none. Never below the floor (whole pixels, rounded
+    // up).
+    void setOpeningColumnWidth(int column, double savedTwips, const std::vector<std::string>& usual,
+                               double floorTwips);
+    // Whether a width read from the settings is one a user left: above 0 and no wider than
+    // 10000 pixels. Anything else (0 for a missing key, a damaged value) counts as never saved.
+    static bool isSavedWidth(double twips);
+    // Widens or narrows `column` to the width the other columns leave before the grid would
+    // scroll sideways (its frame and, when the rows are taller than the grid, the vertical
+    // scroll bar taken off), never below `floorTwips`; for a grid of a fixed size, whose
+    // columns then end at its right edge. Holds for the grid's present size, shown or not.
+    void fillRoomWithColumn(int column, double floorTwips);
     double ColWidthTwips(int column) const;
     void setColWidthTwips(int column, double twips);
     void setRowHeightPixels(int pixels);

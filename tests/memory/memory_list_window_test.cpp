@@ -14,6 +14,7 @@
 #include "platform/private_profile.h"
 #include "scan/frmSCANctrl.h"
 #include "tests/memory/memory_list_fixture.h"
+#include "tests/support/artifacts.h"
 #include "ui/Labels.h"
 #include "ui/SheetModel.h"
 #include "ui/SheetView.h"
@@ -207,14 +208,14 @@ TEST_F(MemoryListTest, ColumnWidthsComeBackAfterACloseAndARestart) {
 
     reopenAfterRestart();
     for (int c = 0; c < mchcol::Count; ++c) {
-        // Columns 1..10 keep at least 800 twips (53 pixels).
-        EXPECT_EQ(grid().columnWidth(c), c == 0 ? 40 : std::max(53, 40 + 7 * c)) << c;
+        // Columns 1..10 keep at least 800 twips: 54 whole pixels (53 would be 795 twips).
+        EXPECT_EQ(grid().columnWidth(c), c == 0 ? 40 : std::max(54, 40 + 7 * c)) << c;
     }
     window->close();
     reopenAfterRestart();
     EXPECT_EQ(grid().columnWidth(0), 40);  // no drift from one run to the next
     EXPECT_EQ(grid().columnWidth(10), 110);
-    EXPECT_EQ(grid().columnWidth(1), 53);
+    EXPECT_EQ(grid().columnWidth(1), 54);
 }
 
 TEST_F(MemoryListTest, TheWindowKeepsItsSmallestSizeAndTheProgramEndUnloadsIt) {
@@ -252,7 +253,8 @@ namespace corvell::test {
 namespace {
 
 // With no widths saved yet, no title and no usual text is cut: the fixture's names,
-// frequencies, steps and tones, the blank text and every title show whole.
+// frequencies, steps and tones, the blank text and every title show whole, and no field column
+// is narrower than 800 twips however short its texts (Mode, Filter, the flags, TS, T-SQL).
 TEST_F(MemoryListTest, AFirstStartFitsEveryColumnToItsTitleAndItsTexts) {
     ASSERT_EQ(ini().find("MEMORYSHEETCOLWIDTH"), std::string::npos) << "no saved widths";
     const QFontMetrics cells(grid().font());
@@ -271,12 +273,42 @@ TEST_F(MemoryListTest, AFirstStartFitsEveryColumnToItsTitleAndItsTexts) {
         const QAbstractItemView& view = grid();
         EXPECT_GE(grid().columnWidth(c), view.sizeHintForColumn(c)) << title.toStdString();
     }
-    // A saved width still wins over the fit, however narrow.
-    for (int c = 0; c < mchcol::Count; ++c) grid().setColumnWidth(c, 60);
+    for (int c = mchcol::Name; c < mchcol::Count; ++c) {
+        EXPECT_GE(grid().ColWidthTwips(c), 800)
+            << m.headerData(c, Qt::Horizontal).toString().toStdString();
+    }
+    // The name and the frequency need more than the floor and get it.
+    EXPECT_GT(grid().ColWidthTwips(mchcol::Name), 800);
+    EXPECT_GT(grid().ColWidthTwips(mchcol::Frequency), 800);
+    EXPECT_TRUE(saveScreenshot(*window, "memory-first-start-" + scalePercent()));
+
+    // A saved width still wins over the fit, however narrow; below the floor it is raised. A
+    // damaged one (far wider than any screen) is fitted as on a first start.
+    const struct {
+        int column;
+        const char* saved;  // twips, as the user left it or as a damaged file holds it
+        int pixels;         // when opened again
+    } saved[] = {
+        {mchcol::Name, "900", 60},    // narrower than its texts: kept
+        {mchcol::Mode, "300", 54},    // raised to 800 (54 whole pixels)
+        {mchcol::Tsql, "1800", 120},  // wider than the fit: kept
+        {mchcol::Frequency, "1e30", grid().columnWidth(mchcol::Frequency)},
+    };
     window->close();
-    reopenAfterRestart();
-    EXPECT_EQ(grid().columnWidth(mchcol::Name), 60);
-    EXPECT_EQ(grid().columnWidth(mchcol::Frequency), 60);
+    window.reset();
+    ResetProgramMemoryList();
+    restart();
+    std::string settings = ini();
+    for (const auto& s : saved) {
+        const std::string key = "MEMORYSHEETCOLWIDTH" + std::to_string(s.column + 1) + "=";
+        const size_t at = settings.find(key);
+        ASSERT_NE(at, std::string::npos) << key;
+        settings.replace(at, settings.find_first_of("\r\n", at) - at, key + s.saved);
+    }
+    home.write("Corvell.ini", settings);
+    load();
+    open();
+    for (const auto& s : saved) EXPECT_EQ(grid().columnWidth(s.column), s.pixels) << s.saved;
 }
 
 }  // namespace

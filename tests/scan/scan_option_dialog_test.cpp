@@ -4,8 +4,11 @@
 // changed. Screenshots of every tab.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 
 #include "core/ProgramObjects.h"
@@ -15,6 +18,7 @@
 #include "scan/ScanChannelSheet.h"
 #include "tests/scan/ScanWindowFixture.h"
 #include "tests/support/artifacts.h"
+#include "ui/SheetView.h"
 
 namespace corvell {
 namespace {
@@ -106,7 +110,7 @@ TEST_F(ScanOptions, PositionTabAndWidthsAreSavedAndRead) {
     EXPECT_EQ(dlg->pos(), QPoint(100, 50));
     EXPECT_EQ(dlg->SelectedTab(), 5);
     EXPECT_TRUE(dlg->frame(5).isVisible());
-    EXPECT_EQ(dlg->pchSheet().storedWidth(1), 800);  // missing first key: 0, raised
+    EXPECT_EQ(dlg->pchSheet().storedWidth(1), 0);  // missing first key: none saved, fitted
     EXPECT_EQ(dlg->pchSheet().storedWidth(2), 800);
     EXPECT_EQ(dlg->pchSheet().storedWidth(6), 1600);
     EXPECT_EQ(dlg->achSheet().storedWidth(1), 1600);  // the chain runs on into the ACH keys
@@ -122,6 +126,81 @@ TEST_F(ScanOptions, PositionTabAndWidthsAreSavedAndRead) {
     EXPECT_NEAR(key("PCHSHEETCOLWIDTH8"), 1600, 15);
     EXPECT_NEAR(key("ACHSHEETCOLWIDTH7"), 1600, 15);
     EXPECT_EQ(key("ACHSHEETCOLWIDTH8"), -12345);  // the automatic-mode sheet has 8 columns
+}
+
+// What a sheet shows whole and how its columns meet the grid's right edge.
+struct SheetFit {
+    bool textsWhole = true;  // every title and cell text of the columns from the name up to the
+                             // remark (free text, which takes what room is left) fits
+    bool floorKept = true;   // no data column below 800 twips
+    int columnsWidth = 0;    // all the columns together, pixels
+    int roomWidth = 0;       // the grid's viewport
+    bool scrollsSideways = false;
+};
+
+SheetFit fitOf(ui::SheetView& grid) {
+    QTest::qWait(0);  // the view lays itself out
+    SheetFit fit;
+    const QAbstractItemModel& m = *grid.model();
+    const QFontMetrics titles(grid.horizontalHeader()->font());
+    for (int c = 0; c < m.columnCount(); ++c) {
+        const int width = grid.columnWidth(c);
+        fit.columnsWidth += width;
+        if (c == 0) continue;
+        if (grid.ColWidthTwips(c) < 800) fit.floorKept = false;
+        if (c == m.columnCount() - 1) continue;
+        const QString title = m.headerData(c, Qt::Horizontal).toString();
+        const QAbstractItemView& view = grid;
+        if (titles.horizontalAdvance(title) >= width || view.sizeHintForColumn(c) > width) {
+            ADD_FAILURE() << "column " << c << " (" << title.toStdString() << ") " << width
+                          << " px cuts its texts, needs " << view.sizeHintForColumn(c);
+            fit.textsWhole = false;
+        }
+    }
+    fit.roomWidth = grid.viewport()->width();
+    fit.scrollsSideways = grid.horizontalScrollBar()->isVisible();
+    return fit;
+}
+
+// A fresh settings file: the sheets' columns fit their titles and their widest usual texts
+// (the blank text and a full name, the highest frequencies, the steps), never below 800
+// twips, and the remark takes the rest, so the columns end at the grid's right edge. Saved
+// widths still win, raised to the floor.
+TEST_F(ScanOptions, FreshSheetsFitTheirTextsAndFillTheGrid) {
+    setRow(1, 1299999990, 1300000000, "WFM", "230k", "12.5kHz", 1);
+    scan.pchData(1).setName1("Coastguard North");
+    scan.pchData(1).setName2("night watch");
+    setRow(3, 10000, 30000000, "LSB", "6k", "6.25kHz");
+    open();
+    EXPECT_EQ(dlg->pchSheet().grid().model()->index(1, 1).data().toString(), " -- BLANK --");
+    const struct {
+        int tab;
+        ScanChannelSheet& sheet;
+        const char* picture;
+    } sheets[] = {{1, dlg->pchSheet(), "scanoption-program-sheet-"},
+                  {6, dlg->achSheet(), "scanoption-automode-sheet-"}};
+    for (const auto& s : sheets) {
+        dlg->SelectTab(s.tab);
+        const SheetFit fit = fitOf(s.sheet.grid());
+        EXPECT_TRUE(fit.textsWhole) << s.picture;
+        EXPECT_TRUE(fit.floorKept) << s.picture;
+        EXPECT_EQ(fit.columnsWidth, fit.roomWidth) << s.picture;
+        EXPECT_FALSE(fit.scrollsSideways) << s.picture;
+        EXPECT_TRUE(test::saveScreenshot(*dlg, s.picture + test::scalePercent()));
+    }
+
+    // Widths the user left: 300 twips is raised to the floor, the others are kept, the remark's
+    // too (narrower than the room) and the name's (narrower than its texts).
+    dlg.reset();
+    setKey("PCHSHEETCOLWIDTH1", 600);
+    setKey("PCHSHEETCOLWIDTH2", 300);
+    setKey("PCHSHEETCOLWIDTH3", 1200);  // and on to every later key
+    open();
+    const ui::SheetView& grid = dlg->pchSheet().grid();
+    EXPECT_EQ(grid.columnWidth(1), 54);  // 800 twips, whole pixels up
+    EXPECT_EQ(grid.columnWidth(2), 54);
+    for (int c = 3; c <= 8; ++c) EXPECT_EQ(grid.columnWidth(c), 80) << c;
+    EXPECT_EQ(dlg->achSheet().grid().columnWidth(7), 80);
 }
 
 TEST_F(ScanOptions, ATabNumberOutsideTheStripLeavesTheTabAlone) {

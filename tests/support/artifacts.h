@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QString>
 #include <QWidget>
 #include <cstdlib>
@@ -19,6 +20,12 @@ inline QString artifactsDir() {
     const QString dir = env && *env ? QString::fromLocal8Bit(env) : fallback;
     QDir().mkpath(dir);
     return dir;
+}
+
+// The scale the windows are drawn at, in percent: "100", or "200" under QT_SCALE_FACTOR=2; for
+// the names of screenshots taken at either.
+inline QString scalePercent() {
+    return QString::number(qRound(qGuiApp->devicePixelRatio() * 100));
 }
 
 // Renders the window to <artifacts>/<name>.png; true when written.
