@@ -2,6 +2,7 @@
 
 #include <QTime>
 
+#include "platform/serial_device.h"
 #include "shell/LocalSecondClock.h"
 
 namespace corvell::shell {
@@ -22,6 +23,15 @@ bool LinkCheck::check(int32_t power, int32_t error) {
     if (value == lastError_) return false;
     lastError_ = value;
     return value != 0;
+}
+
+std::string LinkCheck::failureReason(int32_t comPort, bool answered) {
+    const std::string port = "COM" + std::to_string(comPort);
+    std::string text = port + " (" + platform::SerialDevice::devicePath(port) + "): ";
+    // On a line without modem lines CTS counts as on while replies come.
+    text += answered ? "the receiver stopped answering: the link watch found CTS off"
+                     : "the receiver has not answered since it was switched on";
+    return text;
 }
 
 }  // namespace corvell::shell

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 namespace corvell::shell {
 
@@ -25,6 +26,10 @@ class LinkCheck {
 
     // Seconds since local midnight, rounded to the nearest whole second.
     static int32_t secondOfDay();
+
+    // The line logged with the prompt: the port, its device and why the link counts as failed
+    // (answered = the receiver replied at least once since it was switched on).
+    static std::string failureReason(int32_t comPort, bool answered);
 
   private:
     SecondSource now_;

@@ -1,6 +1,7 @@
 // The 50 ms heartbeat: one ordered list of steps, the link-failure prompt, and the scan-status
 // notification that runs one tick at once.
 #include "core/QuillonApi.h"
+#include "core/ReceiverCodes.h"
 #include "core/clsDSPdata.h"
 #include "core/frmTesselbase.h"
 #include "platform/message_box.h"
@@ -49,6 +50,8 @@ void frmMain::Timer1_Timer() {
 
 void frmMain::linkCheckStep() {
     if (!linkCheck_.check(rx_.Power(), rx_.Error())) return;
+    platform::logLine(
+        "Corvell", LinkCheck::failureReason(rx_.ComPortNum(), rx_.LinkStat() == kLinkStatLinked));
     platform::MessageRequest box;
     box.text = "Communication failed.\r\nCannot access Receiver.   ";
     box.title = windowTitle().toStdString();

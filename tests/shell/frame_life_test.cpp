@@ -251,6 +251,35 @@ TEST_F(Life, TheLinkPromptIsShownOnceAndRetrySwitchesOffAndOn) {
     EXPECT_EQ(presenter.shown().size(), 1u);  // error went 1 -> 0 -> 1 only once it was seen 0
 }
 
+TEST_F(Life, TheLinkPromptLogsThePortAndWhyTheLinkFailed) {
+    open();
+    main().KeyAction("POWER");
+    const std::string port = "COM" + std::to_string(fx.rx->ComPortNum());
+    auto promptLog = [&] {
+        fx.rx->setError(1);
+        ++fx.second;
+        ::testing::internal::CaptureStderr();
+        main().Timer1_Timer();
+        return ::testing::internal::GetCapturedStderr();
+    };
+    // No reply since power-on.
+    std::string log = promptLog();
+    EXPECT_NE(log.find("Corvell: " + port + " ("), std::string::npos) << log;
+    EXPECT_NE(log.find("): the receiver has not answered since it was switched on\n"),
+              std::string::npos)
+        << log;
+    // The link came up, then the watch found CTS off: a second prompt with its own reason.
+    fx.rx->setError(0);
+    ++fx.second;
+    main().Timer1_Timer();
+    rs.setValue("PowerOnStat", 1);
+    log = promptLog();
+    EXPECT_NE(log.find("): the receiver stopped answering: the link watch found CTS off\n"),
+              std::string::npos)
+        << log;
+    EXPECT_EQ(presenter.shown().size(), 2u);
+}
+
 TEST_F(Life, ClosingAsksToSaveChangedChannelsAndAFailedSaveKeepsItRunning) {
     open();
     main().close();  // nothing changed: no question
