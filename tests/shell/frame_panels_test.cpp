@@ -175,5 +175,27 @@ TEST_F(FramePanels, AMinimisedOrMaximisedWindowIsKeptAtTheRectangleItIsRestoredT
     }
 }
 
+// A window nobody touches in a run is saved as its entry placed it: hidden all run (the toolkit
+// tells a hidden window of no move), or maximised from the start.
+TEST_F(FramePanels, AWindowLeftHiddenOrMaximisedAllRunIsSavedWhereItsEntryPutIt) {
+    const char* rows[] = {
+        "Tuner Form=\"0,0,-1,-1,-1,-1,40,50,280,170\"",
+        "DSP Form=\"0,0,-1,-1,-1,-1,300,10,540,130\"",
+        "Memory List=\"0,0,-1,-1,-1,-1,60,70,580,370\"",
+        "Memory List=\"2,1,-1,-1,-1,-1,20,30,540,330\"",
+        "Memory List=\"2,0,-1,-1,-1,-1,20,30,540,330\"",
+    };
+    for (const char* entry : rows) {
+        SCOPED_TRACE(entry);
+        withMemoryList();
+        startOn(std::string("[WINDOW_PLACEMENT]\r\n") + entry + "\r\n");
+        open();
+        main().KeyAction("SCAN");  // another panel's command on the way
+        main().close();
+        EXPECT_NE(ini().find(entry), std::string::npos) << ini();
+        fx.reset();
+    }
+}
+
 }  // namespace
 }  // namespace corvell::test
