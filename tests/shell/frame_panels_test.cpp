@@ -197,5 +197,40 @@ TEST_F(FramePanels, AWindowLeftHiddenOrMaximisedAllRunIsSavedWhereItsEntryPutIt)
     }
 }
 
+// Minimised, the memory list is still open: a panel command records it as shown, the View item
+// is checked, and "MEMORY" hides it (saving its normal rectangle) instead of showing it.
+TEST_F(FramePanels, AMinimisedMemoryListCountsAsOpen) {
+    withMemoryList();
+    startOn("[WINDOW_PLACEMENT]\r\nMemory List=\"0,1,-1,-1,-1,-1,20,30,540,330\"\r\n");
+    open();
+    QMdiSubWindow* list = frameOf(PanelSlot::Mch);
+    ASSERT_TRUE(main().panelVisible(PanelSlot::Mch));
+    list->showMinimized();
+    ASSERT_TRUE(list->isVisible());
+    EXPECT_TRUE(main().panelVisible(PanelSlot::Mch));
+    main().KeyAction("DTMF");
+    EXPECT_TRUE(main().panel(PanelSlot::Mch)->fVisiblePwrOn);
+    EXPECT_TRUE(list->isVisible());
+    main().UpdateMenus();
+    EXPECT_TRUE(main().menuAction(shell::MenuId::View, 5)->isChecked());
+
+    main().KeyAction("MEMORY");
+    EXPECT_FALSE(main().panelVisible(PanelSlot::Mch));
+    EXPECT_TRUE(list->isHidden());
+    EXPECT_FALSE(main().panel(PanelSlot::Mch)->fVisiblePwrOn);
+    EXPECT_NE(ini().find(",-1,-1,-1,-1,20,30,540,330\""), std::string::npos) << ini();
+    main().UpdateMenus();
+    EXPECT_FALSE(main().menuAction(shell::MenuId::View, 5)->isChecked());
+
+    // Shown again it is still minimised, its list inside kept for the restore.
+    main().KeyAction("MEMORY");
+    EXPECT_TRUE(main().panelVisible(PanelSlot::Mch));
+    EXPECT_TRUE(list->isMinimized());
+    EXPECT_TRUE(main().panel(PanelSlot::Mch)->isHidden());
+    list->showNormal();
+    EXPECT_EQ(list->geometry(), QRect(20, 30, 520, 300));
+    EXPECT_TRUE(main().panel(PanelSlot::Mch)->isVisible());
+}
+
 }  // namespace
 }  // namespace corvell::test
