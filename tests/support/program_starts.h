@@ -10,10 +10,12 @@
 #include <stdlib.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QRect>
 #include <QTest>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -44,7 +46,7 @@ namespace corvell::test {
 class ProgramStarts {
   public:
     // The settings of the first start; without them the program starts as it does the very
-    // first time.
+    // first time, and its COM-port dialog is answered by `onModal`.
     explicit ProgramStarts(const std::string& ini = {}) : emu_(fastEmulatorOptions()) {
         ResetProgramObjects();
         ResetProgramMemory();
@@ -71,6 +73,7 @@ class ProgramStarts {
         app::Program::Options options;
         options.executableDir = home.dir();
         options.ended = [this] { ++ended_; };
+        options.runModal = [this](QDialog& d) { return onModal ? onModal(d) : 0; };
         program_ = std::make_unique<app::Program>(std::move(options));
         ++starts_;
         EXPECT_TRUE(program_->start()) << "start " << starts_;
@@ -128,6 +131,8 @@ class ProgramStarts {
 
     TempHome home;
     platform::ScriptedPresenter presenter;  // records every box; none is expected
+    // Runs a modal dialog (the first start's COM-port dialog); none: closed without a choice.
+    std::function<int(QDialog&)> onModal;
 
   private:
     rxemu::RxEmulator emu_;
