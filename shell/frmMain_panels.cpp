@@ -21,17 +21,19 @@ QMdiSubWindow* frmMain::subWindow(PanelSlot slot) const {
     return subs_[static_cast<std::size_t>(slotIndex(slot))];
 }
 
+// A minimised child window hides the panel inside it and shows it again when it is restored: the
+// panel is open all the while, and its own visibility is the child window's to keep.
 bool frmMain::panelVisible(PanelSlot slot) const {
     const QMdiSubWindow* sub = subWindow(slot);
     const ui::PanelWindow* p = panel(slot);
-    return sub && p && !sub->isHidden() && !p->isHidden();
+    return sub && p && !sub->isHidden() && (sub->isMinimized() || !p->isHidden());
 }
 
 void frmMain::setPanelVisible(PanelSlot slot, bool visible) {
     QMdiSubWindow* sub = subWindow(slot);
     ui::PanelWindow* p = panel(slot);
     if (!sub || !p) return;
-    p->setVisible(visible);
+    if (!sub->isMinimized()) p->setVisible(visible);
     sub->setVisible(visible);
 }
 

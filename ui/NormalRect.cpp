@@ -1,37 +1,39 @@
 #include "ui/NormalRect.h"
 
-#include <QEvent>
 #include <QWidget>
+#include <QWindowStateChangeEvent>
 
 namespace corvell::ui {
 namespace {
 
-// A child object of the window it watches. The toolkit moves and sizes a child window that is
-// minimised or maximised with its new state already set, and one that is restored only after its
-// state is normal again, so every rectangle taken here is a normal one.
+constexpr Qt::WindowStates kNotNormal = Qt::WindowMinimized | Qt::WindowMaximized;
+
+// A child object of the window it watches. The toolkit tells a child window's change of state
+// before it moves and sizes it for the new state, so the rectangle taken when the window leaves
+// the normal state is its normal one. Moves and sizes themselves are not followed: the toolkit
+// sends none to a hidden window, and in the normal state the geometry is the answer anyway.
 class NormalRectKeeper : public QObject {
   public:
     explicit NormalRectKeeper(QWidget* window) : QObject(window), window_(window) {
         setObjectName(QStringLiteral("normalRectKeeper"));
-        take();
         window->installEventFilter(this);
     }
     QRect rect() const { return rect_; }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == window_ &&
-            (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
-            take();
+        if (watched == window_ && event->type() == QEvent::WindowStateChange) {
+            const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+            // The toolkit repeats a change to a child window as "override" events whose old
+            // state is not the one left; only the first, real one tells the change.
+            if (!change->isOverride() && !(change->oldState() & kNotNormal) &&
+                (window_->windowState() & kNotNormal)) {
+                rect_ = window_->geometry();
+            }
         }
         return false;
     }
 
   private:
-    void take() {
-        if (window_->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)) return;
-        rect_ = window_->geometry();
-    }
-
     QWidget* window_;
     QRect rect_;
 };
@@ -53,6 +55,7 @@ QRect normalRectOf(const QWidget* window) {
         const QRect normal = window->normalGeometry();
         return normal.isValid() ? normal : window->geometry();
     }
+    if (!(window->windowState() & kNotNormal)) return window->geometry();
     if (const NormalRectKeeper* keeper = keeperOf(window)) {
         if (keeper->rect().isValid()) return keeper->rect();
     }

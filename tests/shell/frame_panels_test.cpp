@@ -175,5 +175,62 @@ TEST_F(FramePanels, AMinimisedOrMaximisedWindowIsKeptAtTheRectangleItIsRestoredT
     }
 }
 
+// A window nobody touches in a run is saved as its entry placed it: hidden all run (the toolkit
+// tells a hidden window of no move), or maximised from the start.
+TEST_F(FramePanels, AWindowLeftHiddenOrMaximisedAllRunIsSavedWhereItsEntryPutIt) {
+    const char* rows[] = {
+        "Tuner Form=\"0,0,-1,-1,-1,-1,40,50,280,170\"",
+        "DSP Form=\"0,0,-1,-1,-1,-1,300,10,540,130\"",
+        "Memory List=\"0,0,-1,-1,-1,-1,60,70,580,370\"",
+        "Memory List=\"2,1,-1,-1,-1,-1,20,30,540,330\"",
+        "Memory List=\"2,0,-1,-1,-1,-1,20,30,540,330\"",
+    };
+    for (const char* entry : rows) {
+        SCOPED_TRACE(entry);
+        withMemoryList();
+        startOn(std::string("[WINDOW_PLACEMENT]\r\n") + entry + "\r\n");
+        open();
+        main().KeyAction("SCAN");  // another panel's command on the way
+        main().close();
+        EXPECT_NE(ini().find(entry), std::string::npos) << ini();
+        fx.reset();
+    }
+}
+
+// Minimised, the memory list is still open: a panel command records it as shown, the View item
+// is checked, and "MEMORY" hides it (saving its normal rectangle) instead of showing it.
+TEST_F(FramePanels, AMinimisedMemoryListCountsAsOpen) {
+    withMemoryList();
+    startOn("[WINDOW_PLACEMENT]\r\nMemory List=\"0,1,-1,-1,-1,-1,20,30,540,330\"\r\n");
+    open();
+    QMdiSubWindow* list = frameOf(PanelSlot::Mch);
+    ASSERT_TRUE(main().panelVisible(PanelSlot::Mch));
+    list->showMinimized();
+    ASSERT_TRUE(list->isVisible());
+    EXPECT_TRUE(main().panelVisible(PanelSlot::Mch));
+    main().KeyAction("DTMF");
+    EXPECT_TRUE(main().panel(PanelSlot::Mch)->fVisiblePwrOn);
+    EXPECT_TRUE(list->isVisible());
+    main().UpdateMenus();
+    EXPECT_TRUE(main().menuAction(shell::MenuId::View, 5)->isChecked());
+
+    main().KeyAction("MEMORY");
+    EXPECT_FALSE(main().panelVisible(PanelSlot::Mch));
+    EXPECT_TRUE(list->isHidden());
+    EXPECT_FALSE(main().panel(PanelSlot::Mch)->fVisiblePwrOn);
+    EXPECT_NE(ini().find(",-1,-1,-1,-1,20,30,540,330\""), std::string::npos) << ini();
+    main().UpdateMenus();
+    EXPECT_FALSE(main().menuAction(shell::MenuId::View, 5)->isChecked());
+
+    // Shown again it is still minimised, its list inside kept for the restore.
+    main().KeyAction("MEMORY");
+    EXPECT_TRUE(main().panelVisible(PanelSlot::Mch));
+    EXPECT_TRUE(list->isMinimized());
+    EXPECT_TRUE(main().panel(PanelSlot::Mch)->isHidden());
+    list->showNormal();
+    EXPECT_EQ(list->geometry(), QRect(20, 30, 520, 300));
+    EXPECT_TRUE(main().panel(PanelSlot::Mch)->isVisible());
+}
+
 }  // namespace
 }  // namespace corvell::test

@@ -98,5 +98,39 @@ TEST(WindowPlacing, AChildWindowKeepsTheRectangleItIsRestoredTo) {
     EXPECT_EQ(normalRectOf(sub), QRect(70, 80, 300, 200));
 }
 
+// Placed while hidden (the toolkit tells a hidden window of no move), a child window's normal
+// rectangle is still where it was put: hidden all along, minimised or maximised while hidden,
+// shown afterwards.
+TEST(WindowPlacing, AChildWindowPlacedWhileHiddenKeepsThatRectangle) {
+    struct Row {
+        const char* name;
+        Qt::WindowState state;
+        bool shownAfter;
+    } rows[] = {
+        {"hidden all along", Qt::WindowNoState, false},
+        {"maximised while hidden", Qt::WindowMaximized, false},
+        {"minimised while hidden", Qt::WindowMinimized, false},
+        {"maximised while hidden, shown after", Qt::WindowMaximized, true},
+        {"minimised while hidden, shown after", Qt::WindowMinimized, true},
+    };
+    const QRect placed(20, 300, 400, 250);
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        QMdiArea area;
+        area.resize(800, 600);
+        area.show();
+        QMdiSubWindow* sub = area.addSubWindow(new QLabel(QStringLiteral("list")));
+        sub->hide();
+        KeepNormalRect(sub);
+        sub->setGeometry(placed);
+        if (r.state != Qt::WindowNoState) sub->setWindowState(r.state);
+        sub->hide();  // the toolkit shows a child window it minimises or maximises
+        if (r.shownAfter) sub->show();
+        EXPECT_EQ((sub->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)).toInt(),
+                  static_cast<int>(r.state));
+        EXPECT_EQ(normalRectOf(sub), placed);
+    }
+}
+
 }  // namespace
 }  // namespace corvell::ui
