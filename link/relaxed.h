@@ -1,5 +1,7 @@
 // A value shared between the library's threads without a lock: every read and write is one
-// whole atomic access with no ordering beyond itself, which is all the link's fields need.
+// whole atomic access with no ordering beyond itself. That is enough for a value read on its
+// own; a word that tells another thread to go and read other values (a change flag, the mute
+// countdown) is a Published one instead (published.h).
 // Thread contract: any thread may read or write at any time.
 #pragma once
 
