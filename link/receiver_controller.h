@@ -54,7 +54,7 @@ class ReceiverController : public LinkThread {
     }
     int32_t hwndScanNotify() const { return notifyWindow_.get(); }
     int32_t comportDSRstat() const { return port_.IsDsrOn(); }
-    int32_t comportCTSstat() { return port_.IsCtsOn(); }
+    int32_t comportCTSstat() const { return port_.IsCtsOn(); }
 
     int32_t sendStep() const { return sendStep_.get(); }
     uint32_t muteRemaining() const { return muteRemaining_.get(); }
