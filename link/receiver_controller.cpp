@@ -118,12 +118,14 @@ void ReceiverController::SendTurn() {
     if (!Pause(kTurnPauseMs)) return;
     // Woken from a rest, the first group with a change goes out at this turn, wherever the
     // rotation stopped; from there it goes on in its order, so while changes keep coming every
-    // group still gets its turn within one rotation.
-    if (rested) {
-        if (const int32_t first = SendRotation::FirstRaised(state_, sendStep_.get()); first >= 0)
-            sendStep_.set(first);
+    // group still gets its turn within one rotation. A wake with no change for any group (a
+    // scan report, a mute, a nudge left from before the rest) leaves the rotation where it is.
+    const int32_t step =
+        rested ? SendRotation::FirstRaised(state_, sendStep_.get()) : sendStep_.get();
+    if (step >= 0) {
+        sendStep_.set(step);
+        ServeStep();
     }
-    ServeStep();
     NotifyScan();
     CountDownMute();
 }

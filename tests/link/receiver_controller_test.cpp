@@ -271,7 +271,7 @@ TEST_F(ControllerTest, AtRestTheSenderWaitsAndAChangeGoesOutAtTheNextTurn) {
     state_.setAfgain(7);  // step 2, the first from step 16
     EXPECT_EQ(pty_.readMaster(12), "J4007\nJ4700\n");
     EXPECT_EQ(pty_.readUntilQuiet(100), "");
-    EXPECT_EQ(controller_.turns.load() - before, 5);  // steps 2, 4, 6, 8 and 10
+    EXPECT_GE(controller_.turns.load() - before, 5);  // steps 2, 4, 6, 8 and 10
     EXPECT_EQ(controller_.sendStep(), 12);
 }
 
