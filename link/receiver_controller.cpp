@@ -97,6 +97,8 @@ void ReceiverController::PowerOff() {
 }
 
 bool ReceiverController::HasWork() const {
+    // Only flags that a group sends count: the PLL and AFC flags would keep it turning for
+    // nothing.
     return SendRotation::FirstRaised(state_, 0) >= 0 || muteRemaining_.get() != 0 ||
            (notifyWindow_.get() != 0 && state_.scanStatFlag());
 }

@@ -257,7 +257,7 @@ TEST_F(ControllerTest, AtRestTheSenderWaitsAndAChangeGoesOutAtTheNextTurn) {
         c.change();
         EXPECT_EQ(pty_.readMaster(c.line.size()), c.line);
         EXPECT_EQ(pty_.readUntilQuiet(100), "");
-        // The turn that served it, and the next one, which waits.
+        // It went out in the turn that was resting; the one turn more is the next, resting.
         EXPECT_EQ(controller_.turns.load() - before, 1);
         EXPECT_NE(std::find(c.stepsAfter.begin(), c.stepsAfter.end(), controller_.sendStep()),
                   c.stepsAfter.end())
