@@ -45,7 +45,7 @@ int32_t LineState::Cts() const {
     // if it came in the future. The tick count wraps; the difference does not.
     const uint32_t last = lastAnswerTick_.get();
     const auto age = static_cast<int32_t>(platform::tickCount() - last);
-    return age < 0 || static_cast<uint32_t>(age) < periodMs_.get() ? 1 : 0;
+    return age < 0 || static_cast<uint32_t>(age) <= periodMs_.get() ? 1 : 0;
 }
 
 }  // namespace quillon

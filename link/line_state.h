@@ -1,9 +1,10 @@
 // What the port says about the CTS and DSR lines. A line already on when the port opens reads
 // as on. A device that cannot report modem lines at all (a pseudo-terminal, some USB adapters)
 // would otherwise read CTS as off for ever and have a live receiver taken for lost; there CTS
-// counts as up while the last complete reply is younger than the link watch's period. Reading
-// it changes nothing, so every read within a period agrees, whoever reads, and a receiver that
-// falls silent reads as down once a period has passed since its last reply.
+// counts as up while the last complete reply is no older than the link watch's period, so a
+// reply that came in since the watch's previous look (even in the same millisecond) counts at
+// its next one. Reading it changes nothing, so every read within a period agrees, whoever
+// reads, and a receiver that falls silent reads as down once more than a period has passed.
 // Thread contract: Opened() while the reader does not run; CtsChanged/DsrChanged/Answered on
 // the reader thread; Cts() and Dsr() from any thread.
 #pragma once
@@ -35,7 +36,7 @@ class LineState {
     void Answered();
 
     bool LinesKnown() const { return linesKnown_.get() != 0; }
-    // 0/1. Without modem lines: 1 while the last reply is younger than the watch period.
+    // 0/1. Without modem lines: 1 while the last reply is no older than the watch period.
     int32_t Cts() const;
     int32_t Dsr() const { return dsr_.get(); }
 

@@ -53,18 +53,18 @@ class LineStateClock : public ::testing::Test {
     static inline std::atomic<uint32_t> now{0};
 };
 
-TEST_F(LineStateClock, WithoutModemLinesCtsIsUpWhileTheLastReplyIsYoungerThanThePeriod) {
+TEST_F(LineStateClock, WithoutModemLinesCtsIsUpWhileTheLastReplyIsNoOlderThanThePeriod) {
     struct Case {
         uint32_t answeredAt, readAt;
         int32_t cts;
     };
     const Case cases[] = {
         {5000, 5000, 1},
-        {5000, 5999, 1},
-        {5000, 6000, 0},  // a whole period of silence
+        {5000, 6000, 1},  // it came in at the previous look, a period ago
+        {5000, 6001, 0},  // more than a period of silence
         {5000, 60000, 0},
-        {0xFFFFFF00u, 0xFFFFFF00u + 999, 1},  // across the wrap of the tick count
-        {0xFFFFFF00u, 0xFFFFFF00u + 1000, 0},
+        {0xFFFFFF00u, 0xFFFFFF00u + 1000, 1},  // across the wrap of the tick count
+        {0xFFFFFF00u, 0xFFFFFF00u + 1001, 0},
         {5000, 4990, 1},  // a clock read before the reply was stored
     };
     for (const Case& c : cases) {
@@ -90,9 +90,9 @@ TEST_F(LineStateClock, WithoutModemLinesCtsIsDownUntilTheFirstReplyAfterAnOpen) 
     lines.Answered();
     now = 1500;
     lines.Answered();  // the latest reply counts
-    now = 11400;
-    EXPECT_EQ(lines.Cts(), 1);
     now = 11500;
+    EXPECT_EQ(lines.Cts(), 1);
+    now = 11501;
     EXPECT_EQ(lines.Cts(), 0);
     now = 11600;
     lines.Answered();

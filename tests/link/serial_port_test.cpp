@@ -129,11 +129,11 @@ TEST_F(SerialPortTest, APseudoTerminalHasNoModemLinesSoCtsFollowsTheReceiversAns
     EXPECT_EQ(port.IsCtsOn(), 0);
     ASSERT_TRUE(pty_.writeMaster("80"));
     EXPECT_TRUE(waitFor([&] { return state.smeter() == 0x80; }));
-    g_ticks += 999;
+    g_ticks += 1000;
     EXPECT_EQ(port.IsCtsOn(), 1);
     EXPECT_EQ(port.IsCtsOn(), 1);  // looking does not use the answer up
     g_ticks += 1;
-    EXPECT_EQ(port.IsCtsOn(), 0);  // silent for the period given at the open
+    EXPECT_EQ(port.IsCtsOn(), 0);  // silent for longer than the period given at the open
     ASSERT_TRUE(pty_.writeMaster("I181I182"));
     EXPECT_TRUE(waitFor([&] { return state.smeter() == 0x82; }));
     EXPECT_EQ(port.IsCtsOn(), 1);
