@@ -1,19 +1,51 @@
 #include "link/line_state.h"
 
+#include <cerrno>
+#include <cstdlib>
+#include <string>
+
+#include "platform/message_box.h"
+#include "platform/tick_count.h"
+
 namespace quillon {
 
-void LineState::Opened(bool linesKnown, bool cts, bool dsr) {
+uint32_t LineState::WatchPeriodFromEnvironment() {
+    const char* text = std::getenv(kWatchPeriodVariable);
+    if (text == nullptr || *text == '\0') return kDefaultWatchPeriodMs;
+    char* end = nullptr;
+    errno = 0;
+    const unsigned long ms = std::strtoul(text, &end, 10);
+    if (errno == 0 && *end == '\0' && *text >= '0' && *text <= '9' && ms >= 1 &&
+        ms <= 0xFFFFFFFFul) {
+        return static_cast<uint32_t>(ms);
+    }
+    platform::logLine("Quillon", std::string(kWatchPeriodVariable) + "=\"" + text +
+                                     "\" is no period in ms; the link watch keeps " +
+                                     std::to_string(kDefaultWatchPeriodMs));
+    return kDefaultWatchPeriodMs;
+}
+
+void LineState::Opened(bool linesKnown, bool cts, bool dsr, uint32_t watchPeriodMs) {
     linesKnown_.set(linesKnown ? 1 : 0);
     cts_.set(linesKnown && cts ? 1 : 0);
     dsr_.set(linesKnown && dsr ? 1 : 0);
-    answers_.set(0);
-    answersSeen_.set(0);
+    periodMs_.set(watchPeriodMs);
+    answered_.set(0);
 }
 
-int32_t LineState::Cts() {
+void LineState::Answered() {
+    lastAnswerTick_.set(platform::tickCount());
+    if (answered_.get() == 0) answered_.set(1);
+}
+
+int32_t LineState::Cts() const {
     if (LinesKnown()) return cts_.get();
-    const uint32_t answers = answers_.get();
-    return answersSeen_.exchange(answers) != answers ? 1 : 0;
+    if (answered_.get() == 0) return 0;
+    // The reply's tick first, then the clock, so a reply that comes in between cannot look as
+    // if it came in the future. The tick count wraps; the difference does not.
+    const uint32_t last = lastAnswerTick_.get();
+    const auto age = static_cast<int32_t>(platform::tickCount() - last);
+    return age < 0 || static_cast<uint32_t>(age) <= periodMs_.get() ? 1 : 0;
 }
 
 }  // namespace quillon

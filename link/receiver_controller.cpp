@@ -4,6 +4,7 @@
 #include <cstring>
 #include <mutex>
 
+#include "link/send_rotation.h"
 #include "platform/tick_count.h"
 #include "platform/window_messages.h"
 
@@ -96,30 +97,37 @@ void ReceiverController::PowerOff() {
 }
 
 bool ReceiverController::HasWork() const {
-    // The PLL and AFC flags are raised by their setters but no group sends them, so they would
-    // keep the sender turning for nothing.
-    for (int i = 0; i < static_cast<int>(Flag::Count); ++i) {
-        const auto f = static_cast<Flag>(i);
-        if (f != Flag::Pll && f != Flag::Afc && state_.flag(f)) return true;
-    }
-    return muteRemaining_.get() != 0 || (notifyWindow_.get() != 0 && state_.scanStatFlag());
+    // Only flags that a group sends count: the PLL and AFC flags would keep it turning for
+    // nothing.
+    return SendRotation::FirstRaised(state_, 0) >= 0 || muteRemaining_.get() != 0 ||
+           (notifyWindow_.get() != 0 && state_.scanStatFlag());
 }
 
 void ReceiverController::SendTurn() {
     // With nothing flagged, no scan report to pass on and no mute running, a turn would only
     // look and pause again, two hundred times a second; the sender waits for a change instead.
-    // The rotation goes on where it stopped, so a change still goes out within one rotation.
+    bool rested = false;
     if (!HasWork()) {
         if (!WaitForNudge()) return;
         // No mute ran while it waited, so that time counts against none: a mute that woke it
-        // counts from when it was set.
+        // counts from when it was set (published by its remaining time).
         lastTick_ = muteRemaining_.get() != 0 ? muteSetTick_.get() : platform::tickCount();
         haveLastTick_ = true;
+        rested = true;
     }
     // A sender told to stop during its pause sends nothing more: what is still flagged waits
     // for the next power-on, and power-off's own line is the last one out.
     if (!Pause(kTurnPauseMs)) return;
-    ServeStep();
+    // Woken from a rest, the first group with a change goes out at this turn, wherever the
+    // rotation stopped; from there it goes on in its order, so while changes keep coming every
+    // group still gets its turn within one rotation. A wake with no change for any group (a
+    // scan report, a mute, a nudge left from before the rest) leaves the rotation where it is.
+    const int32_t step =
+        rested ? SendRotation::FirstRaised(state_, sendStep_.get()) : sendStep_.get();
+    if (step >= 0) {
+        sendStep_.set(step);
+        ServeStep();
+    }
     NotifyScan();
     CountDownMute();
 }
@@ -127,7 +135,6 @@ void ReceiverController::SendTurn() {
 void ReceiverController::ServeStep() {
     const int32_t step = sendStep_.get();
     ReceiverState& s = state_;
-    int32_t next = 0;
     switch (step) {
         case 0:
         case 8: {
@@ -141,32 +148,26 @@ void ReceiverController::ServeStep() {
                 Transmit(SquelchLine(s.sql(), s.moni()));
                 Transmit(VscLine(s.vsc()));
             }
-            next = step + 2;
             break;
         }
         case 2:
             if (s.take(Flag::Ctcss)) Transmit(CtcssLine(s.ctcss()));
             if (s.take(Flag::Af)) Transmit(CurrentAfLine());
-            next = 4;
             break;
         case 4:
             if (s.take(Flag::Ifshift)) Transmit(IfshiftLine(s.ifshift()));
             if (s.take(Flag::Agc)) Transmit(AgcLine(s.agc()));
-            next = 6;
             break;
         case 6:
             if (s.take(Flag::Nb)) Transmit(NbLine(s.nb()));
             if (s.take(Flag::Bfo)) Transmit(BfoLine(s.bfoshift()));
-            next = 8;
             break;
         case 10:
             if (s.take(Flag::Att)) Transmit(AttLine(s.att()));
             if (s.take(Flag::Anl)) Transmit(AnlLine(s.anl()));
-            next = 12;
             break;
         case 12:
             if (s.take(Flag::Bpf)) Transmit(BpfLine(s.bpftune()));
-            next = 14;
             break;
         case 14:
             if (s.take(Flag::Plug) || s.take(Flag::Level)) {
@@ -174,20 +175,17 @@ void ReceiverController::ServeStep() {
                 Transmit(LevelLine(s.extOutLevel()));
                 Transmit(PlugLine(s.extPlug()));
             }
-            next = 16;
             break;
         case 16:
             if (s.take(Flag::DspUnit)) Transmit(DspUnitLine());
             if (s.take(Flag::DspOn)) Transmit(DspOnLine(s.dspOn()));
             if (s.take(Flag::Nr)) Transmit(NrLine(s.dspNr()));
             if (s.take(Flag::An)) Transmit(AnLine(s.dspAn()));
-            next = 0;
             break;
         default:
-            next = 0;
             break;
     }
-    sendStep_.set(next);
+    sendStep_.set(SendRotation::Next(step));
 }
 
 void ReceiverController::NotifyScan() {

@@ -1,7 +1,7 @@
 // The half of the link that talks to the receiver: the power sequences, the sender thread that
-// transmits flagged settings one group per turn (and waits while there is nothing to send), the
-// direct sends, the scan-status window notification and the one-shot AF mute. Every
-// transmission holds the command mutex.
+// transmits flagged settings one group per turn (it waits while there is nothing to send and,
+// woken, serves the first group with a change at once), the direct sends, the scan-status
+// window notification and the one-shot AF mute. Every transmission holds the command mutex.
 // Thread contract: the public operations may be called from any thread but the sender's; the
 // power and direct sends take the command mutex, the rest take no lock.
 #pragma once
@@ -12,6 +12,7 @@
 #include "link/command_lines.h"
 #include "link/link_port.h"
 #include "link/link_thread.h"
+#include "link/published.h"
 #include "link/receiver_state.h"
 #include "link/relaxed.h"
 #include "platform/named_mutex.h"
@@ -26,7 +27,6 @@ class ReceiverController : public LinkThread {
     static constexpr intptr_t kScanNotifyLParam = 10;
     static constexpr uint32_t kScanNotifyTimeoutMs = 500;
     static constexpr uint32_t kTurnPauseMs = 5;
-    static constexpr int32_t kLastSendStep = 16;
 
     explicit ReceiverController(ReceiverState& state,
                                 const std::string& commandMutexName = kCommandMutexName);
@@ -54,7 +54,7 @@ class ReceiverController : public LinkThread {
     }
     int32_t hwndScanNotify() const { return notifyWindow_.get(); }
     int32_t comportDSRstat() const { return port_.IsDsrOn(); }
-    int32_t comportCTSstat() { return port_.IsCtsOn(); }
+    int32_t comportCTSstat() const { return port_.IsCtsOn(); }
 
     int32_t sendStep() const { return sendStep_.get(); }
     uint32_t muteRemaining() const { return muteRemaining_.get(); }
@@ -80,7 +80,8 @@ class ReceiverController : public LinkThread {
     char command_[CommandLine::kCapacity] = {};  // the line being sent, under the command mutex
     Relaxed<int32_t> comportNum_{0};
     Relaxed<int32_t> notifyWindow_{0};
-    Relaxed<uint32_t> muteRemaining_{0};
+    // The remaining time is stored after the tick it counts from, and published by it.
+    Published<uint32_t> muteRemaining_{0};
     Relaxed<uint32_t> muteSetTick_{0};  // the tick count when the running mute was set
     // The rotation and the mute clock belong to the link, not to one power cycle.
     Relaxed<int32_t> sendStep_{0};

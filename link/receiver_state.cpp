@@ -27,7 +27,7 @@ int32_t ReceiverState::setPllRefFrequency(int32_t hz) {
 
 void ReceiverState::setScanStat(int32_t v) {
     scanStat_.set(v);
-    scanStatFlag_.set(1);
+    scanStatFlag_.exchange(1);  // after the status, as a change flag after its value
     tellListener();
 }
 

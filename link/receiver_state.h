@@ -3,8 +3,9 @@
 // the data-broadcast relay.
 // Thread contract: no operation takes a lock of the store's own; every field is one atomic word
 // or byte, so the main thread, the sender, the reader and the direct sends may all use it at
-// once. A raised flag or a scan report nudges the change listener, which takes that thread's
-// pause lock for a moment.
+// once. A flag is ordered after its value (raised with release, taken with acquire). A raised
+// flag or a scan report nudges the change listener, which takes that thread's pause lock for a
+// moment.
 #pragma once
 
 #include <atomic>
@@ -12,6 +13,7 @@
 #include <string>
 
 #include "link/darc_relay.h"
+#include "link/published.h"
 #include "link/relaxed.h"
 
 namespace quillon {
@@ -62,10 +64,13 @@ class ReceiverState {
     // work wakes; none (nullptr) by default.
     void setChangeListener(LinkThread* listener) { listener_.store(listener); }
 
-    // Change flags.
+    // Change flags. A flag is raised after its value is stored, and the sender takes it before
+    // it reads the value, so whoever takes a raised flag reads the value that raised it or a
+    // later one (see published.h); a raise is an exchange, so raises of one flag from several
+    // threads all reach the taker.
     bool flag(Flag f) const { return flags_[static_cast<int>(f)].get() != 0; }
     void raise(Flag f) {
-        flags_[static_cast<int>(f)].set(1);
+        flags_[static_cast<int>(f)].exchange(1);
         tellListener();
     }
     void clear(Flag f) { flags_[static_cast<int>(f)].set(0); }
@@ -188,7 +193,7 @@ class ReceiverState {
     DarcRelay relay_;  // built before the defaults, torn down after everything else
     std::atomic<LinkThread*> listener_{nullptr};
 
-    Relaxed<uint8_t> flags_[static_cast<int>(Flag::Count)];
+    Published<uint8_t> flags_[static_cast<int>(Flag::Count)];
 
     Relaxed<int32_t> frequency_{145000000};
     Relaxed<int32_t> pllRef_{5000};
@@ -224,7 +229,7 @@ class ReceiverState {
     Relaxed<int32_t> stereoDet_{0};
     Relaxed<int32_t> rxerr_{0};
     Relaxed<int32_t> scanStat_{0};
-    Relaxed<uint8_t> scanStatFlag_{0};
+    Published<uint8_t> scanStatFlag_{0};
 
     Relaxed<int32_t> scope_[kScopePoints];
 

@@ -30,7 +30,8 @@ void SerialPort::Open(const char* name, int32_t speed) {
         return;
     }
     const platform::ModemLines atOpen = device_.linesAtOpen();
-    lines_.Opened(device_.canReportLines(), atOpen.cts, atOpen.dsr);
+    lines_.Opened(device_.canReportLines(), atOpen.cts, atOpen.dsr,
+                  LineState::WatchPeriodFromEnvironment());
     Start();
 }
 

@@ -35,9 +35,8 @@ class SerialPort : public LinkThread {
     int32_t SendLine(const char* text);
 
     int32_t IsDsrOn() const { return IsOpen() ? lines_.Dsr() : 0; }
-    // On a device without modem lines this reads whether the receiver answered since the
-    // previous call (LineState), so only the link watch should ask.
-    int32_t IsCtsOn() { return IsOpen() ? lines_.Cts() : 0; }
+    // On a device without modem lines: whether the receiver answered within the watch period.
+    int32_t IsCtsOn() const { return IsOpen() ? lines_.Cts() : 0; }
     bool HasModemLines() const { return lines_.LinesKnown(); }
     bool IsOpen() const { return device_.isOpen(); }
     const std::string& Name() const { return name_; }

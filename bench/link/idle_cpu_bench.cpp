@@ -1,6 +1,7 @@
 // CPU the link takes while switched on and idle, as a share of one core, measured with
 // getrusage over 10 s of this process alone: against the emulator running as a process of its
-// own (so its work is not counted), and with no port at all (every send fails).
+// own (so its work is not counted), and with no port at all (every send fails). Wake-ups are the
+// context switches of all the process's threads per second: each is a thread that slept and ran.
 #include <benchmark/benchmark.h>
 #include <signal.h>
 #include <spawn.h>
@@ -26,6 +27,12 @@ double cpuSeconds() {
     ::getrusage(RUSAGE_SELF, &usage);
     auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+long contextSwitches() {
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_nvcsw + usage.ru_nivcsw;
 }
 
 // Runs the receiver emulator as a separate process with its device behind `link`.
@@ -58,13 +65,16 @@ void measure(benchmark::State& state, linkdemo::QuillonLibrary& q) {
     std::this_thread::sleep_for(std::chrono::milliseconds(500));  // past the power-on lines
     for (auto _ : state) {
         const double cpu0 = cpuSeconds();
+        const long switches0 = contextSwitches();
         const auto wall0 = std::chrono::steady_clock::now();
         std::this_thread::sleep_for(std::chrono::seconds(kMeasureSeconds));
         const double cpu = cpuSeconds() - cpu0;
+        const long switches = contextSwitches() - switches0;
         const double wall =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - wall0).count();
         state.SetIterationTime(wall);
         state.counters["cpu_percent_of_one_core"] = 100.0 * cpu / wall;
+        state.counters["wakeups_per_s"] = static_cast<double>(switches) / wall;
     }
     state.counters["link_alive"] = q.call("RsGetPowerOnStat");
     q.call("RsPowerOff");

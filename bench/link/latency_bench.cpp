@@ -75,6 +75,12 @@ const std::vector<Change>& squelchOnly() {
     return changes;
 }
 
+// The same setting again after a pause: the case where the group just sent is the one wanted.
+const std::vector<Change>& afOnly() {
+    static const std::vector<Change> changes = {everySetter()[0]};
+    return changes;
+}
+
 double percentile(std::vector<double> sorted, double p) {
     if (sorted.empty()) return 0;
     std::sort(sorted.begin(), sorted.end());
@@ -141,6 +147,10 @@ BENCHMARK_CAPTURE(SetterToWire, frequency, frequencyOnly)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(SetterToWire, squelch, squelchOnly)
+    ->Iterations(300)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SetterToWire, af_again, afOnly)
     ->Iterations(300)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);

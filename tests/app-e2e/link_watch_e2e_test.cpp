@@ -23,6 +23,7 @@
 #include "core/ReceiverCodes.h"
 #include "core/clsScopeDATA.h"
 #include "core/frmTesselbase.h"
+#include "link/line_state.h"
 #include "memory/clsMEMORY.h"
 #include "platform/message_box.h"
 #include "scan/frmSCANctrl.h"
@@ -71,6 +72,8 @@ double processCpuSeconds() {
 class ProgramOnEmulator : public ::testing::Test {
   protected:
     ProgramOnEmulator() : emu(fastEmulatorOptions()), control(emu) {
+        // The library's CTS on the emulator's pseudo-terminal holds for one watch period.
+        ::setenv(quillon::LineState::kWatchPeriodVariable, std::to_string(kPeriodMs).c_str(), 1);
         ResetProgramObjects();
         ResetProgramMemory();
         home.write("Corvell.ini", "[DATA]\r\nCOMPORT=1\r\nCONNECT=1\r\n[DTMF]\r\nDTMFON=1\r\n");
@@ -78,6 +81,7 @@ class ProgramOnEmulator : public ::testing::Test {
     }
     ~ProgramOnEmulator() override {
         program.reset();
+        ::unsetenv(quillon::LineState::kWatchPeriodVariable);
         ResetProgramMemory();
         ResetProgramObjects();
         emu.stop();

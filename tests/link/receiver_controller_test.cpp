@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <termios.h>
 
+#include <algorithm>
 #include <atomic>
 #include <functional>
 #include <mutex>
@@ -212,7 +213,7 @@ uint32_t fakeTicks() {
     return g_fakeTicks.load();
 }
 
-TEST_F(ControllerTest, AtRestTheSenderWaitsAndTheNextChangeGoesOutWithinOneRotation) {
+TEST_F(ControllerTest, AtRestTheSenderWaitsAndAChangeGoesOutAtTheNextTurn) {
     powerOnAndSettle();
     const int turns = controller_.turns.load();
     const int32_t step = controller_.sendStep();
@@ -223,24 +224,55 @@ TEST_F(ControllerTest, AtRestTheSenderWaitsAndTheNextChangeGoesOutWithinOneRotat
     state_.setAfc(1);
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     EXPECT_LE(controller_.turns.load(), turns + 3);
+    ASSERT_TRUE(waitFor([&] {
+        const int before = controller_.turns.load();
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        return controller_.turns.load() == before;
+    }));
 
-    // Each group in turn, from wherever the rotation rested.
-    const std::pair<std::function<void()>, std::string> changes[] = {
-        {[&] { state_.setFrequency(82500000); }, "K00082500000000000\n"},
-        {[&] { state_.setAfgain(0x21); }, "J4021\n"},
-        {[&] { state_.setAtt(1); }, "J4701\n"},
-        {[&] { state_.setDspOn(1); }, "J8101\n"},
-        {[&] { state_.setSql(0x10); }, "J4110\nJ5000\n"},
+    // Whatever group the rotation rested on, the changed one is served by the first turn, and
+    // the rotation then stands on the step after it. The group just sent, changed again, is
+    // the case a walk round the rotation would keep waiting longest.
+    struct Case {
+        std::function<void()> change;
+        std::string line;
+        std::vector<int32_t> stepsAfter;  // the frequency group is served at step 0 or 8
     };
-    for (const auto& [change, line] : changes) {
-        const auto start = std::chrono::steady_clock::now();
-        change();
-        EXPECT_EQ(pty_.readMaster(line.size()), line);
-        // Nine turns of 5 ms and the lines on the way; a sender that missed the change would
-        // not send it at all.
-        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1)) << line;
+    const Case cases[] = {
+        {[&] { state_.setAfgain(0x21); }, "J4021\n", {4}},
+        {[&] { state_.setAfgain(0x22); }, "J4022\n", {4}},
+        {[&] { state_.setAtt(1); }, "J4701\n", {12}},
+        {[&] { state_.setDspOn(1); }, "J8101\n", {0}},
+        {[&] { state_.setFrequency(82500000); }, "K00082500000000000\n", {2, 10}},
+        {[&] { state_.setFrequency(82512500); }, "K00082512500000000\n", {2, 10}},
+        {[&] { state_.setSql(0x10); }, "J4110\nJ5000\n", {2, 10}},
+        {[&] { state_.setIfshift(0x90); }, "J4390\n", {6}},
+        {[&] { state_.setNb(1); }, "J45000001\n", {8}},
+        {[&] { state_.setBpftune(3); }, "LD82003\n", {14}},
+        {[&] { state_.setExtPlug(1); }, "JA100\nJA001\n", {16}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        const int before = controller_.turns.load();
+        c.change();
+        EXPECT_EQ(pty_.readMaster(c.line.size()), c.line);
         EXPECT_EQ(pty_.readUntilQuiet(100), "");
+        // It went out in the turn that was resting; the one turn more is the next, resting.
+        EXPECT_EQ(controller_.turns.load() - before, 1);
+        EXPECT_NE(std::find(c.stepsAfter.begin(), c.stepsAfter.end(), controller_.sendStep()),
+                  c.stepsAfter.end())
+            << controller_.sendStep();
     }
+
+    // Two changes at once: the first group from where it rested goes out at once, the other
+    // when the rotation, going on from there, comes to it.
+    const int before = controller_.turns.load();
+    state_.setAtt(0);     // step 10
+    state_.setAfgain(7);  // step 2, the first from step 16
+    EXPECT_EQ(pty_.readMaster(12), "J4007\nJ4700\n");
+    EXPECT_EQ(pty_.readUntilQuiet(100), "");
+    EXPECT_GE(controller_.turns.load() - before, 5);  // steps 2, 4, 6, 8 and 10
+    EXPECT_EQ(controller_.sendStep(), 12);
 }
 
 TEST_F(ControllerTest, OneShotMuteRestoresTheAfWhenItsTimeIsUp) {

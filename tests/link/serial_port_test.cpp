@@ -1,6 +1,7 @@
 #include "link/serial_port.h"
 
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
 #include <atomic>
 #include <mutex>
@@ -8,6 +9,7 @@
 
 #include "link/link_port.h"
 #include "link/receiver_state.h"
+#include "platform/tick_count.h"
 #include "tests/link/link_fixture.h"
 #include "tests/platform/pty_pair.h"
 #include "tests/support/scripted_presenter.h"
@@ -104,11 +106,19 @@ TEST_F(SerialPortTest, APortThatCannotBeOpenedShowsTheBoxAndSaysWhyOnStderr) {
     EXPECT_NE(err.find("/nonexistent/tty"), std::string::npos) << err;
 }
 
+std::atomic<uint32_t> g_ticks{1000};
+uint32_t fakeTicks() {
+    return g_ticks.load();
+}
+
 TEST_F(SerialPortTest, APseudoTerminalHasNoModemLinesSoCtsFollowsTheReceiversAnswers) {
+    platform::setTickSource(&fakeTicks);
+    ::setenv(quillon::LineState::kWatchPeriodVariable, "1000", 1);
     link_test::TestNames names;
     quillon::ReceiverState state(names.relayMapping, names.relayMutex);
     quillon::LinkPort port(state);
     port.Open("COM6:", 9600);
+    ::unsetenv(quillon::LineState::kWatchPeriodVariable);
     ASSERT_TRUE(port.IsOpen());
     EXPECT_FALSE(port.HasModemLines());
     EXPECT_EQ(port.IsDsrOn(), 0);
@@ -119,13 +129,17 @@ TEST_F(SerialPortTest, APseudoTerminalHasNoModemLinesSoCtsFollowsTheReceiversAns
     EXPECT_EQ(port.IsCtsOn(), 0);
     ASSERT_TRUE(pty_.writeMaster("80"));
     EXPECT_TRUE(waitFor([&] { return state.smeter() == 0x80; }));
+    g_ticks += 1000;
     EXPECT_EQ(port.IsCtsOn(), 1);
-    EXPECT_EQ(port.IsCtsOn(), 0);  // silent since the last look
+    EXPECT_EQ(port.IsCtsOn(), 1);  // looking does not use the answer up
+    g_ticks += 1;
+    EXPECT_EQ(port.IsCtsOn(), 0);  // silent for longer than the period given at the open
     ASSERT_TRUE(pty_.writeMaster("I181I182"));
     EXPECT_TRUE(waitFor([&] { return state.smeter() == 0x82; }));
     EXPECT_EQ(port.IsCtsOn(), 1);
     port.Close();
     EXPECT_EQ(port.IsCtsOn(), 0);
+    platform::setTickSource(nullptr);
 }
 
 TEST_F(SerialPortTest, AFarEndThatVanishesLeavesAQuietReaderAndQuickFailingWrites) {
