@@ -111,11 +111,17 @@ bool Program::start() {
     parts.ended = options_.ended;
     parts.secondOfDay = options_.secondOfDay;
     main_ = std::make_unique<shell::frmMain>(std::move(parts));
-    // From here an end by signal waits in its pipe until start-up is over.
+    // From here an end by signal is caught: while start-up shows a dialog it ends that, after
+    // start-up it ends the program.
     end_ = std::make_unique<ProgramEnd>(*main_);
     panels_->setFrame(main_.get());
     splashSeenByLoad_ = splash->isVisible();
     main_->MDIForm_Load();
+    if (main_->loadStopped()) {
+        // Ended at the first run's dialog: what was read goes unsaved, nothing was changed.
+        receiver_->Abandon();
+        return false;
+    }
     panels_->linkLoadedFrame();
     main_->show();
     steps_.push_back("main window");

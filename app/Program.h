@@ -44,7 +44,8 @@ class Program {
     explicit Program(Options options);
     ~Program();
 
-    // False when another instance of the program already runs (nothing was shown).
+    // False when the program is not to run on: another instance already runs (nothing was
+    // shown), or an end was asked for at the first run's COM-port dialog (nothing written).
     bool start();
 
     // The names of the start-up steps in the order they ran.
