@@ -5,6 +5,7 @@
 // Thread contract: user-interface thread only.
 #pragma once
 
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,7 +14,7 @@
 #include "app/ProgramEnd.h"
 #include "app/ProgramPanels.h"
 #include "memory/MemoryFileSetting.h"
-#include "platform/named_mutex.h"
+#include "platform/single_instance.h"
 #include "shell/clsMDIPlaceWindow.h"
 #include "shell/frmMain.h"
 
@@ -57,14 +58,15 @@ class Program {
 
     // The lock that keeps a second start out: one per program directory.
     static std::string instanceLockName(const std::string& programDir);
+    // How long a start waits for an instance that is ending.
+    static constexpr std::chrono::milliseconds kWaitForEnding{5000};
 
     // What the user is told at start when the settings file `path` cannot be written.
     static std::string settingsNotWritableText(const std::string& path, std::string why);
 
   private:
     Options options_;
-    std::unique_ptr<platform::NamedMutex> instance_;
-    bool instanceHeld_ = false;
+    std::unique_ptr<platform::SingleInstance> instance_;
     std::vector<std::string> steps_;
     std::string helpFile_;
     MemoryFileSetting memoryFileSetting_;

@@ -18,6 +18,7 @@
 #include "memory/MemoryListOps.h"
 #include "memory/clsMEMORY.h"
 #include "platform/message_box.h"
+#include "platform/private_profile.h"
 #include "scan/ScanStop.h"
 #include "scan/frmSCANctrl.h"
 #include "shell/DlgComOption.h"
@@ -196,18 +197,25 @@ void frmMain::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
+    // The end writes some seventy keys; each alone would replace the file and wait for the
+    // disk twice, which takes seconds on a busy machine. They go out together once the end
+    // is done.
+    const std::string& file = parts_.profile->GetMyProfile();
+    platform::ProfileBatch batch(file);
     if (!MDIForm_QueryUnload()) {
         event->ignore();
         return;
     }
     event->accept();
     MDIForm_Unload();
+    if (!batch.commit()) platform::logLine("Corvell", "the settings were not written to " + file);
 }
 
 bool frmMain::MDIForm_QueryUnload() {
     SavePanelPlacements();
     if (!memoryFiles_->SaveIfWanted()) return false;
     closing_ = true;
+    if (parts_.ending) parts_.ending();
     hide();
     clsSettingTessel& settings = *parts_.settings;
     settings.COMPort = static_cast<int16_t>(rx_.ComPortNum());

@@ -65,6 +65,8 @@ struct MainParts {
     std::string helpFile;    // empty: HELP does nothing
     // Runs a modal dialog (the first-run COM dialog); default exec().
     std::function<int(QDialog&)> runModal;
+    // Called when the close is past its prompt and the program will end.
+    std::function<void()> ending;
     // Called when the final unload has finished; default: the application quits.
     std::function<void()> ended;
     // The whole second of the time of day for the link check; default the clock.
