@@ -32,8 +32,6 @@ class ProgramEnd {
     ~ProgramEnd();
     // Once start-up is over: an end asked for during it, and every later one, is taken.
     void listen();
-    // An end was asked for while the program was starting.
-    bool askedWhileStarting() const { return askedWhileStarting_; }
     ProgramEnd(const ProgramEnd&) = delete;
     ProgramEnd& operator=(const ProgramEnd&) = delete;
 

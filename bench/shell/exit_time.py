@@ -14,7 +14,11 @@ every run, so a busy machine weighs on all of them alike. Environment:
     RUNS=5        runs of each build
     DISPLAY       when set, corvell runs on that X display; else on the offscreen platform
     RESTART=1     also start a second corvell right after the signal (0: do not)
-Load the machine yourself for figures under load (stress-ng, a parallel build).
+Load the machine yourself for figures under load (stress-ng, a parallel build). Measured on a
+shared 8-core machine, Xvfb with openbox, 3-5 runs each: at load 2-6, SIGTERM to gone 0.17-0.37 s
+(was 0.62-1.67 s); under stress-ng --cpu 8 --hdd 4 --io 2, 0.6-1.4 s (was 12-51 s, the power-off
+line alone 2.5-11 s late). The rest is the end's one settings write, synced, and the 100 ms the
+receiver is given after its power-off line.
 """
 import os
 import signal
@@ -86,7 +90,7 @@ def one_run(build, restart):
             signalled = time.monotonic()
             first.send_signal(signal.SIGTERM)
             second = start() if restart else None
-            first.wait(30)
+            first.wait(120)
             gone = time.monotonic()
             off = first_after(log, "H100", signalled)
             row = {"off": (off - signalled) if off else float("nan"), "gone": gone - signalled}
