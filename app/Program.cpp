@@ -7,6 +7,7 @@
 #include "core/LocaleProcs.h"
 #include "core/ProgramObjects.h"
 #include "core/ProgramValues.h"
+#include "core/QuillonApi.h"
 #include "core/frmTesselbase.h"
 #include "memory/MemoryListOps.h"
 #include "memory/clsMEMORY.h"
@@ -38,16 +39,18 @@ Program::~Program() {
         if (ProgramReceiver() == receiver_.get()) SetProgramReceiver(nullptr);
         receiver_.reset();
     }
-    if (instanceHeld_) instance_->unlock();
+    // The link library goes before the instance does, so a start that waited for this one
+    // meets none of its link left (its shared buffer still marked as served, say).
+    if (instance_ && instance_->held()) ResetQuillonLibrary();
 }
 
 bool Program::start() {
     const std::string dir = platform::programDirectory();
 
-    // 1. A second start of the program ends quietly.
-    instance_ = std::make_unique<platform::NamedMutex>(instanceLockName(dir));
-    if (!instance_->try_lock()) return false;
-    instanceHeld_ = true;
+    // 1. A second start of the program ends quietly; one made while the first is still
+    // ending waits for it.
+    instance_ = std::make_unique<platform::SingleInstance>(instanceLockName(dir));
+    if (!instance_->acquire(kWaitForEnding)) return false;
     steps_.push_back("single instance");
 
     // 2. The help file beside the executable, when it is there.
@@ -107,14 +110,21 @@ bool Program::start() {
     parts.programDir = exeDir;
     parts.helpFile = helpFile_;
     parts.runModal = options_.runModal;
+    parts.ending = [this] { instance_->ending(); };
     parts.ended = options_.ended;
     parts.secondOfDay = options_.secondOfDay;
     main_ = std::make_unique<shell::frmMain>(std::move(parts));
-    // From here an end by signal waits in its pipe until start-up is over.
+    // From here an end by signal is caught: while start-up shows a dialog it ends that, after
+    // start-up it ends the program.
     end_ = std::make_unique<ProgramEnd>(*main_);
     panels_->setFrame(main_.get());
     splashSeenByLoad_ = splash->isVisible();
     main_->MDIForm_Load();
+    if (main_->loadStopped()) {
+        // Ended at the first run's dialog: what was read goes unsaved, nothing was changed.
+        receiver_->Abandon();
+        return false;
+    }
     panels_->linkLoadedFrame();
     main_->show();
     steps_.push_back("main window");

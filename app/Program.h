@@ -5,6 +5,7 @@
 // Thread contract: user-interface thread only.
 #pragma once
 
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
@@ -14,7 +15,7 @@
 #include "app/ProgramPanels.h"
 #include "core/SettingsWriteWatch.h"
 #include "memory/MemoryFileSetting.h"
-#include "platform/named_mutex.h"
+#include "platform/single_instance.h"
 #include "shell/clsMDIPlaceWindow.h"
 #include "shell/frmMain.h"
 
@@ -45,7 +46,8 @@ class Program {
     explicit Program(Options options);
     ~Program();
 
-    // False when another instance of the program already runs (nothing was shown).
+    // False when the program is not to run on: another instance already runs (nothing was
+    // shown), or an end was asked for at the first run's COM-port dialog (nothing written).
     bool start();
 
     // The names of the start-up steps in the order they ran.
@@ -57,11 +59,12 @@ class Program {
 
     // The lock that keeps a second start out: one per program directory.
     static std::string instanceLockName(const std::string& programDir);
+    // How long a start waits for an instance that is ending.
+    static constexpr std::chrono::milliseconds kWaitForEnding{5000};
 
   private:
     Options options_;
-    std::unique_ptr<platform::NamedMutex> instance_;
-    bool instanceHeld_ = false;
+    std::unique_ptr<platform::SingleInstance> instance_;
     // Says when the settings cannot be written; kept until every other object has gone.
     std::unique_ptr<SettingsWriteWatch> writeWatch_;
     std::vector<std::string> steps_;

@@ -12,7 +12,6 @@ namespace corvell::app {
 ProgramEnd::ProgramEnd(shell::frmMain& main) : main_(main) {
     if (signals_.valid()) {
         notifier_ = std::make_unique<QSocketNotifier>(signals_.readFd(), QSocketNotifier::Read);
-        notifier_->setEnabled(false);
         QObject::connect(notifier_.get(), &QSocketNotifier::activated, &context_,
                          [this] { takeSignals(); });
     }
@@ -28,12 +27,24 @@ ProgramEnd::ProgramEnd(shell::frmMain& main) : main_(main) {
 ProgramEnd::~ProgramEnd() = default;
 
 void ProgramEnd::listen() {
-    if (notifier_) notifier_->setEnabled(true);
+    listening_ = true;
+    // Taken once the program's own event loop runs.
+    if (askedWhileStarting_) QTimer::singleShot(0, &context_, [this] { request(); });
 }
 
 void ProgramEnd::takeSignals() {
     // One signal per wake-up: a second one still in the pipe wakes the prompt's own loop.
-    if (signals_.take() != 0) request();
+    if (signals_.take() == 0) return;
+    if (listening_) {
+        request();
+    } else {
+        endStart();
+    }
+}
+
+void ProgramEnd::endStart() {
+    askedWhileStarting_ = true;
+    main_.endStart();
 }
 
 void ProgramEnd::request() {
@@ -69,6 +80,11 @@ void ProgramEnd::endWithoutAsking() {
 }
 
 void ProgramEnd::commitData(QSessionManager& manager) {
+    if (!listening_) {
+        // Nothing was changed yet that the session should wait for.
+        endStart();
+        return;
+    }
     if (manager.allowsInteraction()) {
         request();
         manager.release();

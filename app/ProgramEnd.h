@@ -4,7 +4,10 @@
 // offered for saving. A second signal while that close is still asking ends without the
 // channels: the open prompt answers No, the rest of the close path runs. A session that ends
 // without letting the program ask, or an event loop that quits before the window closed, is
-// closed the same way with No for an answer.
+// closed the same way with No for an answer. An end asked for while start-up still shows a
+// dialog (the first run's COM-port dialog, a box) answers that dialog as its Cancel: after the
+// first run's dialog the start goes no further and nothing is written; after any later one
+// the start finishes and the end is the Exit.
 // Thread contract: user-interface thread only.
 #pragma once
 
@@ -24,10 +27,10 @@ namespace corvell::app {
 
 class ProgramEnd {
   public:
-    // Catches the signals from now on; they wait until listen().
+    // Catches the signals from now on; until listen() they only end start-up's dialogs.
     explicit ProgramEnd(shell::frmMain& main);
     ~ProgramEnd();
-    // Once start-up is over: the signals caught so far and every later one are taken.
+    // Once start-up is over: an end asked for during it, and every later one, is taken.
     void listen();
     ProgramEnd(const ProgramEnd&) = delete;
     ProgramEnd& operator=(const ProgramEnd&) = delete;
@@ -41,12 +44,15 @@ class ProgramEnd {
   private:
     void takeSignals();
     void commitData(QSessionManager& manager);
+    void endStart();
 
     shell::frmMain& main_;
     platform::EndSignals signals_;
     QObject context_;
     std::unique_ptr<QSocketNotifier> notifier_;
     bool ending_ = false;
+    bool listening_ = false;
+    bool askedWhileStarting_ = false;
 };
 
 }  // namespace corvell::app

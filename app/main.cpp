@@ -1,29 +1,17 @@
 // corvell: the program the user starts.
 #include <QApplication>
 #include <cstdio>
-#include <cstdlib>
+#include <optional>
+#include <string>
 
+#include "app/DisplayCheck.h"
 #include "app/Program.h"
 #include "ui/QtMessagePresenter.h"
 
-namespace {
-
-bool displayAvailable() {
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
-    if (platform && *platform) return true;
-    const char* x = std::getenv("DISPLAY");
-    const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    return (x && *x) || (wayland && *wayland);
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
-    if (!displayAvailable()) {
-        std::fprintf(stderr,
-                     "corvell: no display (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
-                     "To run without one: QT_QPA_PLATFORM=offscreen %s\n",
-                     argc > 0 ? argv[0] : "corvell");
+    if (const std::optional<std::string> problem =
+            corvell::app::displayProblem(argc > 0 ? argv[0] : "corvell")) {
+        std::fputs(problem->c_str(), stderr);
         return 1;
     }
     QApplication app(argc, argv);

@@ -32,7 +32,9 @@ clsAUTOMODE::clsAUTOMODE() {
 }
 
 clsAUTOMODE::~clsAUTOMODE() {
-    if (!WriteRows()) platform::logLine("Corvell", "the automatic mode rows were not saved");
+    if (saveWhenGone_ && !WriteRows()) {
+        platform::logLine("Corvell", "the automatic mode rows were not saved");
+    }
 }
 
 size_t clsAUTOMODE::index(int16_t i) {

@@ -20,8 +20,10 @@ class clsAUTOMODE {
 
     // Makes every row blank, then reads the rows from the settings file.
     clsAUTOMODE();
-    // Writes the rows back.
+    // Writes the rows back, unless told not to.
     ~clsAUTOMODE();
+    // The table goes without writing its rows (a start that ended before the program ran).
+    void dropUnsaved() { saveWhenGone_ = false; }
     clsAUTOMODE(const clsAUTOMODE&) = delete;
     clsAUTOMODE& operator=(const clsAUTOMODE&) = delete;
 
@@ -66,6 +68,7 @@ class clsAUTOMODE {
     static size_t index(int16_t i);
 
     bool mode_ = false;
+    bool saveWhenGone_ = true;
     std::array<std::unique_ptr<clsMchDATA>, kRows> rows_;
 };
 

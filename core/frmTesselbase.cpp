@@ -79,6 +79,13 @@ void frmTesselbase::Unload() {
     autoMode_.reset();  // writes its rows
 }
 
+void frmTesselbase::Abandon() {
+    if (!loaded_ || unloaded_) return;
+    unloaded_ = true;
+    Timer1_.stop();
+    if (autoMode_) autoMode_->dropUnsaved();
+}
+
 void frmTesselbase::setWatchPeriodMs(int ms) {
     if (ms <= 0) return;
     watchPeriodMs_ = ms;

@@ -53,6 +53,9 @@ class frmTesselbase : public QObject {
     // Saves section "DATA", switches the receiver off and releases the scope and table
     // objects. Runs once, and only after Load.
     void Unload();
+    // Instead of Unload, for a start that ended before the program ran: nothing is saved or
+    // sent, as nothing was shown or changed.
+    void Abandon();
     bool loaded() const { return loaded_; }
     void loadData();
     void saveData();

@@ -89,8 +89,12 @@ void ReceiverController::PowerOff() {
     // to finish a transmission, and stopping it while holding the mutex would wait for ever.
     Stop();
     Guard guard(commandMutex_);
-    Transmit(FixedLine("H100"));
-    platform::sleepMs(100);
+    // A port that is not open (switched off already, or it never opened) takes no line, and
+    // no receiver needs time to take it: the end's second power-off costs nothing.
+    if (port_.IsOpen()) {
+        Transmit(FixedLine("H100"));
+        platform::sleepMs(100);
+    }
     port_.Close();
     // A reply that came in while the receiver was switching off does not make the link alive.
     state_.setPowerOnStat(0);

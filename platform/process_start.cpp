@@ -52,18 +52,36 @@ int resetSignals(posix_spawnattr_t& attributes) {
 std::mutex openerMutex;
 DesktopOpener installedOpener;
 
-StartResult desktopOpen(const std::string& path) {
+// Why a handler that ended with `status` did not open `path`; empty when it did.
+std::string openerFailure(const std::string& path, int status) {
+    if (WIFEXITED(status)) {
+        if (WEXITSTATUS(status) == 0) return {};
+        return "cannot open " + path + ": xdg-open ended with status " +
+               std::to_string(WEXITSTATUS(status));
+    }
+    return "cannot open " + path + ": xdg-open was ended by signal " +
+           std::to_string(WTERMSIG(status));
+}
+
+StartResult desktopOpen(const std::string& path, OpenFailed failed) {
     const std::string opener = findInPath("xdg-open");
     if (opener.empty()) return {false, -1, "cannot open " + path + ": xdg-open is not installed"};
     // A path that begins with "-" would be taken for an option.
     const std::string argument = path.front() == '-' ? "./" + path : path;
-    return startProcess(opener, {argument});
+    ProcessEnded ended;
+    if (failed) {
+        ended = [path, failed = std::move(failed)](int status) {
+            const std::string why = openerFailure(path, status);
+            if (!why.empty()) failed(why);
+        };
+    }
+    return startProcess(opener, {argument}, {}, std::move(ended));
 }
 
 }  // namespace
 
 StartResult startProcess(const std::string& executable, const std::vector<std::string>& arguments,
-                         const std::string& workingDirectory) {
+                         const std::string& workingDirectory, ProcessEnded ended) {
     if (executable.empty() || executable.front() != '/') {
         return {false, -1, "cannot start \"" + executable + "\": not an absolute path"};
     }
@@ -113,10 +131,12 @@ StartResult startProcess(const std::string& executable, const std::vector<std::s
 
     // Nobody waits for the program, so a thread of its own collects its exit status when it
     // ends. The thread sleeps in waitpid for that one child only, and ends with it.
-    std::thread([pid] {
+    std::thread([pid, ended = std::move(ended)] {
         int status = 0;
-        while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+        pid_t r = -1;
+        while ((r = ::waitpid(pid, &status, 0)) < 0 && errno == EINTR) {
         }
+        if (r == pid && ended) ended(status);
     }).detach();
     return {true, pid, {}};
 }
@@ -145,14 +165,14 @@ std::string findInPath(const std::string& name) {
     return {};
 }
 
-StartResult openWithDesktop(const std::string& path) {
+StartResult openWithDesktop(const std::string& path, OpenFailed failed) {
     if (path.empty()) return {false, -1, "cannot open a file without a name"};
     DesktopOpener opener;
     {
         std::lock_guard lock(openerMutex);
         opener = installedOpener;
     }
-    return opener ? opener(path) : desktopOpen(path);
+    return opener ? opener(path) : desktopOpen(path, std::move(failed));
 }
 
 DesktopOpener setDesktopOpener(DesktopOpener opener) {

@@ -24,17 +24,22 @@ struct StartResult {
 // caller's. The child gets the caller's environment, an empty signal mask and default signal
 // dispositions. Returns once the program runs or has failed to start; a path that is missing,
 // not executable or not absolute, or a working directory that cannot be entered, fails with
-// the reason in `error`.
+// the reason in `error`. `ended`, when given, gets the child's wait status once it has ended,
+// on the thread that collected it.
+using ProcessEnded = std::function<void(int waitStatus)>;
 StartResult startProcess(const std::string& executable, const std::vector<std::string>& arguments,
-                         const std::string& workingDirectory = {});
+                         const std::string& workingDirectory = {}, ProcessEnded ended = {});
 
 // Finds `name` (no "/" in it) in the directories of $PATH: the first executable file, or ""
 // when there is none.
 std::string findInPath(const std::string& name);
 
 // Opens `path` with the desktop's handler for its type ("xdg-open <path>", started as above).
-// A test may install its own opener; an empty function brings back the desktop's.
-StartResult openWithDesktop(const std::string& path);
+// The handler may start and still fail (no application for the type, none that starts):
+// `failed`, when given, then gets the reason, once, on a thread of its own. A test may install
+// its own opener; an empty function brings back the desktop's.
+using OpenFailed = std::function<void(const std::string& reason)>;
+StartResult openWithDesktop(const std::string& path, OpenFailed failed = {});
 using DesktopOpener = std::function<StartResult(const std::string& path)>;
 // Installs `opener` and gives back the one it replaces (empty for the desktop's own).
 DesktopOpener setDesktopOpener(DesktopOpener opener);

@@ -3,7 +3,8 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev qt6-multimedia-dev libgl-dev clang-format fonts-liberation2 fonts-ipafont-gothic)
+          qt6-base-dev qt6-multimedia-dev libxcb1-dev libgl-dev clang-format fonts-liberation2
+          fonts-ipafont-gothic)
 
 missing=()
 for p in "${packages[@]}"; do

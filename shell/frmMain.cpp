@@ -17,6 +17,8 @@
 #include "core/frmTesselbase.h"
 #include "memory/MemoryListOps.h"
 #include "memory/clsMEMORY.h"
+#include "platform/message_box.h"
+#include "platform/private_profile.h"
 #include "scan/ScanStop.h"
 #include "scan/frmSCANctrl.h"
 #include "shell/DlgComOption.h"
@@ -102,14 +104,22 @@ void frmMain::MDIForm_Load() {
     connect_ = settings.Connect;
 
     if (settings.COMPort == 0) {
-        show();
-        comDialog_ = new DlgComOption(rx_, settings, this);
-        comDialog_->setModal(true);
-        comDialog_->LoadDialog();
-        if (parts_.runModal) {
-            parts_.runModal(*comDialog_);
-        } else {
-            comDialog_->exec();
+        if (!startEnded_) {
+            show();
+            comDialog_ = new DlgComOption(rx_, settings, this);
+            comDialog_->setModal(true);
+            comDialog_->LoadDialog();
+            if (parts_.runModal) {
+                parts_.runModal(*comDialog_);
+            } else {
+                comDialog_->exec();
+            }
+        }
+        // Ended there: the rest of the load has read nothing yet, so there is nothing to save.
+        if (startEnded_) {
+            loadStopped_ = true;
+            hide();
+            return;
         }
         settings.COMPort = static_cast<int16_t>(rx_.ComPortNum());
         // Closed without a choice, the port stays unchosen: the receiver is not switched on
@@ -175,23 +185,37 @@ void frmMain::unregisterScanNotify() {
     notifyHandle_ = 0;
 }
 
+void frmMain::endStart() {
+    startEnded_ = true;
+    // The first run's dialog closes as by its close box: no port is chosen.
+    if (comDialog_ && comDialog_->isVisible()) comDialog_->done(QDialog::Rejected);
+    platform::dismissOpenMessages(platform::MessageResult::Cancel);
+}
+
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (ended_ || closing_) {
+    if (ended_ || closing_ || loadStopped_) {
         event->accept();
         return;
     }
+    // The end writes some seventy keys; each alone would replace the file and wait for the
+    // disk twice, which takes seconds on a busy machine. They go out together once the end
+    // is done.
+    const std::string& file = parts_.profile->GetMyProfile();
+    platform::ProfileBatch batch(file);
     if (!MDIForm_QueryUnload()) {
         event->ignore();
         return;
     }
     event->accept();
     MDIForm_Unload();
+    if (!batch.commit()) platform::logLine("Corvell", "the settings were not written to " + file);
 }
 
 bool frmMain::MDIForm_QueryUnload() {
     SavePanelPlacements();
     if (!memoryFiles_->SaveIfWanted()) return false;
     closing_ = true;
+    if (parts_.ending) parts_.ending();
     hide();
     clsSettingTessel& settings = *parts_.settings;
     settings.COMPort = static_cast<int16_t>(rx_.ComPortNum());

@@ -65,6 +65,8 @@ struct MainParts {
     std::string helpFile;    // empty: HELP does nothing
     // Runs a modal dialog (the first-run COM dialog); default exec().
     std::function<int(QDialog&)> runModal;
+    // Called when the close is past its prompt and the program will end.
+    std::function<void()> ending;
     // Called when the final unload has finished; default: the application quits.
     std::function<void()> ended;
     // The whole second of the time of day for the link check; default the clock.
@@ -103,6 +105,10 @@ class frmMain : public QMainWindow, public ui::PanelOwner {
     // The final unload; runs after the tick it is nested in when one is running.
     void MDIForm_Unload();
     bool ended() const { return ended_; }
+    // An end asked for while the load still runs: the dialog or box it shows answers as its
+    // Cancel, and a load at the first run's COM-port dialog goes no further (loadStopped()).
+    void endStart();
+    bool loadStopped() const { return loadStopped_; }
 
     // ---- commands ----
     void KeyAction(const std::string& word) override;
@@ -249,6 +255,8 @@ class frmMain : public QMainWindow, public ui::PanelOwner {
     bool closing_ = false;
     bool unloadPending_ = false;
     bool ended_ = false;
+    bool startEnded_ = false;
+    bool loadStopped_ = false;
 
     // tool strip state
     int toolIndex_ = kNoTool;

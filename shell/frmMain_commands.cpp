@@ -11,6 +11,7 @@
 #include "scan/ScanStop.h"
 #include "shell/DlgComOption.h"
 #include "shell/MemoryFileCommands.h"
+#include "shell/UserGuide.h"
 #include "shell/clsMDIPlaceWindow.h"
 #include "shell/frmMain.h"
 #include "shell/frmTitle.h"
@@ -179,7 +180,7 @@ void frmMain::cmdMemory(std::string_view) {
 
 void frmMain::cmdHelp(std::string_view) {
     if (parts_.helpFile.empty()) return;
-    platform::openWithDesktop(parts_.helpFile);
+    openUserGuide(parts_.helpFile, this);
 }
 
 frmMain::HeldDialog* frmMain::held(std::string_view word) {

@@ -82,9 +82,10 @@ void RemoteActions::startFile(const std::string& text) {
     // Executable for this user: started itself, no shell, no arguments. Anything else is a
     // document for the desktop to open with the application it chooses.
     const bool executable = ::access(path->c_str(), X_OK) == 0;
+    // The desktop's handler may start and fail later; that is logged as well.
     const platform::StartResult result =
         executable ? platform::startProcess(*path, {}, services_.fixedDirectory)
-                   : platform::openWithDesktop(*path);
+                   : platform::openWithDesktop(*path, logAction);
     if (result.ok) {
         logAction((executable ? "started " : "opened ") + *path);
     } else {

@@ -1,11 +1,15 @@
 // A signal to end the program is an Exit: with changed channels it asks first, Cancel keeps
 // it running, and a second signal while it asks ends it without the channels but with the
-// settings written and the receiver switched off. Real signals, sent to this very process.
+// settings written and the receiver switched off. One while start-up shows a dialog answers
+// that dialog as its Cancel. Real signals, sent to this very process.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <unistd.h>
 
+#include <QDialog>
 #include <QTest>
+#include <QTimer>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -138,6 +142,106 @@ TEST_F(EndBySignalInProcess, EachSignalAsksAboutChangedChannelsAndCancelKeepsThe
     EXPECT_EQ(boxes.texts.size(), 4u);
     EXPECT_TRUE(channelsSaved());
     EXPECT_GE(rs.count("RsPowerOff"), 1);
+}
+
+}  // namespace
+}  // namespace corvell::test
+
+namespace corvell::test {
+namespace {
+
+// Start-up on a program directory of its own, ended by a signal while it shows a dialog.
+class EndWhileStarting : public ::testing::Test {
+  protected:
+    EndWhileStarting() {
+        ResetProgramObjects();
+        ResetProgramMemory();
+    }
+    ~EndWhileStarting() override {
+        program.reset();
+        ResetProgramMemory();
+        ResetProgramObjects();
+    }
+    bool start(std::function<int(QDialog&)> runModal = {}) {
+        platform::clearProfileCache();
+        app::Program::Options options;
+        options.runModal = std::move(runModal);
+        options.ended = [this] { ++ended; };
+        options.executableDir = home->dir();
+        program = std::make_unique<app::Program>(std::move(options));
+        return program->start();
+    }
+
+    std::optional<TempHome> home{std::in_place};
+    OpenBoxes boxes;
+    FakeQuillon rs;
+    std::unique_ptr<app::Program> program;
+    int ended = 0;
+};
+
+TEST_F(EndWhileStarting, ASignalAtTheFirstRunsPortDialogEndsAsItsCancelWritingNothing) {
+    const struct {
+        int signal;
+        std::optional<std::string> ini;  // none: the very first start, no settings file yet
+    } cases[] = {
+        {SIGTERM, std::nullopt},
+        {SIGINT,
+         "[DATA]\r\nCOMPORT=0\r\nCONNECT=1\r\nRXFREQ=82500000\r\n[MAIN]\r\nPANELMODE=2\r\n"},
+        {SIGHUP, "[DATA]\r\nCOMPORT=0\r\n[WINDOW_PLACEMENT]\r\nFRMTUNER=1,0,1,2,3,4\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.signal);
+        program.reset();
+        home.emplace();
+        if (c.ini) home->write("Corvell.ini", *c.ini);
+        rs.calls.clear();
+        bool shown = false;
+        bool stayedOpen = false;
+        const bool started = start([&](QDialog& dialog) {
+            QTimer::singleShot(0, &dialog, [&] {
+                shown = dialog.isVisible();
+                ::kill(::getpid(), c.signal);
+            });
+            // A dialog the signal did not end is closed here, so the test goes on to fail.
+            QTimer::singleShot(5000, &dialog, [&] {
+                stayedOpen = true;
+                dialog.done(QDialog::Accepted);
+            });
+            return dialog.exec();
+        });
+        EXPECT_TRUE(shown);
+        EXPECT_FALSE(stayedOpen) << "the signal left the dialog open";
+        EXPECT_FALSE(started);
+        EXPECT_FALSE(program->mainWindow()->isVisible());
+        EXPECT_EQ(rs.count("RsPowerOn"), 0);
+        program.reset();
+        EXPECT_EQ(ended, 0);
+        if (c.ini) {
+            EXPECT_EQ(home->read("Corvell.ini"), *c.ini);
+        } else {
+            EXPECT_FALSE(std::filesystem::exists(home->path("Corvell.ini")));
+        }
+    }
+}
+
+TEST_F(EndWhileStarting, ASignalWhileAStartUpBoxIsOpenAnswersItAsCancelAndThenExits) {
+    // The warning about a settings file that cannot be written comes after the load.
+    const std::string settings = "[DATA]\r\nCOMPORT=1\r\nCONNECT=1\r\n";
+    home->write("Corvell.ini", settings);
+    std::filesystem::permissions(home->path("Corvell.ini"), std::filesystem::perms::owner_read);
+    boxes.whileOpen = [] { ::kill(::getpid(), SIGTERM); };
+    ASSERT_TRUE(start());
+    ASSERT_EQ(boxes.texts.size(), 1u);
+    EXPECT_NE(boxes.texts[0].find("cannot be written"), std::string::npos) << boxes.texts[0];
+    ASSERT_FALSE(boxes.dismissals.empty());
+    EXPECT_EQ(boxes.dismissals.front(), MessageResult::Cancel);
+    // The end itself is the Exit, once the program's own loop runs.
+    EXPECT_EQ(ended, 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ended > 0; }, 5000));
+    EXPECT_EQ(rs.count("RsPowerOn"), 1);
+    EXPECT_GE(rs.count("RsPowerOff"), 1);
+    EXPECT_EQ(boxes.texts.size(), 1u);
+    EXPECT_EQ(home->read("Corvell.ini"), settings);
 }
 
 }  // namespace

@@ -1,20 +1,25 @@
 // Start-up as the user starts the program: the order of its steps, the splash while the main
-// window loads, the second start that ends quietly, and the title window's two faces.
+// window loads, the second start that ends quietly (or waits for a first one that is ending),
+// and the title window's two faces.
 #include <gtest/gtest.h>
+#include <signal.h>
 
 #include <QApplication>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 
 #include "app/Program.h"
 #include "core/ProgramObjects.h"
 #include "core/ProgramValues.h"
 #include "core/frmTesselbase.h"
 #include "memory/clsMEMORY.h"
+#include "platform/named_mutex.h"
 #include "platform/program_dir.h"
 #include "shell/frmTitle.h"
 #include "tests/support/artifacts.h"
@@ -162,6 +167,65 @@ TEST_F(Startup, ASecondStartEndsQuietly) {
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_TRUE(second.readAllStandardOutput().isEmpty());
     p.mainWindow()->close();
+}
+
+// Whether process `pid` has taken SIGTERM over, as the running program does.
+bool catchesTerm(qint64 pid) {
+    std::ifstream in("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(in, line);) {
+        if (line.starts_with("SigCgt:")) {
+            return (std::stoull(line.substr(7), nullptr, 16) >> (SIGTERM - 1) & 1) != 0;
+        }
+    }
+    return false;
+}
+bool processHasOpen(qint64 pid, const std::string& path) {
+    std::error_code ec;
+    for (const auto& fd :
+         std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/fd", ec)) {
+        std::error_code ignored;
+        if (std::filesystem::read_symlink(fd.path(), ignored) == path) return true;
+    }
+    return false;
+}
+
+TEST_F(Startup, AStartWhileTheFirstIsStillEndingWaitsForItAndThenRuns) {
+    home.write("Corvell.ini", "[DATA]\r\nCOMPORT=1\r\nCONNECT=0\r\n");
+    platform::clearProfileCache();
+    app::Program& p = make();
+    ASSERT_TRUE(p.start());
+    // Closed and past its last write, but its process is not gone yet: it is ending.
+    p.mainWindow()->close();
+    ASSERT_EQ(ended, 1);
+
+    QProcess second;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("CORVELL_HOME", QString::fromStdString(home.dir()));
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    second.setProcessEnvironment(env);
+    second.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    second.start(QStringLiteral(CORVELL_EXE), {});
+    ASSERT_TRUE(second.waitForStarted(10000));
+    // The second start has come to the single-instance rule while the first still holds it.
+    const std::string lock = platform::NamedMutex::lockFilePath(
+        app::Program::instanceLockName(platform::programDirectory()));
+    const auto atTheRule = [&] {
+        return second.state() == QProcess::NotRunning || processHasOpen(second.processId(), lock);
+    };
+    ASSERT_TRUE(QTest::qWaitFor(atTheRule, 60000));
+    program.reset();  // the first process's end
+    // It goes on to start: it comes to its own handling of an end, which only the program
+    // past the single-instance rule has.
+    const auto cameUp = [&] {
+        return second.state() == QProcess::NotRunning || catchesTerm(second.processId());
+    };
+    ASSERT_TRUE(QTest::qWaitFor(cameUp, 60000));
+    EXPECT_EQ(second.state(), QProcess::Running)
+        << "the second start ended quietly while the first was still ending";
+    second.terminate();
+    ASSERT_TRUE(second.waitForFinished(30000));
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
 }
 
 TEST(TitleWindow, SplashAndAboutLayOutFromTheBitmapSizes) {

@@ -10,6 +10,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <thread>
@@ -202,6 +203,62 @@ TEST(DesktopOpener, AnInstalledOpenerIsCalledInsteadAndCanBeRemoved) {
     PathGuard path("/nonexistent-corvell-dir");
     EXPECT_FALSE(platform::openWithDesktop("/opt/corvell/Corvell.html").ok);
     EXPECT_EQ(opened.size(), 1u);
+}
+
+}  // namespace
+
+namespace {
+
+// The desktop's own opener, standing in for an xdg-open that starts and then ends with `body`.
+class LateFailure : public Started {
+  protected:
+    void useOpener(const std::string& body) {
+        const fs::path bin = root_ / "bin";
+        fs::create_directories(bin);
+        writeScript(bin / "xdg-open", "touch \"" + marker_.string() + "\"\n" + body);
+        path_.emplace(bin.string() + ":/usr/bin:/bin");
+    }
+    std::optional<PathGuard> path_;
+};
+
+TEST_F(LateFailure, AHandlerThatEndsInFailureIsReportedOnceWithTheReason) {
+    const struct {
+        std::string body;
+        std::string reason;  // empty: it opened, nothing is reported
+    } cases[] = {
+        {"exit 0\n", ""},
+        {"exit 3\n", "xdg-open ended with status 3"},
+        {"kill -9 $$\n", "xdg-open was ended by signal 9"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.body);
+        fs::remove(marker_);
+        useOpener(c.body);
+        std::mutex lock;
+        std::vector<std::string> reports;
+        const std::string document = (dir_ / "guide.html").string();
+        const platform::StartResult r =
+            platform::openWithDesktop(document, [&](const std::string& why) {
+                std::lock_guard guard(lock);
+                reports.push_back(why);
+            });
+        ASSERT_TRUE(r.ok) << r.error;
+        ASSERT_TRUE(markerWritten());
+        ASSERT_TRUE(eventually([&] { return ::kill(r.pid, 0) != 0 && errno == ESRCH; }));
+        if (c.reason.empty()) {
+            std::lock_guard guard(lock);
+            EXPECT_TRUE(reports.empty());
+            continue;
+        }
+        ASSERT_TRUE(eventually([&] {
+            std::lock_guard guard(lock);
+            return !reports.empty();
+        }));
+        std::lock_guard guard(lock);
+        ASSERT_EQ(reports.size(), 1u);
+        EXPECT_NE(reports[0].find(c.reason), std::string::npos) << reports[0];
+        EXPECT_NE(reports[0].find(document), std::string::npos) << reports[0];
+    }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTimer>
+#include <cstdlib>
 #include <filesystem>
 #include <set>
 
@@ -191,7 +192,45 @@ TEST_F(Commands, HelpOpensTheGuideWithTheDesktopOnlyWhenThereIsOne) {
     open();
     main().KeyAction("HELP");
     EXPECT_EQ(opened, std::vector<std::string>{home.path("Corvell.html")});
+    EXPECT_TRUE(presenter.shown().empty());
     platform::setDesktopOpener(previous);
+}
+
+TEST_F(Commands, HelpSaysWhereTheGuideIsWhenNoOpenerOpensIt) {
+    // The desktop's own opener, on a PATH that has no xdg-open or one that fails.
+    const std::string bin = home.path("bin");
+    std::filesystem::create_directories(bin);
+    const struct {
+        const char* opener;  // the xdg-open script, or none
+        const char* reason;
+    } cases[] = {
+        {nullptr, "xdg-open is not installed"},
+        {"#!/bin/sh\nexit 3\n", "xdg-open ended with status 3"},
+    };
+    struct PathFor {
+        std::string saved = std::getenv("PATH") ? std::getenv("PATH") : "";
+        explicit PathFor(const std::string& path) { ::setenv("PATH", path.c_str(), 1); }
+        ~PathFor() { ::setenv("PATH", saved.c_str(), 1); }
+    } path(bin);
+    fx.helpFile = home.path("Corvell.html");
+    open();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reason);
+        const std::string script = bin + "/xdg-open";
+        std::filesystem::remove(script);
+        if (c.opener) {
+            home.write("bin/xdg-open", c.opener);
+            std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+        }
+        const std::size_t before = presenter.shown().size();
+        main().KeyAction("HELP");
+        ASSERT_TRUE(QTest::qWaitFor([&] { return presenter.shown().size() > before; }, 10000));
+        const std::string text = presenter.shown().back().text;
+        EXPECT_NE(text.find(home.path("Corvell.html")), std::string::npos) << text;
+        EXPECT_NE(text.find(c.reason), std::string::npos) << text;
+        EXPECT_NE(text.find("web browser"), std::string::npos) << text;
+        EXPECT_EQ(presenter.shown().size(), before + 1);
+    }
 }
 
 TEST_F(Commands, DarcStartsTheDecoderBesideTheProgramOnlyWhenItIsThere) {
