@@ -4,8 +4,8 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
-#include <cmath>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,8 +18,9 @@
 #include "platform/message_box.h"
 #include "scan/ScanChannelSheet.h"
 #include "scan/frmSCANctrl.h"
+#include "ui/DialogFlags.h"
+#include "ui/DialogPosition.h"
 #include "ui/Geometry.h"
-#include "ui/Twips.h"
 
 namespace corvell {
 namespace {
@@ -56,7 +57,7 @@ QLineEdit* makeProgramNoBox(QWidget* parent, int x, int y) {
 
 DlgScanOption::DlgScanOption(frmTesselbase& receiver, frmSCANctrl& scan, clsMEMORY& memory,
                              QWidget* parent)
-    : Form(parent, Qt::Dialog),
+    : Form(parent, ui::fixedDialogFlags(Qt::Dialog)),
       rx_(receiver),
       scan_(scan),
       memory_(memory),
@@ -356,14 +357,7 @@ void DlgScanOption::loadDlgData() {
     int16_t tab = 1;
     profile.loadData("DLGSCANX", x, int32_t{0});
     profile.loadData("DLGSCANY", y, int32_t{0});
-    // Without a saved position the dialog opens centred over the main window.
-    std::string saved;
-    profile.loadData("DLGSCANX", saved, "");
-    if (!saved.empty()) setHasPosition();
-    move(ui::twipsToPixels(x), ui::twipsToPixels(y));
-    // A position saved on a larger or another screen must not lose the dialog.
-    ui::KeepFormOnScreen(this);
-    if (x + ui::pixelsToTwips(width()) <= 0 || y + ui::pixelsToTwips(height()) <= 0) move(0, 0);
+    ui::PlaceAtSavedPosition(*this, x, y);
     profile.setSection("DATA");
     profile.loadData("DLGSCANCURRTAB", tab, int16_t{1});
     SelectTab(tab);
@@ -373,8 +367,10 @@ void DlgScanOption::loadDlgData() {
 void DlgScanOption::saveDlgData() {
     clsProfileIO& profile = ProgramProfile();
     profile.setSection("DATA");
-    profile.saveData("DLGSCANX", static_cast<int32_t>(std::lround(ui::pixelsToTwips(x()))));
-    profile.saveData("DLGSCANY", static_cast<int32_t>(std::lround(ui::pixelsToTwips(y()))));
+    if (const std::optional<QPoint> at = ui::PositionToSave(*this)) {
+        profile.saveData("DLGSCANX", static_cast<int32_t>(at->x()));
+        profile.saveData("DLGSCANY", static_cast<int32_t>(at->y()));
+    }
     profile.saveData("DLGSCANCURRTAB", static_cast<int16_t>(SelectedTab()));
     pch_->SaveColumnWidths();
     ach_->SaveColumnWidths();

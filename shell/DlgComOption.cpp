@@ -9,6 +9,7 @@
 
 #include "core/clsSettingTessel.h"
 #include "core/frmTesselbase.h"
+#include "ui/DialogFlags.h"
 #include "ui/Geometry.h"
 #include "ui/Twips.h"
 
@@ -25,7 +26,7 @@ DlgComOption::DlgComOption(frmTesselbase& receiver, const clsSettingTessel& sett
     : QDialog(parent), receiver_(receiver), settings_(settings) {
     setObjectName("DlgComOption");
     setWindowTitle(QStringLiteral("COM Port Setting"));
-    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    setWindowFlags(ui::fixedDialogFlags(Qt::Dialog) | Qt::WindowStaysOnTopHint);
     setFixedSize(px(3975), px(1305));
     auto* panel = new QFrame(this);
     panel->setFrameShape(QFrame::StyledPanel);

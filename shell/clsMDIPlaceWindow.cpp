@@ -1,6 +1,10 @@
 #include "shell/clsMDIPlaceWindow.h"
 
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScrollBar>
 #include <QWidget>
+#include <QWindow>
 #include <limits>
 #include <optional>
 
@@ -24,6 +28,15 @@ bool fitsInt32(int64_t v) {
 
 // The record's flag for a window that is to come back maximised.
 constexpr int32_t kRestoreMaximised = 2;
+
+// How far the area of a child window is scrolled: its place in the area's whole extent is its
+// position plus this.
+QPoint scrollOf(QWidget& box) {
+    const auto* sub = qobject_cast<QMdiSubWindow*>(&box);
+    const QMdiArea* area = sub != nullptr ? sub->mdiArea() : nullptr;
+    if (area == nullptr) return {};
+    return {area->horizontalScrollBar()->value(), area->verticalScrollBar()->value()};
+}
 
 }  // namespace
 
@@ -119,13 +132,26 @@ bool clsMDIPlaceWindow::SetMDIPlacement(QWidget& frame) {
     const WindowPlacement& p = MyPlacement;
     // Saved minimised or maximised, the frame comes back in its normal state and rectangle.
     frame.setWindowState(Qt::WindowNoState);
-    frame.setGeometry(p.left, p.top, p.right - p.left, p.bottom - p.top);
+    // One saved larger than the screen (a smaller screen, another display scale) is fitted to
+    // it, so no part of it is cut off by the screen's edge; its border and title bar too, where
+    // the window system tells their size (the window is made for that, not shown).
+    frame.winId();
+    const QMargins border =
+        frame.windowHandle() != nullptr ? frame.windowHandle()->frameMargins() : QMargins();
+    const QRect saved(p.left, p.top, p.right - p.left, p.bottom - p.top);
+    frame.setGeometry(ui::FittedToScreen(saved + border) - border);
     return true;
 }
 
 bool clsMDIPlaceWindow::SaveFormPlacement(ui::PanelWindow& panel) {
-    WindowPlacement p = currentPlacement(container(panel), false);
+    QWidget& box = container(panel);
+    WindowPlacement p = currentPlacement(box, false);
     p.showCmd = panel.fVisiblePwrOn ? 1 : 0;
+    const QPoint scrolled = scrollOf(box);
+    p.left += scrolled.x();
+    p.right += scrolled.x();
+    p.top += scrolled.y();
+    p.bottom += scrolled.y();
     return save(panel.placementKey().toStdString(), p);
 }
 

@@ -52,6 +52,9 @@ frmMain::frmMain(MainParts parts, QWidget* parent)
     mdi_->setObjectName("mdiArea");
     // A maximised memory list must not maximise each panel the user then clicks.
     mdi_->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
+    // A panel left partly or wholly past the area's edge is reached by scrolling to it.
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     layout->addWidget(mdi_, 1);
     setCentralWidget(client);
     buildMenus();
@@ -140,6 +143,7 @@ void frmMain::MDIForm_Load() {
     makeDialog("CTCSS");
 
     LayoutTools();
+    BringPanelsIntoArea();
     ui::KeepFormOnScreen(this);
     timer1_.start(HeartbeatPeriodMs());
     rx_.MyOptionUpdate();

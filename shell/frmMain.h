@@ -167,6 +167,8 @@ class frmMain : public QMainWindow, public ui::PanelOwner {
     void buildHeartbeat();
     void CreatePanels();
     void LoadPanel(PanelSlot slot);
+    // Panels placed outside the main area at load are moved into it (frmMain_area.cpp).
+    void BringPanelsIntoArea();
     void registerScanNotify();
     void unregisterScanNotify();
     void finalUnload();

@@ -11,6 +11,7 @@
 #include "core/ProgramValues.h"
 #include "resources/Artwork.h"
 #include "resources/StringTable.h"
+#include "ui/DialogFlags.h"
 #include "ui/Fonts.h"
 #include "ui/Labels.h"
 #include "ui/Twips.h"
@@ -117,7 +118,7 @@ void frmTitle::ShowAbout() {
     ok_->show();
     LayoutTitle();
     setWindowTitle(QStringLiteral("About ") + resText(10000));
-    setWindowFlags(Qt::Dialog);
+    setWindowFlags(ui::fixedDialogFlags(Qt::Dialog));
     resize(panel2_->width() + panel1_->width(), std::max(panel2_->height(), panel1_->height()));
     panel1_->move(0, 0);
     panel2_->move(panel1_->width(), 0);

@@ -1,6 +1,7 @@
 // Lets a borderless panel be moved by dragging its face: called from the face's left-button
 // press, it hands the move to the window system for a window of its own, and for a panel inside
-// a QMdiArea moves its child-window frame with the mouse until the button is released.
+// a QMdiArea moves its child-window frame with the mouse until the button is released, keeping
+// the point the mouse holds inside the area.
 // Thread contract: user-interface thread only.
 #pragma once
 

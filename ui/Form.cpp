@@ -32,8 +32,8 @@ void Form::showEvent(QShowEvent* event) {
     // Here the window has the size it is shown at, and is not on the screen yet.
     if (!hasPosition_ && opensOver_ && isWindow() && !event->spontaneous()) {
         CentreFormOverKeptOnScreen(this, opensOver_);
-        hasPosition_ = true;
     }
+    hasPosition_ = true;
     QWidget::showEvent(event);
 }
 

@@ -42,6 +42,8 @@ class Form : public QWidget {
     void setOpensOver(QWidget* owner) { opensOver_ = owner; }
     // The window has a position of its own (a saved one): it is shown where it is.
     void setHasPosition() { hasPosition_ = true; }
+    // It has been shown, or given a position of its own.
+    bool hasPosition() const { return hasPosition_; }
 
     bool Visible() const { return isVisible(); }
     QString Caption() const { return windowTitle(); }

@@ -48,11 +48,25 @@ void CentreFormOverKeptOnScreen(QWidget* form, QWidget* reference) {
     const QSize own = frame->frameGeometry().size();
     QPoint at = centredOver(form, reference);
     if (QScreen* screen = screenOf(windowFrameOf(reference))) {
-        const QRect area = screen->availableGeometry();
-        at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - own.width())));
-        at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - own.height())));
+        at = MovedInto(QRect(at, own), screen->availableGeometry()).topLeft();
     }
     frame->move(at);
+}
+
+QRect MovedInto(const QRect& rect, const QRect& area) {
+    const int x = std::max(area.left(), std::min(rect.left(), area.right() + 1 - rect.width()));
+    const int y = std::max(area.top(), std::min(rect.top(), area.bottom() + 1 - rect.height()));
+    return {QPoint(x, y), rect.size()};
+}
+
+QRect FittedToScreen(const QRect& rect) {
+    QScreen* screen = QGuiApplication::screenAt(rect.center());
+    if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return rect;
+    const QRect area = screen->availableGeometry();
+    // One that fits stays where it is, even partly past an edge (as the user left it).
+    if (rect.width() <= area.width() && rect.height() <= area.height()) return rect;
+    return MovedInto(QRect(rect.topLeft(), rect.size().boundedTo(area.size())), area);
 }
 
 void CentreFormOnScreen(QWidget* form) {

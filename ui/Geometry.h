@@ -1,9 +1,11 @@
 // Placing windows: keeping a window on the screen, centring one window over another (plainly or
-// kept on the screen) or on the screen, and the frame that actually moves a form (its
-// child-window frame when it lives in a QMdiArea).
+// kept on the screen) or on the screen, fitting a rectangle into an area, and the frame that
+// actually moves a form (its child-window frame when it lives in a QMdiArea).
 // Positions are pixels.
 // Thread contract: user-interface thread only.
 #pragma once
+
+#include <QRect>
 
 class QWidget;
 
@@ -25,6 +27,15 @@ void CentreFormOnForm(QWidget* form, QWidget* reference);
 // to lie wholly on the screen's available area (its top-left corner on the area when it is
 // larger than the area).
 void CentreFormOverKeptOnScreen(QWidget* form, QWidget* reference);
+
+// `rect` moved as little as needed to lie within `area`; one larger than the area keeps its
+// top-left corner on the area's.
+QRect MovedInto(const QRect& rect, const QRect& area);
+
+// `rect` fitted to the available area of the screen its centre lies on (the primary screen when
+// none): one larger than the area is made as large as the area and moved onto it; one that fits
+// is left as it is.
+QRect FittedToScreen(const QRect& rect);
 
 // Centres `form` on its screen (the primary screen when it has none yet) without changing its
 // size.

@@ -1,6 +1,7 @@
 #include "ui/QtMessagePresenter.h"
 
 #include <QApplication>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QThread>
@@ -59,11 +60,20 @@ QString plain(const std::string& text) {
     return QString::fromStdString(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
+// Every prompt opens over the program's main window (the one shown main window), wherever the
+// focus is; without one, over the active window.
+QWidget* ownerOfPrompts() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QMainWindow*>(w) != nullptr && w->isVisible()) return w;
+    }
+    return QApplication::activeWindow();
+}
+
 MessageResult showOnThisThread(const platform::MessageRequest& request,
                                std::vector<QPointer<QMessageBox>>& open) {
     const std::vector<Choice> choices = choicesOf(request.buttons);
     QMessageBox box(iconOf(request.icon), plain(request.title), plain(request.text),
-                    QMessageBox::NoButton, QApplication::activeWindow());
+                    QMessageBox::NoButton, ownerOfPrompts());
     box.setTextFormat(Qt::PlainText);
     QMessageBox::StandardButtons buttons;
     for (const Choice& c : choices) buttons |= c.button;

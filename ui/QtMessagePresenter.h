@@ -1,6 +1,7 @@
 // Shows the program's message boxes as Qt dialogs. Installed once at start-up; a box asked for
 // from another thread (the link library's threads) is shown on the user-interface thread while
-// the asking thread waits for the answer. Texts are plain text, never rich text.
+// the asking thread waits for the answer. Texts are plain text, never rich text. Every box opens
+// over the program's main window.
 // Thread contract: present() may be called from any thread once a QApplication exists; the
 // asking thread must not be one the user-interface thread is waiting for.
 #pragma once

@@ -10,6 +10,7 @@
 
 #include "core/clsSettingTessel.h"
 #include "core/frmTesselbase.h"
+#include "ui/DialogFlags.h"
 #include "ui/Geometry.h"
 
 namespace corvell::panels {
@@ -26,7 +27,7 @@ QGroupBox* pairBox(const QString& title, QRadioButton* a, QRadioButton* b, QWidg
 }  // namespace
 
 DlgAFOption::DlgAFOption(frmTesselbase& rx, clsSettingTessel& settings, QWidget* parent)
-    : ui::Form(parent, Qt::Tool | Qt::WindowStaysOnTopHint),
+    : ui::Form(parent, ui::fixedDialogFlags(Qt::Tool) | Qt::WindowStaysOnTopHint),
       rx_(rx),
       settings_(settings),
       plug0_(new QRadioButton(QStringLiteral(" MONO"))),

@@ -10,12 +10,13 @@
 #include <QVBoxLayout>
 
 #include "core/ToneList.h"
+#include "ui/DialogFlags.h"
 #include "ui/Geometry.h"
 
 namespace corvell::panels {
 
 DlgCtcssOption::DlgCtcssOption(frmTesselbase& rx, clsProfileIO& profile, QWidget* parent)
-    : ui::Form(parent, Qt::Tool | Qt::WindowStaysOnTopHint),
+    : ui::Form(parent, ui::fixedDialogFlags(Qt::Tool) | Qt::WindowStaysOnTopHint),
       profile_(profile),
       logic_(rx),
       cmbTONE_(new QComboBox(this)),

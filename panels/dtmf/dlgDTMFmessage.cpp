@@ -8,6 +8,7 @@
 
 #include "core/LocaleProcs.h"
 #include "resources/Artwork.h"
+#include "ui/DialogFlags.h"
 #include "ui/Fonts.h"
 #include "ui/Geometry.h"
 #include "ui/Labels.h"
@@ -20,7 +21,7 @@ constexpr int kPictureId = 502;
 }  // namespace
 
 dlgDTMFmessage::dlgDTMFmessage(QWidget* parent)
-    : ui::Form(parent, Qt::Dialog | Qt::WindowStaysOnTopHint),
+    : ui::Form(parent, ui::fixedDialogFlags(Qt::Dialog) | Qt::WindowStaysOnTopHint),
       lblDTMFmessage_(new ui::PlainLabel(this)),
       image1_(new QLabel(this)),
       cmdOk_(new QPushButton(QStringLiteral("OK"), this)) {

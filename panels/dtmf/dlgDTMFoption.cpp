@@ -12,15 +12,16 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 #include <QValidator>
+#include <optional>
 #include <string>
 
 #include "core/LocaleProcs.h"
 #include "core/ProgramObjects.h"
 #include "core/clsDtmfOption.h"
+#include "ui/DialogFlags.h"
+#include "ui/DialogPosition.h"
 #include "ui/FileDialogs.h"
 #include "ui/Fonts.h"
-#include "ui/Geometry.h"
-#include "ui/Twips.h"
 
 namespace corvell::panels {
 namespace {
@@ -49,7 +50,7 @@ constexpr const char* kBrowseFilter = "Programs and documents|*|Wave Audio|*.[wW
 }  // namespace
 
 dlgDTMFoption::dlgDTMFoption(clsDtmfOption& option, QWidget* parent)
-    : ui::Form(parent, Qt::Dialog),
+    : ui::Form(parent, ui::fixedDialogFlags(Qt::Dialog)),
       option_(option),
       tabs_(new QTabBar(this)),
       label1_(new QLabel(QStringLiteral("Receive CODE"), this)),
@@ -138,12 +139,7 @@ void dlgDTMFoption::Init() {
     p.loadData(kKeyX, x, int32_t{0});
     p.loadData(kKeyY, y, int32_t{0});
     p.loadData(kKeyTab, tab, int32_t{1});
-    // Without a saved position the dialog opens centred over the main window.
-    std::string saved;
-    p.loadData(kKeyX, saved, "");
-    if (!saved.empty()) setHasPosition();
-    ui::windowFrameOf(this)->move(ui::twipsToPixels(x), ui::twipsToPixels(y));
-    ui::KeepFormOnScreen(this);
+    ui::PlaceAtSavedPosition(*this, x, y);
     if (tab >= 1 && tab <= tabs_->count()) {
         updating_ = true;  // the entry is taken below, once
         tabs_->setCurrentIndex(tab - 1);
@@ -213,9 +209,10 @@ void dlgDTMFoption::browse() {
 void dlgDTMFoption::SavePlacement() {
     clsProfileIO& p = ProgramProfile();
     p.setSection(kSection);
-    const QPoint at = ui::windowFrameOf(this)->pos();
-    p.saveData(kKeyX, static_cast<int32_t>(ui::pixelsToTwips(at.x())));
-    p.saveData(kKeyY, static_cast<int32_t>(ui::pixelsToTwips(at.y())));
+    if (const std::optional<QPoint> at = ui::PositionToSave(*this)) {
+        p.saveData(kKeyX, static_cast<int32_t>(at->x()));
+        p.saveData(kKeyY, static_cast<int32_t>(at->y()));
+    }
     p.saveData(kKeyTab, static_cast<int32_t>(selectedEntry()));
 }
 

@@ -8,8 +8,10 @@
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 #include "panels/common/DrawnPanel.h"
 #include "panels/dialogs/DlgCtcssOption.h"
@@ -143,6 +145,38 @@ TEST_F(Frames, ADialogWithNoSavedPositionOpensCentredOverTheMainWindowKeptOnTheS
         EXPECT_LE(off.manhattanLength(), 2) << off.x() << "," << off.y();
         EXPECT_TRUE(screen.contains(d->frameGeometry())) << d->x() << "," << d->y();
         d->hide();
+    }
+}
+
+// Under a window manager a small fixed dialog offers its close box, and neither minimise nor
+// maximise: every hint is given, since a window naming none is offered every function.
+TEST_F(Frames, EveryDialogOffersItsCloseBoxButNeitherMinimiseNorMaximise) {
+    ASSERT_TRUE(started);
+    main().show();
+    main().KeyAction("COMPORT");
+    Qt::WindowFlags about;  // the About window is modal: read while it is open
+    QTimer::singleShot(0, [&] {
+        if (shell::frmTitle* w = main().aboutWindow()) {
+            about = w->windowFlags();
+            QTest::mouseClick(w->okButton(), Qt::LeftButton);
+        }
+    });
+    main().KeyAction("ABOUT");
+    EXPECT_TRUE(about.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(about.testFlag(Qt::WindowMinimizeButtonHint) ||
+                 about.testFlag(Qt::WindowMaximizeButtonHint));
+    std::vector<QWidget*> dialogs = {main().comDialog()};
+    for (const char* word : {"SCANSET", "DTMFSET", "DTMFM", "CTCSS", "EXTSP"}) {
+        if (ui::Form* d = main().dialog(word, true)) dialogs.push_back(d);
+    }
+    ASSERT_EQ(dialogs.size(), 6u);
+    for (QWidget* d : dialogs) {
+        ASSERT_NE(d, nullptr);
+        SCOPED_TRACE(d->windowTitle().toStdString());
+        const Qt::WindowFlags flags = d->windowFlags();
+        EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+        EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+        EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
     }
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -26,6 +27,7 @@ struct BoxAnswerer {
     Qt::TextFormat format = Qt::AutoText;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
     QThread* shownOn = nullptr;
+    QRect shownAt;
 
     void answerWith(QMessageBox::StandardButton button) {
         QTimer::singleShot(0, [this, button] { click(button); });
@@ -43,6 +45,7 @@ struct BoxAnswerer {
         format = box->textFormat();
         defaultButton = box->standardButton(box->defaultButton());
         shownOn = QThread::currentThread();
+        shownAt = box->frameGeometry();
         QTest::mouseClick(box->button(button), Qt::LeftButton);
     }
 };
@@ -103,6 +106,29 @@ TEST(QtMessagePresenter, ABoxAskedForOnAnotherThreadIsShownOnTheUserInterfaceThr
     EXPECT_EQ(answer.load(), static_cast<int>(MessageResult::No));
     EXPECT_EQ(answerer.shownOn, QApplication::instance()->thread());
     EXPECT_EQ(answerer.defaultButton, QMessageBox::Yes);
+}
+
+TEST(QtMessagePresenter, EveryBoxOpensOverTheMainWindowWhereverTheFocusIs) {
+    const ScopedQtMessagePresenter installed;
+    QMainWindow main;
+    main.setGeometry(40, 30, 520, 400);
+    main.show();
+    QWidget other;  // a dialog of the program, away from the main window
+    other.setGeometry(600, 420, 160, 120);
+    other.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main) && QTest::qWaitForWindowExposed(&other));
+    for (QWidget* active : {static_cast<QWidget*>(&main), &other}) {
+        SCOPED_TRACE(active == &main ? "the main window active" : "another window active");
+        QApplication::setActiveWindow(active);
+        BoxAnswerer answerer;
+        answerer.answerWith(QMessageBox::Retry);
+        MessageRequest request;
+        request.text = "Communication failed.";
+        request.buttons = MessageButtons::RetryCancel;
+        EXPECT_EQ(platform::showMessage(request), MessageResult::Retry);
+        const QPoint off = answerer.shownAt.center() - main.frameGeometry().center();
+        EXPECT_LE(off.manhattanLength(), 2) << off.x() << "," << off.y();
+    }
 }
 
 TEST(WaitCursor, ShowsTheBusyCursorWhileItLives) {
