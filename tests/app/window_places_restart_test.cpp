@@ -12,8 +12,8 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
+#include <algorithm>
 #include <optional>
-#include <regex>
 
 #include "app/Program.h"
 #include "core/ProgramObjects.h"
@@ -63,11 +63,19 @@ class Restarts : public ::testing::Test {
         return valueIn(home.read("Corvell.ini"), key);
     }
     static std::optional<std::string> valueIn(const std::string& text, const std::string& key) {
-        std::smatch m;
-        if (!std::regex_search(text, m, std::regex("(^|\n)" + key + "=\"?([^\"\r\n]*)"))) {
-            return std::nullopt;
+        // The key at the start of a line; its value without the quotes and the line end.
+        const std::string wanted = key + "=";
+        for (std::size_t at = 0; at < text.size();) {
+            const std::size_t end = std::min(text.find('\n', at), text.size());
+            if (text.compare(at, wanted.size(), wanted) == 0) {
+                std::string value = text.substr(at + wanted.size(), end - at - wanted.size());
+                std::erase(value, '\r');
+                std::erase(value, '"');
+                return value;
+            }
+            at = end + 1;
         }
-        return m[2].str();
+        return std::nullopt;
     }
     QMdiSubWindow* frameOf(PanelSlot slot) {
         for (QMdiSubWindow* s : main().mdiArea()->subWindowList()) {
