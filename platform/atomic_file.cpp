@@ -67,9 +67,14 @@ Place placeOf(const std::string& target) {
     return {target.substr(0, slash + 1), target.substr(slash + 1)};
 }
 
-// "." + base + "." + process + "." + serial + ".tmp": the temporaries a save makes.
-std::string temporaryName(const std::string& base, pid_t pid, unsigned serial) {
-    return "." + base + "." + std::to_string(pid) + "." + std::to_string(serial) + ".tmp";
+// ".corvell-save." + process + "." + serial + ".tmp": the temporaries a save makes. The name is
+// short and does not hold the file's own, so it fits wherever the file's name does.
+constexpr std::string_view kTemporaryHead = ".corvell-save.";
+constexpr std::string_view kTemporaryTail = ".tmp";
+
+std::string temporaryName(pid_t pid, unsigned serial) {
+    return std::string(kTemporaryHead) + std::to_string(pid) + "." + std::to_string(serial) +
+           std::string(kTemporaryTail);
 }
 
 bool allDigits(std::string_view s) {
@@ -77,18 +82,27 @@ bool allDigits(std::string_view s) {
            s.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
-// The process that made `name` as a temporary of `base`, 0 when it is no such name.
-pid_t writerOf(std::string_view name, const std::string& base) {
-    const std::string head = "." + base + ".";
-    if (!name.starts_with(head) || !name.ends_with(".tmp")) return 0;
-    name.remove_prefix(head.size());
-    name.remove_suffix(4);
-    const auto dot = name.find('.');
+// The process in "<process>.<serial>", 0 when `rest` is not of that form.
+pid_t writerIn(std::string_view rest) {
+    const auto dot = rest.find('.');
     if (dot == std::string_view::npos) return 0;
-    const std::string_view pid = name.substr(0, dot);
-    if (!allDigits(pid) || !allDigits(name.substr(dot + 1))) return 0;
+    const std::string_view pid = rest.substr(0, dot);
+    if (!allDigits(pid) || !allDigits(rest.substr(dot + 1))) return 0;
     const long value = std::strtol(std::string(pid).c_str(), nullptr, 10);
     return value > 0 && value <= INT_MAX ? static_cast<pid_t>(value) : 0;
+}
+
+// The process that made `name` as a temporary, 0 when it is no such name. Earlier versions
+// named theirs "." + base + "." + process + "." + serial + ".tmp"; of those only the ones of
+// the file being saved or read are taken, as those versions did.
+pid_t writerOf(std::string_view name, const std::string& base) {
+    if (!name.ends_with(kTemporaryTail)) return 0;
+    name.remove_suffix(kTemporaryTail.size());
+    const std::string oldHead = "." + base + ".";
+    for (const std::string_view head : {kTemporaryHead, std::string_view(oldHead)}) {
+        if (name.starts_with(head)) return writerIn(name.substr(head.size()));
+    }
+    return 0;
 }
 
 bool processGone(pid_t pid) {
@@ -112,10 +126,17 @@ bool refusesReplacing(const std::string& target, const struct stat* old, std::st
     if (!old) return false;
     if (S_ISDIR(old->st_mode)) return !fail(error, target, EISDIR);
     if (!S_ISREG(old->st_mode)) return !fail(error, target, EINVAL);
-    if ((old->st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) {
-        return !fail(error, target, EACCES);
-    }
+    if ((old->st_mode & 0222) == 0) return !fail(error, target, EACCES);
+    // The reason access() gives says more: a read-only file system, say.
+    if (::access(target.c_str(), W_OK) != 0) return !fail(error, target, errno);
     return false;
+}
+
+// A name longer than the folder's file system allows is refused before anything is written.
+bool refusesName(const std::string& target, const Place& place, std::string* error) {
+    const long most = ::pathconf(place.dir.c_str(), _PC_NAME_MAX);
+    if (most <= 0 || place.base.size() <= static_cast<std::size_t>(most)) return false;
+    return !fail(error, "cannot write " + target, ENAMETOOLONG);
 }
 
 // A new temporary file beside the target, open for writing; -1 (and `error`) when the
@@ -124,7 +145,7 @@ int createTemporary(const Place& place, std::string& temp, std::string* error) {
     static std::atomic<unsigned> serial{0};
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = place.dir + temporaryName(place.base, ::getpid(), serial.fetch_add(1));
+        temp = place.dir + temporaryName(::getpid(), serial.fetch_add(1));
         fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) break;
     }
@@ -140,8 +161,10 @@ bool canReplaceFile(const std::string& path, std::string* error) {
     struct stat old {};
     const bool existed = ::stat(target.c_str(), &old) == 0;
     if (refusesReplacing(target, existed ? &old : nullptr, error)) return false;
+    const Place place = placeOf(target);
+    if (refusesName(target, place, error)) return false;
     std::string temp;
-    const int fd = createTemporary(placeOf(target), temp, error);
+    const int fd = createTemporary(place, temp, error);
     if (fd < 0) return false;
     // An empty file takes no room, so a full disk would still pass: the trial holds as many
     // bytes as the file has now, which the save writes again.
@@ -170,6 +193,7 @@ bool replaceFileAtomically(const std::string& path, std::string_view bytes, std:
     struct stat old {};
     const bool existed = ::stat(target.c_str(), &old) == 0;
     if (refusesReplacing(target, existed ? &old : nullptr, error)) return false;
+    if (refusesName(target, place, error)) return false;
 
     std::string temp;
     const int fd = createTemporary(place, temp, error);

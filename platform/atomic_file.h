@@ -1,5 +1,6 @@
 // Replacing a file's whole content so that readers and crashes only ever see the old file or
-// the new one: the bytes go to a temporary file beside it, which is then renamed over it.
+// the new one: the bytes go to a temporary file beside it, which is then renamed over it. The
+// temporary has a short name of its own, so any name the folder takes can be saved.
 // Thread contract: any thread; two writers of one path must be serialised by the caller.
 #pragma once
 
@@ -16,8 +17,9 @@ namespace platform {
 // `error` (when given) holds the reason and the result is false; only a failed sync of the
 // directory comes after the rename, and then says the new content may not be on the disk yet.
 // True means the new content and its name have reached the disk (the file and then its
-// directory are synced). Leftover
-// temporary files of earlier saves whose process is gone are removed first.
+// directory are synced). A name longer than the file system takes fails before anything is
+// written. Leftover temporary files in the folder of saves whose process is gone are removed
+// first.
 bool replaceFileAtomically(const std::string& path, std::string_view bytes,
                            std::string* error = nullptr);
 
@@ -27,8 +29,8 @@ bool replaceFileAtomically(const std::string& path, std::string_view bytes,
 // Nothing else changes; `error` (when given) holds the reason.
 bool canReplaceFile(const std::string& path, std::string* error = nullptr);
 
-// Removes the temporary files that saves of `path` by processes that have since ended left
-// beside it (a save killed half-way). Those of running processes and all other files stay.
+// Removes the temporary files that saves by processes that have since ended left in the folder
+// of `path` (a save killed half-way). Those of running processes and all other files stay.
 void removeStaleTemporaries(const std::string& path);
 
 }  // namespace platform

@@ -7,6 +7,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -29,9 +31,14 @@ std::vector<std::string>& syncedPaths() {
     static auto* paths = new std::vector<std::string>;
     return *paths;
 }
+// Set in a child process, which then dies at its first sync as a killed save would: its
+// temporary file is written and not yet renamed.
+std::atomic<bool> g_dieAtSync{false};
+constexpr int kDiedAtSync = 77;
 }  // namespace
 
 extern "C" int fsync(int fd) {
+    if (g_dieAtSync.load()) ::_exit(kDiedAtSync);
     char path[PATH_MAX] = {};
     const std::string link = "/proc/self/fd/" + std::to_string(fd);
     const ssize_t n = ::readlink(link.c_str(), path, sizeof path - 1);
@@ -83,6 +90,19 @@ class AtomicFile : public ::testing::Test {
                ("." + base + "." + std::to_string(pid) + "." + std::to_string(serial) + ".tmp");
     }
 
+    static std::string contents(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    std::vector<std::string> names() const {
+        std::vector<std::string> found;
+        for (const auto& entry : fs::directory_iterator(dir_)) {
+            found.push_back(entry.path().filename().string());
+        }
+        std::sort(found.begin(), found.end());
+        return found;
+    }
+
     fs::path dir_;
     std::string path_;
 };
@@ -96,7 +116,9 @@ TEST_F(AtomicFile, TheDataAndTheRenameAreBothSyncedBeforeSuccess) {
     std::lock_guard guard(g_syncLock);
     const auto& synced = syncedPaths();
     ASSERT_EQ(synced.size(), 2u);
-    EXPECT_NE(synced[0].find("/.Corvell.ini."), std::string::npos) << synced[0];  // the data
+    // The data, in a temporary file beside the file.
+    EXPECT_EQ(fs::path(synced[0]).parent_path(), dir_) << synced[0];
+    EXPECT_NE(synced[0], path_);
     EXPECT_EQ(synced[1], dir_.string());  // the directory entry of the rename
 }
 
@@ -190,6 +212,51 @@ TEST_F(AtomicFile, AFullDiskIsKnownBeforeASaveAndTheSaveOnItChangesNothing) {
     disk.makeRoom();
     EXPECT_TRUE(platform::canReplaceFile(path_, &why)) << why;
     EXPECT_TRUE(platform::writeProfileString(path_, "S", "a", "2"));
+}
+
+}  // namespace
+
+namespace {
+
+// The temporary file of a save has a short name of its own, so a file whose name is as long as
+// the folder takes is saved, through a link too, and what a save of it killed half-way left is
+// cleared by the next save. A name one byte longer is refused with its reason and makes nothing.
+TEST_F(AtomicFile, TheLongestNameTheFolderTakesIsSavedAndOneLongerIsRefused) {
+    const long most = ::pathconf(dir_.c_str(), _PC_NAME_MAX);
+    ASSERT_GT(most, 8);
+    const std::string longest = std::string(static_cast<size_t>(most) - 4, 'n') + ".ini";
+    const std::string path = (dir_ / longest).string();
+    const std::string link = (dir_ / "Linked.ini").string();
+    std::string why;
+    ASSERT_TRUE(platform::replaceFileAtomically(path, "[S]\na=1\n", &why)) << why;
+    EXPECT_TRUE(platform::canReplaceFile(path, &why)) << why;
+    fs::create_symlink(longest, link);
+    ASSERT_TRUE(platform::replaceFileAtomically(link, "[S]\na=2\n", &why)) << why;
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(contents(path), "[S]\na=2\n");
+    const std::vector<std::string> both{"Linked.ini", longest};
+    EXPECT_EQ(names(), both);
+
+    const int died = testing_fork::runInChild([&] {
+        g_dieAtSync = true;
+        platform::replaceFileAtomically(path, "[S]\na=3\n");
+        return 0;
+    });
+    ASSERT_EQ(died, kDiedAtSync);
+    EXPECT_EQ(contents(path), "[S]\na=2\n");
+    ASSERT_EQ(names().size(), 3u) << "the killed save left its temporary file";
+    ASSERT_TRUE(platform::replaceFileAtomically(path, "[S]\na=4\n", &why)) << why;
+    EXPECT_EQ(names(), both);
+    EXPECT_EQ(contents(path), "[S]\na=4\n");
+
+    const std::string tooLong =
+        (dir_ / (std::string(static_cast<size_t>(most) - 3, 'n') + ".ini")).string();
+    const std::string reason = std::strerror(ENAMETOOLONG);
+    EXPECT_FALSE(platform::canReplaceFile(tooLong, &why));
+    EXPECT_NE(why.find(reason), std::string::npos) << why;
+    EXPECT_FALSE(platform::replaceFileAtomically(tooLong, "[S]\na=1\n", &why));
+    EXPECT_NE(why.find(reason), std::string::npos) << why;
+    EXPECT_EQ(names(), both);
 }
 
 }  // namespace
