@@ -54,6 +54,16 @@ void showFileMessage(const char* what, const std::string& name) {
     platform::tellUser(std::string(what) + "\r\n" + name, platform::MessageIcon::Warning);
 }
 
+// The log line of a save that failed: the file, then the reason without the file's name a
+// second time (the box says only that the file was not saved).
+void logNotSaved(const std::string& path, std::string why) {
+    if (why.empty()) why = "a line of the memory could not be stored";
+    for (const std::string& head : {path + ": ", "cannot write " + path + ": "}) {
+        if (why.starts_with(head)) why.erase(0, head.size());
+    }
+    platform::logLine("Corvell", "the memory could not be saved in " + path + " (" + why + ")");
+}
+
 }  // namespace
 
 clsMemoryDATA::clsMemoryDATA() {
@@ -175,6 +185,7 @@ int16_t clsMemoryDATA::WriteMemoryFile(const std::string& name) {
     SetFileName(name);
     const std::string& file = fullPath_;
     bool written = true;
+    std::string why;
     auto put = [&](const std::string& section, const std::string& key, const std::string& value) {
         written = WriteIniString(file, section, key, value) == 1 && written;
     };
@@ -195,8 +206,10 @@ int16_t clsMemoryDATA::WriteMemoryFile(const std::string& name) {
         }
         put("COMMON", "ACTIVEBANK", std::to_string(activeBank_));
         written = batch.commit() && written;
+        why = batch.failure();
     }
     if (!written) {
+        logNotSaved(fullPath_, why);
         showFileMessage(" FILE Not Saved. ", fullPath_);
         // The memory still belongs to the file it came from.
         givenName_ = oldNames[0];

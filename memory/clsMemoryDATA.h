@@ -38,8 +38,9 @@ class clsMemoryDATA {
     void FileNew();
     // 1 when opened; 0 after telling the user the file cannot be opened (memory unchanged).
     int16_t FileOpen(const std::string& name);
-    // 1 when written; 0 after telling the user the file could not be written, in which case the
-    // memory stays marked changed and the file on disk is as it was.
+    // 1 when written; 0 after telling the user the file could not be written (and logging the
+    // file and the reason on standard error), in which case the memory stays marked changed and
+    // the file on disk is as it was.
     int16_t FileSave();
     // Reads every channel, then writes them under the new name; as FileSave on failure, and the
     // memory keeps its old name.

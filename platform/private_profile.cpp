@@ -69,7 +69,8 @@ void readFromDisk(const std::string& path, CachedFile& file) {
     // Non-blocking, so that a FIFO standing where the file should be cannot hang the caller.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
-        file.readable = errno == ENOENT || errno == ENOTDIR;
+        // A name too long for the file system names no file: the save then says why it fails.
+        file.readable = errno == ENOENT || errno == ENOTDIR || errno == ENAMETOOLONG;
         file.stamp = stampOf(path);
         return;
     }
@@ -258,6 +259,7 @@ bool ProfileBatch::commit() {
         CachedFile& file = g_files[cacheKey(path_)];
         committed_ = --file.batchDepth > 0 || !file.dirty || flush(path_, file, attempt);
     }
+    failure_ = attempt.failure;
     tell(path_, attempt);
     return committed_;
 }

@@ -77,9 +77,12 @@ class ProfileBatch {
     // still open and will write them). On false the file on disk is as before the batch and
     // the changes are dropped from memory too. Calling it again repeats the answer.
     bool commit();
+    // Why the file was not written when commit() failed to write it; empty otherwise.
+    const std::string& failure() const { return failure_; }
 
   private:
     std::string path_;
+    std::string failure_;
     bool open_ = true;
     bool committed_ = false;
 };

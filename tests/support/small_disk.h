@@ -53,6 +53,12 @@ class SmallDisk {
     }
     // Gives back what fill() took.
     void makeRoom() { ::unlink(filler().c_str()); }
+    // Mounts the file system again read-only, as a locked medium is: no one may write it, the
+    // superuser neither. True when it is then read-only.
+    bool makeReadOnly() {
+        return mounted_ &&
+               ::mount(nullptr, dir_.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+    }
 
   private:
     std::string filler() const { return dir_ + "/.filler"; }
