@@ -24,8 +24,41 @@ constexpr const char* kHelpFileName = "Corvell.html";
 }  // namespace
 
 std::string Program::instanceLockName(const std::string& programDir) {
-    return "Corvell-instance-" + std::to_string(std::hash<std::string>{}(programDir));
+    // By the real path: a start through a symbolic link to a folder is a start on that folder.
+    const std::string real = platform::realDirectory(programDir);
+    return "Corvell-instance-" + std::to_string(std::hash<std::string>{}(real));
 }
+
+namespace {
+
+// The folder as the user named it, with its real path when that reads otherwise.
+std::string folderWords(const std::string& dir) {
+    const std::string real = platform::realDirectory(dir);
+    return real == dir ? dir : dir + " (" + real + ")";
+}
+
+// What a start that does not run says on standard error; nothing when another Corvell runs on
+// normally (that start ends quietly).
+std::string refusalText(const platform::SingleInstance& instance, const std::string& dir) {
+    using Refusal = platform::SingleInstance::Refusal;
+    switch (instance.refusal()) {
+        case Refusal::HolderStillEnding:
+            return "Corvell: a Corvell is still running on the folder " + folderWords(dir) +
+                   ": it was ending but has not ended within " +
+                   std::to_string(Program::kWaitForEnding.count() / 1000) +
+                   " s. Start again once it has ended.\n";
+        case Refusal::NoLockFile:
+            return "Corvell: cannot tell whether another Corvell runs on the folder " +
+                   folderWords(dir) + ": " + instance.lockProblem() +
+                   ". Set XDG_RUNTIME_DIR to a folder of your own that exists, or unset it.\n";
+        case Refusal::None:
+        case Refusal::HolderRuns:
+            break;
+    }
+    return {};
+}
+
+}  // namespace
 
 Program::Program() : Program(Options()) {}
 
@@ -45,12 +78,16 @@ Program::~Program() {
 }
 
 bool Program::start() {
+    refusal_.clear();
     const std::string dir = platform::programDirectory();
 
     // 1. A second start of the program ends quietly; one made while the first is still
-    // ending waits for it.
+    // ending waits for it, and says so when it gives up.
     instance_ = std::make_unique<platform::SingleInstance>(instanceLockName(dir));
-    if (!instance_->acquire(kWaitForEnding)) return false;
+    if (!instance_->acquire(kWaitForEnding)) {
+        refusal_ = refusalText(*instance_, dir);
+        return false;
+    }
     steps_.push_back("single instance");
 
     // 2. The help file beside the executable, when it is there.

@@ -47,8 +47,11 @@ class Program {
     ~Program();
 
     // False when the program is not to run on: another instance already runs (nothing was
-    // shown), or an end was asked for at the first run's COM-port dialog (nothing written).
+    // shown), or an end was asked for at the first run's COM-port dialog (nothing written), or
+    // the start could not make sure it is the only one (refusal() says why).
     bool start();
+    // Why the last start() did not run, for standard error; empty when it ended quietly.
+    const std::string& refusal() const { return refusal_; }
 
     // The names of the start-up steps in the order they ran.
     const std::vector<std::string>& steps() const { return steps_; }
@@ -76,6 +79,7 @@ class Program {
     std::unique_ptr<shell::frmMain> main_;
     std::unique_ptr<ProgramEnd> end_;  // signals and the session's end, once the window is up
     bool splashSeenByLoad_ = false;
+    std::string refusal_;
 };
 
 }  // namespace corvell::app

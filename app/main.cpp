@@ -18,6 +18,11 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Corvell");
     corvell::ui::ScopedQtMessagePresenter presenter;
     corvell::app::Program program;
-    if (!program.start()) return 0;  // another instance runs: end quietly
+    if (!program.start()) {
+        // Quiet when another instance runs on, or the first run's dialog was left.
+        if (program.refusal().empty()) return 0;
+        std::fputs(program.refusal().c_str(), stderr);
+        return 1;
+    }
     return app.exec();
 }

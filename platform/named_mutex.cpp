@@ -7,9 +7,12 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <mutex>
 #include <thread>
+
+#include "platform/private_dir.h"
 
 namespace platform {
 
@@ -21,11 +24,24 @@ struct NamedMutex::Shared {
     int fd = -1;
     pid_t pid = 0;  // the process that opened fd: a forked child must not share its lock
     std::string path;
+    std::string dir;
+    bool privateDir = false;  // dir is the per-user folder, made and checked here
+    std::string openError;    // why fd is -1
 
     void openFile() {
         if (fd >= 0) ::close(fd);
-        fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        fd = -1;
         pid = ::getpid();
+        if (privateDir) {
+            openError = preparePrivateDirectory(dir);
+            if (!openError.empty()) return;
+        }
+        fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+        if (fd < 0) {
+            openError = "the lock file " + path + " cannot be opened: " + std::strerror(errno);
+        } else {
+            openError.clear();
+        }
     }
 
     ~Shared() {
@@ -49,12 +65,24 @@ void lockFile(int fd) {
 
 }  // namespace
 
-std::string NamedMutex::lockFilePath(const std::string& name) {
+namespace {
+
+bool runtimeDirSet() {
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    std::string dir = runtime && *runtime ? runtime : "/tmp";
+    return runtime && *runtime;
+}
+
+}  // namespace
+
+std::string NamedMutex::lockDirectory() {
+    if (runtimeDirSet()) return std::getenv("XDG_RUNTIME_DIR");
+    return "/tmp/corvell-" + std::to_string(::geteuid());
+}
+
+std::string NamedMutex::lockFilePath(const std::string& name) {
     std::string file;
     for (char c : name) file += (c == '/' || c == '\\') ? '_' : c;
-    return dir + "/" + file + ".lock";
+    return lockDirectory() + "/" + file + ".lock";
 }
 
 NamedMutex::NamedMutex(const std::string& name) : name_(name) {
@@ -65,7 +93,9 @@ NamedMutex::NamedMutex(const std::string& name) : name_(name) {
         return;
     }
     shared_ = std::make_shared<Shared>();
+    shared_->dir = lockDirectory();
     shared_->path = lockFilePath(name);
+    shared_->privateDir = !runtimeDirSet();
     shared_->openFile();
     names[name] = shared_;
 }
@@ -80,6 +110,10 @@ NamedMutex::~NamedMutex() {
 
 bool NamedMutex::systemWide() const {
     return shared_->fd >= 0;
+}
+
+std::string NamedMutex::lockProblem() const {
+    return shared_->fd >= 0 ? std::string() : shared_->openError;
 }
 
 void NamedMutex::lock() {

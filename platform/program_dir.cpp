@@ -28,3 +28,13 @@ std::string programDirectory() {
 }
 
 }  // namespace platform
+
+namespace platform {
+
+std::string realDirectory(const std::string& dir) {
+    std::error_code ec;
+    const auto real = std::filesystem::canonical(dir, ec);
+    return ec ? dir : real.string();
+}
+
+}  // namespace platform

@@ -11,4 +11,8 @@ namespace platform {
 // The directory without a trailing "/" (except the root itself, "/").
 std::string programDirectory();
 
+// The real path of `dir`: symbolic links, "." and ".." resolved, so that every spelling of one
+// folder gives one answer. `dir` as given when it cannot be resolved (it does not exist).
+std::string realDirectory(const std::string& dir);
+
 }  // namespace platform

@@ -1,8 +1,11 @@
 // Start-up as the user starts the program: the order of its steps, the splash while the main
-// window loads, the second start that ends quietly (or waits for a first one that is ending),
-// and the title window's two faces.
+// window loads, the second start that ends quietly while the first runs on (through any
+// spelling of its folder), says why it did not run when the first will not end or no lock can
+// be taken, or waits for a first one that is ending; and the title window's two faces.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QLabel>
@@ -13,6 +16,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <optional>
+#include <vector>
 
 #include "app/Program.h"
 #include "core/ProgramObjects.h"
@@ -153,22 +158,6 @@ TEST_F(Startup, WithoutAHelpFileHelpIsEmptyAndTheLanguageFollowsTheLocale) {
     SetLanguageOffset(0);
 }
 
-TEST_F(Startup, ASecondStartEndsQuietly) {
-    app::Program& p = make();
-    ASSERT_TRUE(p.start());
-    QProcess second;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("CORVELL_HOME", QString::fromStdString(home.dir()));
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    second.setProcessEnvironment(env);
-    second.start(QStringLiteral(CORVELL_EXE), {});
-    ASSERT_TRUE(second.waitForFinished(60000));
-    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(second.exitCode(), 0);
-    EXPECT_TRUE(second.readAllStandardOutput().isEmpty());
-    p.mainWindow()->close();
-}
-
 // Whether process `pid` has taken SIGTERM over, as the running program does.
 bool catchesTerm(qint64 pid) {
     std::ifstream in("/proc/" + std::to_string(pid) + "/status");
@@ -187,6 +176,163 @@ bool processHasOpen(qint64 pid, const std::string& path) {
         if (std::filesystem::read_symlink(fd.path(), ignored) == path) return true;
     }
     return false;
+}
+
+// The corvell executable started beside the first run on the folder `corvellHome`, with this
+// process's XDG_RUNTIME_DIR unless `runtimeDir` is given (nullopt inside: none), and how it
+// ended.
+struct SecondStart {
+    bool cameUp = false;  // it went past the single-instance rule
+    int exitCode = -1;
+    std::string error;  // its standard error
+};
+SecondStart startSecond(const std::string& corvellHome,
+                        const std::optional<std::optional<std::string>>& runtimeDir) {
+    QProcess second;
+    QProcessEnvironment vars = QProcessEnvironment::systemEnvironment();
+    vars.insert("QT_QPA_PLATFORM", "offscreen");
+    vars.insert("CORVELL_HOME", QString::fromStdString(corvellHome));
+    if (runtimeDir && *runtimeDir) {
+        vars.insert("XDG_RUNTIME_DIR", QString::fromStdString(**runtimeDir));
+    } else if (runtimeDir) {
+        vars.remove("XDG_RUNTIME_DIR");
+    }
+    second.setProcessEnvironment(vars);
+    second.start(QStringLiteral(CORVELL_EXE), {});
+    SecondStart out;
+    if (!second.waitForStarted(10000)) return out;
+    const auto endedOrUp = [&] {
+        return second.state() == QProcess::NotRunning || catchesTerm(second.processId());
+    };
+    EXPECT_TRUE(QTest::qWaitFor(endedOrUp, 60000));
+    if (second.state() != QProcess::NotRunning) {
+        out.cameUp = true;
+        second.terminate();
+        EXPECT_TRUE(second.waitForFinished(30000));
+    }
+    out.exitCode = second.exitStatus() == QProcess::NormalExit ? second.exitCode() : -1;
+    out.error = second.readAllStandardError().toStdString();
+    return out;
+}
+
+// Sets or removes an environment variable of this process for one scope.
+class ScopedEnv {
+  public:
+    ScopedEnv(const char* name, std::optional<std::string> value) : name_(name) {
+        if (const char* old = std::getenv(name)) old_ = old;
+        if (value) {
+            ::setenv(name, value->c_str(), 1);
+        } else {
+            ::unsetenv(name);
+        }
+    }
+    ~ScopedEnv() {
+        if (old_) {
+            ::setenv(name_, old_->c_str(), 1);
+        } else {
+            ::unsetenv(name_);
+        }
+    }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+  private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+TEST_F(Startup, ASecondStartNeverRunsBesideTheFirstAndSaysWhyUnlessTheFirstRunsOn) {
+    home.write("Corvell.ini", "[DATA]\r\nCOMPORT=1\r\nCONNECT=0\r\n");
+    const std::string link = home.dir() + "-link";
+    std::filesystem::create_directory_symlink(home.dir(), link);
+    const std::string uid = std::to_string(::geteuid());
+    // Beneath a folder that is not there either: the toolkit makes a missing runtime folder
+    // whose parent exists.
+    const std::string missing = home.path("gone/run");
+    enum class First { Runs, Ending };
+    const struct {
+        const char* what;
+        First first;
+        std::string secondHome;                 // the second start's CORVELL_HOME
+        std::optional<std::string> runtimeDir;  // both starts' XDG_RUNTIME_DIR when `both`
+        bool both;                              // else only the second's
+        int exitCode;
+        std::vector<std::string> said;  // on its standard error; none: it says nothing
+    } cases[] = {
+        {"the same spelling", First::Runs, home.dir(), {}, false, 0, {}},
+        {"through a symbolic link", First::Runs, link, {}, false, 0, {}},
+        {"no runtime folder: a folder of the user's own",
+         First::Runs,
+         home.dir(),
+         std::nullopt,
+         true,
+         0,
+         {}},
+        {"a runtime folder that does not exist",
+         First::Runs,
+         home.dir(),
+         missing,
+         false,
+         1,
+         {missing + "/", "cannot be opened", "No such file or directory", home.dir()}},
+        {"the first is ending",
+         First::Ending,
+         home.dir(),
+         {},
+         false,
+         1,
+         {"still running", home.dir()}},
+        {"the first is ending, through a symbolic link",
+         First::Ending,
+         link,
+         {},
+         false,
+         1,
+         {"still running", link, home.dir()}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        // The runtime folder of this process (the first start) stays as it is unless both change.
+        std::optional<ScopedEnv> firstRuntime;
+        if (c.both) firstRuntime.emplace("XDG_RUNTIME_DIR", c.runtimeDir);
+        platform::clearProfileCache();
+        app::Program& p = make();
+        ASSERT_TRUE(p.start());
+        const std::string lock =
+            platform::NamedMutex::lockFilePath(app::Program::instanceLockName(home.dir()));
+        EXPECT_TRUE(processHasOpen(::getpid(), lock)) << lock;
+        if (c.both && !c.runtimeDir) {
+            const std::string own = "/tmp/corvell-" + uid;
+            EXPECT_EQ(std::filesystem::path(lock).parent_path(), own);
+            struct stat info {};
+            ASSERT_EQ(::lstat(own.c_str(), &info), 0) << own;
+            EXPECT_TRUE(S_ISDIR(info.st_mode));
+            EXPECT_EQ(info.st_mode & 07777, 0700u);
+            EXPECT_EQ(info.st_uid, ::geteuid());
+        }
+        if (c.first == First::Ending) {
+            // Closed and past its last write, but its process is not gone: it is ending.
+            p.mainWindow()->close();
+        }
+        std::optional<std::optional<std::string>> secondRuntime;
+        if (c.both || c.runtimeDir) secondRuntime = c.runtimeDir;
+        const SecondStart second = startSecond(c.secondHome, secondRuntime);
+        EXPECT_FALSE(second.cameUp) << "the second start ran beside the first";
+        EXPECT_EQ(second.exitCode, c.exitCode) << second.error;
+        if (c.said.empty()) {  // nothing of its own (the toolkit may note things)
+            EXPECT_EQ(second.error.find("Corvell"), std::string::npos) << second.error;
+        } else {
+            for (const std::string& words : c.said) {
+                EXPECT_NE(second.error.find(words), std::string::npos)
+                    << "no \"" << words << "\" in: " << second.error;
+            }
+        }
+        if (c.first == First::Runs) p.mainWindow()->close();
+        program.reset();
+        ResetProgramMemory();
+        ResetProgramObjects();
+    }
+    std::filesystem::remove(link);
 }
 
 TEST_F(Startup, AStartWhileTheFirstIsStillEndingWaitsForItAndThenRuns) {

@@ -1,6 +1,7 @@
 #include "platform/named_mutex.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -101,8 +102,21 @@ TEST(NamedMutex, LockFileLivesInTheRuntimeDirectory) {
     ::setenv("XDG_RUNTIME_DIR", "/run/user/42", 1);
     EXPECT_EQ(NamedMutex::lockFilePath("Varnel_CCitCtrl_mt"),
               "/run/user/42/Varnel_CCitCtrl_mt.lock");
+    // Without one, a folder of the user's own: never /tmp itself, which every user shares.
     ::unsetenv("XDG_RUNTIME_DIR");
-    EXPECT_EQ(NamedMutex::lockFilePath("a/b"), "/tmp/a_b.lock");
+    const std::string own = "/tmp/corvell-" + std::to_string(::geteuid());
+    EXPECT_EQ(NamedMutex::lockFilePath("a/b"), own + "/a_b.lock");
+    {
+        NamedMutex mutex(uniqueName("own"));
+        EXPECT_TRUE(mutex.systemWide()) << mutex.lockProblem();
+        EXPECT_EQ(mutex.lockProblem(), "");
+        struct stat info {};
+        ASSERT_EQ(::lstat(own.c_str(), &info), 0);
+        EXPECT_TRUE(S_ISDIR(info.st_mode));
+        EXPECT_EQ(info.st_mode & 07777, 0700u);
+        EXPECT_EQ(info.st_uid, ::geteuid());
+        ::unlink(NamedMutex::lockFilePath(uniqueName("own")).c_str());
+    }
     if (saved) ::setenv("XDG_RUNTIME_DIR", keep.c_str(), 1);
 }
 
@@ -116,6 +130,10 @@ TEST(NamedMutex, WithoutALockFileItStillExcludesWithinTheProcess) {
     else
         ::unsetenv("XDG_RUNTIME_DIR");
     EXPECT_FALSE(mutex.systemWide());
+    EXPECT_NE(mutex.lockProblem().find("/nonexistent/dir/"), std::string::npos)
+        << mutex.lockProblem();
+    EXPECT_NE(mutex.lockProblem().find("No such file or directory"), std::string::npos)
+        << mutex.lockProblem();
     mutex.lock();
     EXPECT_FALSE(tryFromAnotherThread(mutex));
     mutex.unlock();

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <future>
 #include <string>
 
@@ -83,7 +84,9 @@ TEST(SingleInstance, AStartEndsWhileTheHolderRunsOnAndWhileAnEndingOneDoesNotEnd
     const struct {
         bool ending;
         std::chrono::milliseconds wait;
-    } cases[] = {{false, 5000ms}, {true, 50ms}};
+        SingleInstance::Refusal refusal;
+    } cases[] = {{false, 5000ms, SingleInstance::Refusal::HolderRuns},
+                 {true, 50ms, SingleInstance::Refusal::HolderStillEnding}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.ending);
         const std::string name = uniqueName(c.ending ? "ending" : "running");
@@ -92,7 +95,25 @@ TEST(SingleInstance, AStartEndsWhileTheHolderRunsOnAndWhileAnEndingOneDoesNotEnd
         SingleInstance later(name);
         EXPECT_FALSE(later.acquire(c.wait));
         EXPECT_FALSE(later.held());
+        EXPECT_EQ(later.refusal(), c.refusal);
     }
+}
+
+TEST(SingleInstance, LockFilesThatCannotBeOpenedNeverCountAsAFreeInstance) {
+    const char* saved = std::getenv("XDG_RUNTIME_DIR");
+    const std::string keep = saved ? saved : "";
+    ::setenv("XDG_RUNTIME_DIR", "/nonexistent/run", 1);
+    SingleInstance instance(uniqueName("nolock"));
+    if (saved) {
+        ::setenv("XDG_RUNTIME_DIR", keep.c_str(), 1);
+    } else {
+        ::unsetenv("XDG_RUNTIME_DIR");
+    }
+    EXPECT_FALSE(instance.acquire(0ms));
+    EXPECT_FALSE(instance.held());
+    EXPECT_EQ(instance.refusal(), SingleInstance::Refusal::NoLockFile);
+    EXPECT_NE(instance.lockProblem().find("/nonexistent/run/"), std::string::npos)
+        << instance.lockProblem();
 }
 
 TEST(SingleInstance, AStartWhileTheHolderIsEndingTakesTheInstanceOnceItEnds) {
