@@ -126,17 +126,24 @@ memfilepath() {
 
 case $case_name in
 memory-file)
-  # Old settings as the program writes them, and as a hand may: @DIR@ is the folder named.
+  # Old settings as the program writes them, and as a hand may (@DIR@ is the folder named), over
+  # a settings folder that is new or holds the empty files an interrupted copy of earlier
+  # versions left.
   rows=(
-    'quoted, CRLF|[DATA]\r\nCOMPORT=1\r\nCONNECT=1\r\nMEMFILEPATH="@DIR@/NONAME.MCH"\r\nACTIVEBANK=0\r\n'
-    'unquoted, LF|[DATA]\nCOMPORT=1\nCONNECT=1\nMEMFILEPATH=@DIR@/NONAME.MCH\n'
-    'key in other case, blanks around|[Data]\r\nCOMPORT=1\r\nCONNECT=1\r\n  MemFilePath = "@DIR@/NONAME.MCH" \r\n'
+    'quoted, CRLF|new|[DATA]\r\nCOMPORT=1\r\nCONNECT=1\r\nMEMFILEPATH="@DIR@/NONAME.MCH"\r\nACTIVEBANK=0\r\n'
+    'unquoted, LF|new|[DATA]\nCOMPORT=1\nCONNECT=1\nMEMFILEPATH=@DIR@/NONAME.MCH\n'
+    'key in other case, blanks around|new|[Data]\r\nCOMPORT=1\r\nCONNECT=1\r\n  MemFilePath = "@DIR@/NONAME.MCH" \r\n'
+    'over empty files left before|empty files|[DATA]\r\nCOMPORT=1\r\nCONNECT=1\r\nMEMFILEPATH="@DIR@/NONAME.MCH"\r\n'
   )
   config=$tmp/home/.config/corvell
   for row in "${rows[@]}"; do
-    name=${row%%|*}
-    text=${row#*|}
+    IFS='|' read -r name folder text <<<"$row"
     rm -rf -- "$tmp/home/.config"
+    if [ "$folder" = "empty files" ]; then
+      mkdir -p "$config"
+      : >"$config/Corvell.ini"
+      : >"$config/NONAME.MCH"
+    fi
     printf "${text//@DIR@/$bin}" >"$bin/Corvell.ini"
     cp -- "$fixture" "$bin/NONAME.MCH"
     start_corvell || continue
