@@ -67,7 +67,8 @@ struct MainParts {
     std::function<int(QDialog&)> runModal;
     // Called when the close is past its prompt and the program will end.
     std::function<void()> ending;
-    // Called when the final unload has finished; default: the application quits.
+    // Called once the final unload has finished and the end's settings are written (and any
+    // box about them answered); default: the application quits.
     std::function<void()> ended;
     // The whole second of the time of day for the link check; default the clock.
     LinkCheck::SecondSource secondOfDay;
@@ -171,7 +172,10 @@ class frmMain : public QMainWindow, public ui::PanelOwner {
     void BringPanelsIntoArea();
     void registerScanNotify();
     void unregisterScanNotify();
+    // Unloads everything; the program has ended once it returns, but is not told yet.
     void finalUnload();
+    // Tells the owner that the program has ended (MainParts::ended), or ends the event loop.
+    void announceEnded();
 
     // commands (frmMain_commands.cpp)
     struct Command;
