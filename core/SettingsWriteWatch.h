@@ -24,6 +24,8 @@ class SettingsWriteWatch : public platform::ProfileWriteListener {
     // Whether the file can be written now; when not, the user is told (unless a failure told
     // already) and the failures that follow are quiet.
     bool checkNow();
+    // Whether a failure was told and no write has reached the file since.
+    bool failing() const { return failing_; }
 
     // Off while an end runs that must not wait for the user (a signal, the desktop session):
     // a failure is then only logged. On by default.

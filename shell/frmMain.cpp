@@ -213,7 +213,8 @@ void frmMain::closeEvent(QCloseEvent* event) {
         }
         event->accept();
         MDIForm_Unload();
-        if (!batch.commit()) {
+        const bool toldBefore = !parts_.settingsFailureTold || parts_.settingsFailureTold();
+        if (!batch.commit() && toldBefore) {
             platform::logLine("Corvell", "the settings were not written to " + file);
         }
     }

@@ -72,6 +72,10 @@ struct MainParts {
     std::function<void()> ended;
     // The whole second of the time of day for the link check; default the clock.
     LinkCheck::SecondSource secondOfDay;
+    // Whether a failure to write the settings file was told already, with no write reaching it
+    // since: the end's failed write is then logged by the frame, as nothing else says it.
+    // None: the frame always logs it.
+    std::function<bool()> settingsFailureTold;
 };
 
 // The frame's dialogs, one row each, in the order they are unloaded at the end: the command
