@@ -18,15 +18,17 @@ std::string withoutDisplayHint(const std::string& program) {
     return "To run without one: QT_QPA_PLATFORM=offscreen " + program + "\n";
 }
 
-// Why the X display named by `display` takes no connection, or nothing when it does. The
-// connection is closed again at once: the toolkit opens its own.
-std::optional<std::string> unreachable(const std::string& display) {
+// Why the X display named by `display` takes no connection, or nothing when it does; the
+// connection that was made is kept in `kept`.
+std::optional<std::string> unreachable(const std::string& display, xcb_connection_t*& kept) {
     xcb_connection_t* connection = xcb_connect(display.c_str(), nullptr);
     const int error = xcb_connection_has_error(connection);
+    if (error == 0) {
+        kept = connection;
+        return std::nullopt;
+    }
     xcb_disconnect(connection);
     switch (error) {
-        case 0:
-            return std::nullopt;
         case XCB_CONN_CLOSED_PARSE_ERR:
             return "is not a display name";
         case XCB_CONN_CLOSED_INVALID_SCREEN:
@@ -36,9 +38,7 @@ std::optional<std::string> unreachable(const std::string& display) {
     }
 }
 
-}  // namespace
-
-std::optional<std::string> displayProblem(const std::string& program) {
+std::optional<std::string> displayProblem(const std::string& program, xcb_connection_t*& kept) {
     const std::string_view platform = env("QT_QPA_PLATFORM");
     // The X platform is the toolkit's default here and the one that aborts; a platform asked
     // for by name (offscreen, Wayland) is taken as it is.
@@ -51,11 +51,26 @@ std::optional<std::string> displayProblem(const std::string& program) {
                (platform.empty() ? "neither DISPLAY nor WAYLAND_DISPLAY is" : "DISPLAY is not") +
                " set).\n" + withoutDisplayHint(program);
     }
-    if (const std::optional<std::string> why = unreachable(display)) {
+    if (const std::optional<std::string> why = unreachable(display, kept)) {
         return "corvell: the display \"" + display + "\" (DISPLAY) " + *why + ".\n" +
                withoutDisplayHint(program);
     }
     return std::nullopt;
+}
+
+}  // namespace
+
+DisplayCheck::DisplayCheck(const std::string& program) {
+    problem_ = displayProblem(program, connection_);
+}
+
+DisplayCheck::~DisplayCheck() {
+    release();
+}
+
+void DisplayCheck::release() {
+    if (connection_ != nullptr) xcb_disconnect(connection_);
+    connection_ = nullptr;
 }
 
 }  // namespace corvell::app

@@ -150,10 +150,11 @@ bool Program::start() {
     parts.ending = [this] { instance_->ending(); };
     parts.ended = options_.ended;
     parts.secondOfDay = options_.secondOfDay;
+    parts.settingsFailureTold = [this] { return writeWatch_->failing(); };
     main_ = std::make_unique<shell::frmMain>(std::move(parts));
     // From here an end by signal is caught: while start-up shows a dialog it ends that, after
     // start-up it ends the program.
-    end_ = std::make_unique<ProgramEnd>(*main_);
+    end_ = std::make_unique<ProgramEnd>(*main_, *writeWatch_);
     panels_->setFrame(main_.get());
     splashSeenByLoad_ = splash->isVisible();
     main_->MDIForm_Load();

@@ -4,12 +4,14 @@
 #include <QSessionManager>
 #include <QTimer>
 
+#include "core/SettingsWriteWatch.h"
 #include "platform/message_box.h"
 #include "shell/frmMain.h"
 
 namespace corvell::app {
 
-ProgramEnd::ProgramEnd(shell::frmMain& main) : main_(main) {
+ProgramEnd::ProgramEnd(shell::frmMain& main, SettingsWriteWatch& settingsWatch)
+    : main_(main), settingsWatch_(settingsWatch) {
     if (signals_.valid()) {
         notifier_ = std::make_unique<QSocketNotifier>(signals_.readFd(), QSocketNotifier::Read);
         QObject::connect(notifier_.get(), &QSocketNotifier::activated, &context_,
@@ -48,14 +50,23 @@ void ProgramEnd::endStart() {
 }
 
 void ProgramEnd::request() {
-    if (main_.ended()) return;
+    if (main_.ended()) {
+        // Ended, and still telling that the settings could not be written (File > Exit on a
+        // full disk): that box must not hold this end up.
+        platform::dismissOpenMessages(platform::MessageResult::Ok);
+        return;
+    }
     if (ending_) {
         platform::dismissOpenMessages(platform::MessageResult::No);
         return;
     }
     ending_ = true;
+    // Nobody may be there to answer a box: a failed write of this end goes to the log only.
+    settingsWatch_.showBoxes(false);
     if (!main_.close()) {
-        ending_ = false;  // kept running (Cancel at the prompt): a later request starts afresh
+        // Kept running (Cancel at the prompt): a later request starts afresh.
+        ending_ = false;
+        settingsWatch_.showBoxes(true);
         return;
     }
     if (main_.isVisible()) {

@@ -7,7 +7,9 @@
 // closed the same way with No for an answer. An end asked for while start-up still shows a
 // dialog (the first run's COM-port dialog, a box) answers that dialog as its Cancel: after the
 // first run's dialog the start goes no further and nothing is written; after any later one
-// the start finishes and the end is the Exit.
+// the start finishes and the end is the Exit. Such an end is not held up by the box that the
+// settings could not be written: that is told on standard error only, and a box of that kind
+// still open after File > Exit is closed by a request to end.
 // Thread contract: user-interface thread only.
 #pragma once
 
@@ -19,6 +21,9 @@
 
 class QSessionManager;
 
+namespace corvell {
+class SettingsWriteWatch;
+}
 namespace corvell::shell {
 class frmMain;
 }
@@ -28,7 +33,7 @@ namespace corvell::app {
 class ProgramEnd {
   public:
     // Catches the signals from now on; until listen() they only end start-up's dialogs.
-    explicit ProgramEnd(shell::frmMain& main);
+    ProgramEnd(shell::frmMain& main, SettingsWriteWatch& settingsWatch);
     ~ProgramEnd();
     // Once start-up is over: an end asked for during it, and every later one, is taken.
     void listen();
@@ -47,6 +52,7 @@ class ProgramEnd {
     void endStart();
 
     shell::frmMain& main_;
+    SettingsWriteWatch& settingsWatch_;
     platform::EndSignals signals_;
     QObject context_;
     std::unique_ptr<QSocketNotifier> notifier_;

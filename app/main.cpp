@@ -9,12 +9,13 @@
 #include "ui/QtMessagePresenter.h"
 
 int main(int argc, char** argv) {
-    if (const std::optional<std::string> problem =
-            corvell::app::displayProblem(argc > 0 ? argv[0] : "corvell")) {
-        std::fputs(problem->c_str(), stderr);
+    corvell::app::DisplayCheck display(argc > 0 ? argv[0] : "corvell");
+    if (display.problem()) {
+        std::fputs(display.problem()->c_str(), stderr);
         return 1;
     }
     QApplication app(argc, argv);
+    display.release();  // the toolkit has its own connection now
     QApplication::setApplicationName("Corvell");
     corvell::ui::ScopedQtMessagePresenter presenter;
     corvell::app::Program program;

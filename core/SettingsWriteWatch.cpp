@@ -52,7 +52,7 @@ void SettingsWriteWatch::beginFailing(const std::string& text) {
         line.replace(at, 2, " ");
     }
     platform::logLine("Corvell", line);
-    platform::tellUser(text, platform::MessageIcon::Warning);
+    if (showBoxes_) platform::tellUser(text, platform::MessageIcon::Warning);
 }
 
 std::string SettingsWriteWatch::notWritableText(const std::string& path, const std::string& why) {

@@ -2,7 +2,8 @@
 // start when the file cannot be written already, else at the first write that fails. No more
 // is said until a write reaches the file again, so an Exit whose every key fails says it once,
 // and a file known at start to be read-only is not complained of again at the end. Each such
-// beginning is logged too. The memory files say their own failures and are not watched here.
+// beginning is logged too, and only logged while an end runs that nobody may be there to answer.
+// The memory files say their own failures and are not watched here.
 // Thread contract: user-interface thread only (the settings are written only there).
 #pragma once
 
@@ -23,6 +24,12 @@ class SettingsWriteWatch : public platform::ProfileWriteListener {
     // Whether the file can be written now; when not, the user is told (unless a failure told
     // already) and the failures that follow are quiet.
     bool checkNow();
+    // Whether a failure was told and no write has reached the file since.
+    bool failing() const { return failing_; }
+
+    // Off while an end runs that must not wait for the user (a signal, the desktop session):
+    // a failure is then only logged. On by default.
+    void showBoxes(bool on) { showBoxes_ = on; }
 
     void profileWritten(const std::string& path, const std::string& failure) override;
 
@@ -36,6 +43,7 @@ class SettingsWriteWatch : public platform::ProfileWriteListener {
 
     std::string path_;
     bool failing_ = false;
+    bool showBoxes_ = true;
 };
 
 }  // namespace corvell

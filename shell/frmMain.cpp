@@ -201,18 +201,26 @@ void frmMain::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    // The end writes some seventy keys; each alone would replace the file and wait for the
-    // disk twice, which takes seconds on a busy machine. They go out together once the end
-    // is done.
-    const std::string& file = parts_.profile->GetMyProfile();
-    platform::ProfileBatch batch(file);
-    if (!MDIForm_QueryUnload()) {
-        event->ignore();
-        return;
+    {
+        // The end writes some seventy keys; each alone would replace the file and wait for the
+        // disk twice, which takes seconds on a busy machine. They go out together once the
+        // end is done.
+        const std::string& file = parts_.profile->GetMyProfile();
+        platform::ProfileBatch batch(file);
+        if (!MDIForm_QueryUnload()) {
+            event->ignore();
+            return;
+        }
+        event->accept();
+        MDIForm_Unload();
+        const bool toldBefore = !parts_.settingsFailureTold || parts_.settingsFailureTold();
+        if (!batch.commit() && toldBefore) {
+            platform::logLine("Corvell", "the settings were not written to " + file);
+        }
     }
-    event->accept();
-    MDIForm_Unload();
-    if (!batch.commit()) platform::logLine("Corvell", "the settings were not written to " + file);
+    // Only now, the settings written, may the program end: a box saying that they could not
+    // be is shown and answered while the event loop still runs.
+    if (ended_) announceEnded();
 }
 
 bool frmMain::MDIForm_QueryUnload() {
@@ -265,6 +273,9 @@ void frmMain::finalUnload() {
         if (rx_.loaded()) rx_.Unload();
     }
     ended_ = true;
+}
+
+void frmMain::announceEnded() {
     if (parts_.ended) {
         parts_.ended();
     } else {

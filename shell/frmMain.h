@@ -67,10 +67,15 @@ struct MainParts {
     std::function<int(QDialog&)> runModal;
     // Called when the close is past its prompt and the program will end.
     std::function<void()> ending;
-    // Called when the final unload has finished; default: the application quits.
+    // Called once the final unload has finished and the end's settings are written (and any
+    // box about them answered); default: the application quits.
     std::function<void()> ended;
     // The whole second of the time of day for the link check; default the clock.
     LinkCheck::SecondSource secondOfDay;
+    // Whether a failure to write the settings file was told already, with no write reaching it
+    // since: the end's failed write is then logged by the frame, as nothing else says it.
+    // None: the frame always logs it.
+    std::function<bool()> settingsFailureTold;
 };
 
 // The frame's dialogs, one row each, in the order they are unloaded at the end: the command
@@ -171,7 +176,10 @@ class frmMain : public QMainWindow, public ui::PanelOwner {
     void BringPanelsIntoArea();
     void registerScanNotify();
     void unregisterScanNotify();
+    // Unloads everything; the program has ended once it returns, but is not told yet.
     void finalUnload();
+    // Tells the owner that the program has ended (MainParts::ended), or ends the event loop.
+    void announceEnded();
 
     // commands (frmMain_commands.cpp)
     struct Command;

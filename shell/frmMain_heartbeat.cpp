@@ -45,7 +45,10 @@ void frmMain::Timer1_Timer() {
         }
     }
     timerBusy_ = false;
-    if (unloadPending_) finalUnload();
+    if (unloadPending_) {
+        finalUnload();
+        announceEnded();
+    }
 }
 
 void frmMain::linkCheckStep() {

@@ -1,14 +1,31 @@
 // The corvell executable without a display it can reach says so, naming the display, and
-// ends with status 1 before the toolkit would abort on it.
+// ends with status 1 before the toolkit would abort on it. The check of a display that answers
+// keeps its connection to a real X server (Xvfb) open, and usable, until it is released.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <xcb/xcb.h>
 
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "app/DisplayCheck.h"
 #include "tests/support/temp_home.h"
+
+extern char** environ;
 
 namespace corvell::test {
 namespace {
@@ -45,6 +62,146 @@ TEST(Display, AMissingOrUnreachableDisplayIsSaidAndEndsWithStatusOne) {
         EXPECT_NE(said.find("QT_QPA_PLATFORM=offscreen"), std::string::npos) << said;
         EXPECT_FALSE(std::filesystem::exists(home.path("Corvell.ini")));
     }
+}
+
+// An X server of the test's own: Xvfb on a display number it picks itself and names on a pipe
+// once it takes connections. Where Xvfb is missing or does not come up, display() is empty and
+// whyNot() says why.
+class OwnXServer {
+  public:
+    OwnXServer() {
+        int pipeFds[2];
+        if (::pipe2(pipeFds, O_CLOEXEC) != 0) {
+            why_ = std::strerror(errno);
+            return;
+        }
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, pipeFds[1], 3);
+        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+        char* argv[] = {const_cast<char*>("Xvfb"), const_cast<char*>("-displayfd"),
+                        const_cast<char*>("3"),    const_cast<char*>("-nolisten"),
+                        const_cast<char*>("tcp"),  nullptr};
+        const int rc = posix_spawnp(&pid_, "Xvfb", &actions, nullptr, argv, environ);
+        posix_spawn_file_actions_destroy(&actions);
+        ::close(pipeFds[1]);
+        if (rc != 0) {
+            pid_ = -1;
+            why_ = std::string("Xvfb cannot be started (scripts/deps.sh installs it): ") +
+                   std::strerror(rc);
+        } else {
+            readDisplay(pipeFds[0]);
+        }
+        ::close(pipeFds[0]);
+    }
+    ~OwnXServer() {
+        if (pid_ <= 0) return;
+        ::kill(pid_, SIGTERM);
+        ::waitpid(pid_, nullptr, 0);
+    }
+    OwnXServer(const OwnXServer&) = delete;
+    OwnXServer& operator=(const OwnXServer&) = delete;
+
+    const std::string& display() const { return display_; }
+    const std::string& whyNot() const { return why_; }
+
+  private:
+    void readDisplay(int fd) {
+        std::string number;
+        pollfd p{fd, POLLIN, 0};
+        while (number.empty() || number.back() != '\n') {
+            char c = 0;
+            if (::poll(&p, 1, 10000) <= 0 || ::read(fd, &c, 1) != 1) {
+                why_ = "Xvfb did not come up";
+                return;
+            }
+            number += c;
+        }
+        number.pop_back();
+        display_ = ":" + number;
+    }
+
+    pid_t pid_ = -1;
+    std::string display_;
+    std::string why_;
+};
+
+// The check's environment: the toolkit's `platform` and the X `display`, put back afterwards.
+class PlatformOn {
+  public:
+    explicit PlatformOn(const std::string& display, const char* platform = "xcb") {
+        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+            const char* value = std::getenv(name);
+            saved_.push_back({name, value ? std::optional<std::string>(value) : std::nullopt});
+        }
+        ::setenv("QT_QPA_PLATFORM", platform, 1);
+        ::setenv("DISPLAY", display.c_str(), 1);
+        ::unsetenv("WAYLAND_DISPLAY");
+    }
+    ~PlatformOn() {
+        for (const auto& [name, value] : saved_) {
+            if (value) {
+                ::setenv(name, value->c_str(), 1);
+            } else {
+                ::unsetenv(name);
+            }
+        }
+    }
+    PlatformOn(const PlatformOn&) = delete;
+    PlatformOn& operator=(const PlatformOn&) = delete;
+
+  private:
+    std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
+};
+
+// A round trip to the X server on `c`: true when the server answered.
+bool serverAnswers(xcb_connection_t* c) {
+    xcb_get_input_focus_reply_t* reply =
+        xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr);
+    std::free(reply);
+    return reply != nullptr;
+}
+
+TEST(DisplayCheck, KeepsItsConnectionOpenWhileTheToolkitConnectsUntilReleased) {
+    OwnXServer server;
+    if (server.display().empty()) GTEST_SKIP() << server.whyNot();
+    PlatformOn platform(server.display());
+
+    app::DisplayCheck check("corvell");
+    EXPECT_FALSE(check.problem().has_value()) << *check.problem();
+    xcb_connection_t* kept = check.connection();
+    ASSERT_NE(kept, nullptr);
+    ASSERT_EQ(xcb_connection_has_error(kept), 0);
+    const int fd = xcb_get_file_descriptor(kept);
+
+    // The toolkit connects while the check's connection is still there, a client of its own.
+    xcb_connection_t* toolkit = xcb_connect(server.display().c_str(), nullptr);
+    ASSERT_EQ(xcb_connection_has_error(toolkit), 0);
+    EXPECT_NE(xcb_get_setup(toolkit)->resource_id_base, xcb_get_setup(kept)->resource_id_base);
+    EXPECT_TRUE(serverAnswers(kept));
+    EXPECT_EQ(xcb_connection_has_error(kept), 0);
+    EXPECT_NE(::fcntl(fd, F_GETFD), -1);
+
+    check.release();
+    EXPECT_EQ(check.connection(), nullptr);
+    EXPECT_EQ(::fcntl(fd, F_GETFD), -1);  // closed, not left to the end of the program
+    EXPECT_TRUE(serverAnswers(toolkit));
+    xcb_disconnect(toolkit);
+}
+
+TEST(DisplayCheck, KeepsNoConnectionWhereTheDisplayDoesNotAnswerOrIsNotAsked) {
+    if (std::filesystem::exists("/tmp/.X11-unix/X1987")) GTEST_SKIP() << "display :1987 exists";
+    {
+        PlatformOn platform(":1987");
+        app::DisplayCheck check("corvell");
+        EXPECT_TRUE(check.problem().has_value());
+        EXPECT_EQ(check.connection(), nullptr);
+    }
+    // The toolkit told to draw offscreen: no display is asked, nothing is held.
+    PlatformOn platform(":1987", "offscreen");
+    app::DisplayCheck offscreen("corvell");
+    EXPECT_FALSE(offscreen.problem().has_value());
+    EXPECT_EQ(offscreen.connection(), nullptr);
 }
 
 }  // namespace

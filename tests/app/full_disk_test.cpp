@@ -1,11 +1,13 @@
 // Settings on a disk that fills up, through the whole program on a small file system of its
 // own: each failure is told once, naming the file and the reason, when it begins (at start,
-// while running, or at Exit), and the end goes on; the old Corvell.ini stays whole.
+// while running, or at Exit), and the end goes on; the old Corvell.ini stays whole. The end's
+// failed write is logged on one line, whether it began the failure or one was told before.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/Program.h"
 #include "core/ProgramObjects.h"
@@ -56,6 +58,17 @@ class FullDisk : public ::testing::Test {
         return n;
     }
 
+    // The lines of `log` that name the settings file.
+    std::vector<std::string> linesNamingTheFile(const std::string& log) const {
+        std::vector<std::string> lines;
+        std::size_t start = 0;
+        for (std::size_t end; (end = log.find('\n', start)) != std::string::npos; start = end + 1) {
+            const std::string line = log.substr(start, end - start);
+            if (line.find(home.path("Corvell.ini")) != std::string::npos) lines.push_back(line);
+        }
+        return lines;
+    }
+
     static constexpr const char* kSettings = "[DATA]\r\nCOMPORT=1\r\nCONNECT=1\r\n";
     TempHome home;
     SmallDisk disk{home.dir(), 256 * 1024};
@@ -88,9 +101,14 @@ TEST_F(FullDisk, EachFailureIsToldOnceWhenItBeginsWhileRunningAndAtExit) {
     ASSERT_TRUE(disk.fill());
     frame.KeyAction("RADIO");
     rs.calls.clear();
+    ::testing::internal::CaptureStderr();
     frame.close();
+    const std::vector<std::string> logged =
+        linesNamingTheFile(::testing::internal::GetCapturedStderr());
     EXPECT_EQ(ended, 1);
     EXPECT_EQ(settingsBoxes(), 2u);
+    ASSERT_EQ(logged.size(), 1u) << ::testing::PrintToString(logged);
+    EXPECT_NE(logged[0].find("The settings could not be saved in"), std::string::npos);
     EXPECT_GE(rs.count("RsPowerOff"), 1);  // the receiver is switched off all the same
     EXPECT_EQ(home.read("Corvell.ini"), saved);
 }
@@ -101,9 +119,14 @@ TEST_F(FullDisk, ADiskFullAtStartIsToldAtStartAndNotAgainAtExit) {
     ASSERT_EQ(settingsBoxes(), 1u);
     EXPECT_NE(presenter.shown().back().text.find("cannot be written"), std::string::npos);
     EXPECT_TRUE(frame.isVisible());
+    ::testing::internal::CaptureStderr();
     frame.close();
+    const std::vector<std::string> logged =
+        linesNamingTheFile(::testing::internal::GetCapturedStderr());
     EXPECT_EQ(ended, 1);
     EXPECT_EQ(settingsBoxes(), 1u);
+    EXPECT_EQ(logged, std::vector<std::string>{"Corvell: the settings were not written to " +
+                                               home.path("Corvell.ini")});
     EXPECT_EQ(home.read("Corvell.ini"), kSettings);
 }
 
