@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,10 @@ struct KeyedDialog {
     const char* title;  // its caption
 };
 
+void PrintTo(const KeyedDialog& d, std::ostream* os) {
+    *os << d.title;
+}
+
 const KeyedDialog kKeyedDialogs[] = {
     {"ScanSetting", PanelSlot::ScanPad, "SCANSET", "Setting"},
     {"DtmfSetting", PanelSlot::DTMF, "DTMFSET", "DTMF Setting"},
@@ -49,6 +54,8 @@ class DialogsUnderWindowManager : public ::testing::TestWithParam<KeyedDialog> {
   protected:
     void SetUp() override {
         if (sessionDisplay() == nullptr) GTEST_SKIP() << sessionDisplayWhyNot();
+        if (!onPath("xdotool"))
+            GTEST_SKIP() << "xdotool is not installed (scripts/deps.sh installs it)";
         x_ = std::make_unique<XWindowState>(sessionDisplay()->name());
         ASSERT_TRUE(x_->connected());
     }
@@ -202,6 +209,10 @@ struct SmallDialog {
     const char* name;
     const char* word;  // the command word that opens it
 };
+
+void PrintTo(const SmallDialog& d, std::ostream* os) {
+    *os << d.name;
+}
 
 class SmallDialogsUnderWindowManager : public ::testing::TestWithParam<SmallDialog> {};
 

@@ -33,6 +33,10 @@ struct FitCase {
     const char* framePlacement;  // the saved "frmMain" entry; null: none (the first start)
 };
 
+void PrintTo(const FitCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 const FitCase kCases[] = {
     {"SavedAt1360x1020", "0,1,-1,-1,-1,-1,40,30,1400,1050"},
     {"DesignedSize", nullptr},
