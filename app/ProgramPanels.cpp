@@ -129,7 +129,10 @@ std::array<shell::PanelFactory, shell::kPanelCount> ProgramPanels::panelFactorie
 
 shell::DialogFactory ProgramPanels::scanOption() {
     return
-        [this] { return shell::frameDialog(new DlgScanOption(rx_, *ScanCtrl(), ProgramMemory())); };
+        // Owned by the main window, so the window manager keeps it above that window.
+        [this] {
+            return shell::frameDialog(new DlgScanOption(rx_, *ScanCtrl(), ProgramMemory(), frame_));
+        };
 }
 
 shell::DialogFactory ProgramPanels::ctcss() {
@@ -137,7 +140,8 @@ shell::DialogFactory ProgramPanels::ctcss() {
 }
 
 shell::DialogFactory ProgramPanels::dtmfOption() {
-    return [this] { return shell::frameDialog(new panels::dlgDTMFoption(rx_.DtmfOption())); };
+    return
+        [this] { return shell::frameDialog(new panels::dlgDTMFoption(rx_.DtmfOption(), frame_)); };
 }
 
 shell::DialogFactory ProgramPanels::dtmfMessage() {

@@ -20,6 +20,7 @@
 #include "scan/frmSCANctrl.h"
 #include "ui/DialogFlags.h"
 #include "ui/DialogPosition.h"
+#include "ui/DialogShown.h"
 #include "ui/Geometry.h"
 
 namespace corvell {
@@ -241,11 +242,7 @@ void DlgScanOption::Init() {
 }
 
 void DlgScanOption::ToggleShown() {
-    if (isVisible()) {
-        hide();
-    } else {
-        show();
-    }
+    ui::ToggleDialogByKey(this);
 }
 
 void DlgScanOption::param_read() {

@@ -5,8 +5,8 @@ set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev qt6-multimedia-dev libxcb1-dev libgl-dev clang-format fonts-liberation2
           fonts-ipafont-gothic
-          # an X server of a test's own
-          xvfb)
+          # the window and display tests: an X server, a window manager, and a user's clicks and keys
+          xvfb openbox xdotool)
 
 missing=()
 for p in "${packages[@]}"; do

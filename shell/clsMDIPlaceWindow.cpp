@@ -4,12 +4,12 @@
 #include <QMdiSubWindow>
 #include <QScrollBar>
 #include <QWidget>
-#include <QWindow>
 #include <limits>
 #include <optional>
 
 #include "core/clsProfileIO.h"
 #include "platform/leading_number.h"
+#include "ui/FrameFit.h"
 #include "ui/Geometry.h"
 #include "ui/NormalRect.h"
 #include "ui/PanelWindow.h"
@@ -118,7 +118,16 @@ bool clsMDIPlaceWindow::load(const std::string& key, WindowPlacement& out) {
 }
 
 bool clsMDIPlaceWindow::SaveMDIFormPlacement(QWidget& frame) {
-    return save(kFrameKey, currentPlacement(frame, frame.isMinimized()));
+    WindowPlacement p = currentPlacement(frame, frame.isMinimized());
+    // A place whose title bar is off the screen would bring the frame back out of reach: the
+    // frame as the window manager drew it is kept on the screen.
+    const QRect fitted = ui::FrameFittedClientRect(
+        QRect(p.left, p.top, p.right - p.left, p.bottom - p.top), ui::KnownFrameMargins(&frame));
+    p.left = fitted.left();
+    p.top = fitted.top();
+    p.right = fitted.left() + fitted.width();
+    p.bottom = fitted.top() + fitted.height();
+    return save(kFrameKey, p);
 }
 
 bool clsMDIPlaceWindow::LoadMDIFormPlacement(QWidget& /*frame*/) {
@@ -133,13 +142,11 @@ bool clsMDIPlaceWindow::SetMDIPlacement(QWidget& frame) {
     // Saved minimised or maximised, the frame comes back in its normal state and rectangle.
     frame.setWindowState(Qt::WindowNoState);
     // One saved larger than the screen (a smaller screen, another display scale) is fitted to
-    // it, so no part of it is cut off by the screen's edge; its border and title bar too, where
-    // the window system tells their size (the window is made for that, not shown).
-    frame.winId();
-    const QMargins border =
-        frame.windowHandle() != nullptr ? frame.windowHandle()->frameMargins() : QMargins();
-    const QRect saved(p.left, p.top, p.right - p.left, p.bottom - p.top);
-    frame.setGeometry(ui::FittedToScreen(saved + border) - border);
+    // it, so no part of it is cut off by the screen's edge, its title bar included; the window
+    // manager tells the size of its frame only once the window is shown, and the frame is
+    // fitted again then.
+    frame.setGeometry(QRect(p.left, p.top, p.right - p.left, p.bottom - p.top));
+    ui::KeepFrameOnScreen(&frame);
     return true;
 }
 

@@ -26,6 +26,7 @@
 #include "shell/MemoryFileCommands.h"
 #include "shell/clsMDIPlaceWindow.h"
 #include "shell/frmTitle.h"
+#include "ui/FrameFit.h"
 #include "ui/Geometry.h"
 #include "ui/Twips.h"
 #include "ui/WaitCursor.h"
@@ -100,6 +101,9 @@ void frmMain::MDIForm_Load() {
     rx_.setScanObj(scanCtrl_.get());
 
     if (parts_.placement->LoadMDIFormPlacement(*this)) parts_.placement->SetMDIPlacement(*this);
+    // The designed size, or a saved one, may be larger than this screen: the whole frame, title
+    // bar included, is kept on it.
+    ui::KeepFrameOnScreen(this);
 
     settings.loadData(&profile);
     rx_.setComPortNum(settings.COMPort);

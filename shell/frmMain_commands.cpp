@@ -15,6 +15,7 @@
 #include "shell/clsMDIPlaceWindow.h"
 #include "shell/frmMain.h"
 #include "shell/frmTitle.h"
+#include "ui/DialogShown.h"
 #include "ui/Geometry.h"
 
 namespace corvell::shell {
@@ -111,8 +112,8 @@ void frmMain::cmdComPort(std::string_view) {
 }
 
 void frmMain::cmdScanSet(std::string_view word) {
-    ui::Form* d = dialog(word);
-    if (d) d->setVisible(!d->isVisible());
+    // A dialog the window manager minimised comes back by its key.
+    ui::ToggleDialogByKey(dialog(word));
 }
 
 void frmMain::cmdExtSp(std::string_view word) {
@@ -156,7 +157,7 @@ void frmMain::cmdToggleDialog(std::string_view word) {
     // Showing a window loads it first, as the toolkit does; a pop-up that unloaded itself
     // (the DTMF message after its time-out) comes back loaded.
     if (!d->isVisible()) d->Load();
-    d->setVisible(!d->isVisible());
+    ui::ToggleDialogByKey(d);
 }
 
 void frmMain::cmdDarc(std::string_view) {

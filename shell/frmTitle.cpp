@@ -119,7 +119,9 @@ void frmTitle::ShowAbout() {
     LayoutTitle();
     setWindowTitle(QStringLiteral("About ") + resText(10000));
     setWindowFlags(ui::fixedDialogFlags(Qt::Dialog));
-    resize(panel2_->width() + panel1_->width(), std::max(panel2_->height(), panel1_->height()));
+    // Fixed at the size of its design: the window manager offers neither maximise nor resize.
+    setFixedSize(panel2_->width() + panel1_->width(),
+                 std::max(panel2_->height(), panel1_->height()));
     panel1_->move(0, 0);
     panel2_->move(panel1_->width(), 0);
     centreOnScreen(*this);

@@ -30,6 +30,7 @@ constexpr const char* kSection = "DATA";
 constexpr const char* kKeyX = "DLGDTMFX";
 constexpr const char* kKeyY = "DLGDTMFY";
 constexpr const char* kKeyTab = "DLGDTMFCURRTAB";
+constexpr int kMinimumWidth = 380;
 
 const char* const kTypeCaptions[3] = {"Display Message", "Execute File", "Play .WAV File"};
 
@@ -101,7 +102,7 @@ dlgDTMFoption::dlgDTMFoption(clsDtmfOption& option, QWidget* parent)
     column->addWidget(page, 1);
     column->addSpacing(8);
     column->addLayout(buttons);
-    setMinimumWidth(380);
+    setMinimumWidth(kMinimumWidth);
 
     txtCode_->setValidator(new ReceiveCodeValidator(txtCode_));
     connect(txtCode_, &QLineEdit::textChanged, this, [this] {
@@ -128,7 +129,9 @@ void dlgDTMFoption::onLoad() {
     updating_ = false;
     const ui::LocaleFont locale = ui::ProgramLocaleFont(IsJapaneseLocale());
     for (QLineEdit* box : {txtCode_, txtFile_}) box->setFont(ui::localeFont(locale, 9));
-    adjustSize();
+    // Fixed at the size its controls take: the window manager offers neither maximise nor
+    // resize, which would only spread them over the screen.
+    setFixedSize(sizeHint().expandedTo(QSize(kMinimumWidth, 0)));
 }
 
 void dlgDTMFoption::Init() {

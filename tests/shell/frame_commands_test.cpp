@@ -130,6 +130,22 @@ TEST_F(Commands, DialogWordsShowAndHideTheFramesDialogs) {
     EXPECT_FALSE(scan->isVisible());
     frame.KeyAction("DTMFSET");
     EXPECT_TRUE(option->isVisible());
+    // Minimised (by the window manager), a dialog is still shown: its key brings it back in
+    // the normal state instead of hiding it, or showing it again minimised.
+    for (auto [word, dialog] : {std::pair{"SCANSET", scan}, std::pair{"DTMFSET", option}}) {
+        SCOPED_TRACE(word);
+        dialog->show();
+        dialog->setWindowState(Qt::WindowMinimized);
+        ASSERT_TRUE(dialog->isMinimized());
+        frame.KeyAction(word);
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_FALSE(dialog->isMinimized());
+        frame.KeyAction(word);
+        EXPECT_FALSE(dialog->isVisible());
+        frame.KeyAction(word);
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_FALSE(dialog->isMinimized());
+    }
     frame.KeyAction("DTMFM");
     EXPECT_TRUE(message->isVisible());
     frame.KeyAction("DTMFM");
