@@ -149,8 +149,12 @@ void ReceiverController::ServeStep() {
     // Once a line is held, the rest of the step waits with its flags raised: the line would
     // hold each of them for its whole time-out too.
     bool moving = true;
+    // Every line reads its values under the command mutex, so a direct send of the same
+    // setting cannot come between the read and the line and leave the older value last.
     const auto serve = [&](Flag f, auto lineOf) {
-        if (moving && s.take(f)) moving = TransmitFor(f, lineOf());
+        if (!moving || !s.take(f)) return;
+        Guard guard(commandMutex_);
+        moving = TransmitFor(f, lineOf());
     };
     // Of the flags of a line that several settings share, only the first raised one is taken;
     // the others stay raised for the next visit, which sends the same line again.

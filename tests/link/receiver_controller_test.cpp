@@ -233,6 +233,22 @@ TEST_F(ControllerTest, ScanRxDataLeavesStandingAChangeThatAnotherThreadMakesMean
     EXPECT_EQ(pty_.readUntilQuiet(150), "");
 }
 
+TEST_F(ControllerTest, ALineOfTheSenderCarriesTheValueStoredWhenItGetsTheLineNotBefore) {
+    powerOnAndSettle();
+    // The sender takes the ATT flag and waits for the line, held here; meanwhile a scan sets
+    // and sends a newer value on this thread.
+    platform::NamedMutex command(names_.commandMutex);
+    command.lock();
+    state_.setAtt(5);
+    ASSERT_TRUE(waitFor([&] { return !state_.flag(Flag::Att); }));
+    controller_.SetScanRxData(145000000, 0, 0, 6, 0, 5000);
+    command.unlock();
+    // The sender's line, sent after the scan's, carries the value stored by then.
+    EXPECT_EQ(pty_.readMaster(31), "K00145000000000000\nJ4706\nJ4706\n");
+    EXPECT_EQ(pty_.readUntilQuiet(150), "");
+    EXPECT_EQ(state_.att(), 6);
+}
+
 std::atomic<uint32_t> g_fakeTicks{1000};
 uint32_t fakeTicks() {
     return g_fakeTicks.load();
