@@ -11,6 +11,7 @@
 #include <functional>
 #include <mutex>
 #include <optional>
+#include <ostream>
 #include <random>
 #include <string>
 #include <thread>
@@ -131,6 +132,10 @@ struct StressCase {
     // One thread more sets frequency, mode, filter, ATT and tone at once by RsSetScanRxData.
     bool scanRxData;
 };
+
+void PrintTo(const StressCase& run, std::ostream* out) {
+    *out << run.name;
+}
 
 class Stress : public ::testing::TestWithParam<StressCase> {};
 
