@@ -1,8 +1,8 @@
 // One serial port of the link: opened and configured by name, speed changed in place, command
 // text written with retries, and a reader thread that hands received bytes to OnData() and
-// follows the CTS and DSR lines (see line_state.h for a device without them). A line that a
-// held line cut short is finished before the next one, so the receiver only ever sees whole
-// lines.
+// follows the CTS and DSR lines (see line_state.h for a device without them). A line cut short
+// by a line that the receiver holds is finished before the next one, so the receiver only ever
+// sees whole lines.
 // Thread contract: Open/SetSpeed/Close and writes come from threads that serialise them (the
 // command mutex); OnData() runs on the reader thread only; IsDsrOn/IsCtsOn from any thread.
 #pragma once
