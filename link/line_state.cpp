@@ -41,11 +41,12 @@ void LineState::Answered() {
 int32_t LineState::Cts() const {
     if (LinesKnown()) return cts_.get();
     if (answered_.get() == 0) return 0;
-    // The reply's tick first, then the clock, so a reply that comes in between cannot look as
-    // if it came in the future. The tick count wraps; the difference does not.
+    // The reply's tick first (published by it), then the clock, so the clock is never behind
+    // the reply: the age is the difference whatever the wrap, and one past half the tick
+    // range is a silence of weeks, not a reply from the future.
     const uint32_t last = lastAnswerTick_.get();
-    const auto age = static_cast<int32_t>(platform::tickCount() - last);
-    return age < 0 || static_cast<uint32_t>(age) <= periodMs_.get() ? 1 : 0;
+    const uint32_t age = platform::tickCount() - last;
+    return age <= periodMs_.get() ? 1 : 0;
 }
 
 }  // namespace quillon

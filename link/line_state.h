@@ -45,8 +45,8 @@ class LineState {
     Relaxed<int32_t> cts_{0};
     Relaxed<int32_t> dsr_{0};
     Relaxed<uint32_t> periodMs_{kDefaultWatchPeriodMs};
-    Relaxed<uint32_t> lastAnswerTick_{0};  // written by the reader only
-    Published<int32_t> answered_{0};       // set after the first answer's tick
+    Published<uint32_t> lastAnswerTick_{0};  // written by the reader only
+    Published<int32_t> answered_{0};         // set after the first answer's tick
 };
 
 }  // namespace quillon

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 #include <mutex>
 
 #include "link/send_rotation.h"
@@ -34,10 +35,16 @@ int32_t ReceiverController::setComportNum(int32_t n) {
     return n;
 }
 
-void ReceiverController::Transmit(const CommandLine& line) {
+SerialPort::LineResult ReceiverController::Transmit(const CommandLine& line) {
     Guard guard(commandMutex_);
     std::memcpy(command_, line.text, sizeof command_);
-    port_.SendLine(command_);
+    return port_.SendLine(command_);
+}
+
+bool ReceiverController::TransmitFor(Flag taken, const CommandLine& line) {
+    if (Transmit(line) != SerialPort::LineResult::Held) return true;
+    state_.raise(taken);
+    return false;
 }
 
 CommandLine ReceiverController::CurrentFrequencyLine() const {
@@ -139,52 +146,72 @@ void ReceiverController::SendTurn() {
 void ReceiverController::ServeStep() {
     const int32_t step = sendStep_.get();
     ReceiverState& s = state_;
+    // Once a line is held, the rest of the step waits with its flags raised: the line would
+    // hold each of them for its whole time-out too.
+    bool moving = true;
+    // Every line reads its values under the command mutex, so a direct send of the same
+    // setting cannot come between the read and the line and leave the older value last.
+    const auto serve = [&](Flag f, auto lineOf) {
+        if (!moving || !s.take(f)) return;
+        Guard guard(commandMutex_);
+        moving = TransmitFor(f, lineOf());
+    };
+    // Of the flags of a line that several settings share, only the first raised one is taken;
+    // the others stay raised for the next visit, which sends the same line again.
+    const auto takeFirst = [&](std::initializer_list<Flag> flags) {
+        for (Flag f : flags) {
+            if (moving && s.take(f)) return f;
+        }
+        return Flag::Count;
+    };
     switch (step) {
         case 0:
         case 8: {
-            if (s.take(Flag::Frequency) || s.take(Flag::Mode) || s.take(Flag::Filter)) {
+            if (const Flag f = takeFirst({Flag::Frequency, Flag::Mode, Flag::Filter});
+                f != Flag::Count) {
                 Guard guard(commandMutex_);  // before the relay mutex
-                Transmit(CurrentFrequencyLine());
+                moving = TransmitFor(f, CurrentFrequencyLine());
                 s.relay().SetFrequency(s.frequency());
             }
-            if (s.take(Flag::Squelch) || s.take(Flag::Monitor) || s.take(Flag::Vsc)) {
+            if (const Flag f = takeFirst({Flag::Squelch, Flag::Monitor, Flag::Vsc});
+                f != Flag::Count) {
                 Guard guard(commandMutex_);
-                Transmit(SquelchLine(s.sql(), s.moni()));
-                Transmit(VscLine(s.vsc()));
+                moving = TransmitFor(f, SquelchLine(s.sql(), s.moni())) &&
+                         TransmitFor(f, VscLine(s.vsc()));
             }
             break;
         }
         case 2:
-            if (s.take(Flag::Ctcss)) Transmit(CtcssLine(s.ctcss()));
-            if (s.take(Flag::Af)) Transmit(CurrentAfLine());
+            serve(Flag::Ctcss, [&] { return CtcssLine(s.ctcss()); });
+            serve(Flag::Af, [&] { return CurrentAfLine(); });
             break;
         case 4:
-            if (s.take(Flag::Ifshift)) Transmit(IfshiftLine(s.ifshift()));
-            if (s.take(Flag::Agc)) Transmit(AgcLine(s.agc()));
+            serve(Flag::Ifshift, [&] { return IfshiftLine(s.ifshift()); });
+            serve(Flag::Agc, [&] { return AgcLine(s.agc()); });
             break;
         case 6:
-            if (s.take(Flag::Nb)) Transmit(NbLine(s.nb()));
-            if (s.take(Flag::Bfo)) Transmit(BfoLine(s.bfoshift()));
+            serve(Flag::Nb, [&] { return NbLine(s.nb()); });
+            serve(Flag::Bfo, [&] { return BfoLine(s.bfoshift()); });
             break;
         case 10:
-            if (s.take(Flag::Att)) Transmit(AttLine(s.att()));
-            if (s.take(Flag::Anl)) Transmit(AnlLine(s.anl()));
+            serve(Flag::Att, [&] { return AttLine(s.att()); });
+            serve(Flag::Anl, [&] { return AnlLine(s.anl()); });
             break;
         case 12:
-            if (s.take(Flag::Bpf)) Transmit(BpfLine(s.bpftune()));
+            serve(Flag::Bpf, [&] { return BpfLine(s.bpftune()); });
             break;
         case 14:
-            if (s.take(Flag::Plug) || s.take(Flag::Level)) {
+            if (const Flag f = takeFirst({Flag::Plug, Flag::Level}); f != Flag::Count) {
                 Guard guard(commandMutex_);
-                Transmit(LevelLine(s.extOutLevel()));
-                Transmit(PlugLine(s.extPlug()));
+                moving = TransmitFor(f, LevelLine(s.extOutLevel())) &&
+                         TransmitFor(f, PlugLine(s.extPlug()));
             }
             break;
         case 16:
-            if (s.take(Flag::DspUnit)) Transmit(DspUnitLine());
-            if (s.take(Flag::DspOn)) Transmit(DspOnLine(s.dspOn()));
-            if (s.take(Flag::Nr)) Transmit(NrLine(s.dspNr()));
-            if (s.take(Flag::An)) Transmit(AnLine(s.dspAn()));
+            serve(Flag::DspUnit, [] { return DspUnitLine(); });
+            serve(Flag::DspOn, [&] { return DspOnLine(s.dspOn()); });
+            serve(Flag::Nr, [&] { return NrLine(s.dspNr()); });
+            serve(Flag::An, [&] { return AnLine(s.dspAn()); });
             break;
         default:
             break;
@@ -218,7 +245,8 @@ void ReceiverController::CountDownMute() {
     if (remaining > elapsed) {
         muteRemaining_.compareExchange(remaining, remaining - elapsed);
     } else if (remaining != 0 && muteRemaining_.compareExchange(remaining, 0)) {
-        Transmit(CurrentAfLine());
+        // A held restore leaves the AF flag raised, so its group sends the stored AF later.
+        TransmitFor(Flag::Af, CurrentAfLine());
     }
 }
 
@@ -241,13 +269,20 @@ void ReceiverController::SetScanRxData(int32_t hz, int32_t mode, int32_t filter,
     state_.setPllRefFrequency(pllref);
     state_.setAtt(att);
     state_.setCtcss(ctcss);
-    Transmit(CurrentFrequencyLine());
-    state_.relay().SetFrequency(state_.frequency());
-    if (state_.take(Flag::Att)) Transmit(AttLine(state_.att()));
-    if (state_.take(Flag::Ctcss)) Transmit(CtcssLine(state_.ctcss()));
-    for (Flag f : {Flag::Frequency, Flag::Mode, Flag::Filter, Flag::Att, Flag::Ctcss}) {
-        state_.clear(f);
+    // Each flag is taken before its line reads the values, so only what these lines carry is
+    // cleared: a setter on another thread that raises one after that keeps its change standing
+    // for the sender. A held line leaves its flags raised as well.
+    bool raised[3] = {};
+    const Flag lineFlags[3] = {Flag::Frequency, Flag::Mode, Flag::Filter};
+    for (int i = 0; i < 3; ++i) raised[i] = state_.take(lineFlags[i]);
+    if (Transmit(CurrentFrequencyLine()) == SerialPort::LineResult::Held) {
+        for (int i = 0; i < 3; ++i) {
+            if (raised[i]) state_.raise(lineFlags[i]);
+        }
     }
+    state_.relay().SetFrequency(state_.frequency());
+    if (state_.take(Flag::Att)) TransmitFor(Flag::Att, AttLine(state_.att()));
+    if (state_.take(Flag::Ctcss)) TransmitFor(Flag::Ctcss, CtcssLine(state_.ctcss()));
 }
 
 void ReceiverController::SendScope(int32_t mode, int32_t span, int32_t speed, int32_t step) {

@@ -64,7 +64,12 @@ class ReceiverController : public LinkThread {
     void Turn() override { SendTurn(); }
 
   private:
-    void Transmit(const CommandLine& line);
+    SerialPort::LineResult Transmit(const CommandLine& line);
+    // Sends the line of a flag just taken. A line that the receiver held (the line did not take
+    // it within its time-outs) raises the flag again, so the change goes out at a later visit
+    // of its group with the value stored then; false then. A line that failed (no port, a
+    // device error) is dropped with its flag down, as every failed line is.
+    bool TransmitFor(Flag taken, const CommandLine& line);
     // Whether a turn has anything to do: a flag a group sends, a scan report for the window, or
     // a mute counting down.
     bool HasWork() const;

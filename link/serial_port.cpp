@@ -13,7 +13,9 @@ constexpr size_t kMaxNameLength = 64;
 
 }  // namespace
 
-SerialPort::SerialPort() = default;
+SerialPort::SerialPort() {
+    unsent_.reserve(128);  // a cut line's rest and the next line, without allocating
+}
 
 SerialPort::~SerialPort() {
     Close();
@@ -53,6 +55,7 @@ void SerialPort::Close() {
     if (!IsOpen()) return;
     Stop();  // the reader is woken and joined before its device goes away
     device_.close();
+    unsent_.clear();
 }
 
 int32_t SerialPort::Write(const void* bytes, int32_t count) {
@@ -61,16 +64,32 @@ int32_t SerialPort::Write(const void* bytes, int32_t count) {
     return written == count ? 1 : 0;
 }
 
-int32_t SerialPort::SendLine(const char* text) {
-    const auto count = static_cast<int32_t>(std::strlen(text));
-    int32_t result = Write(text, count);
-    if (result == 0) {
-        result = Write(text, count);
+SerialPort::LineResult SerialPort::WriteUnsent() {
+    if (!IsOpen()) return LineResult::Failed;
+    const long written = device_.write(unsent_.data(), unsent_.size());
+    if (written < 0) return LineResult::Failed;
+    unsent_.erase(0, static_cast<size_t>(written));
+    return unsent_.empty() ? LineResult::Sent : LineResult::Held;
+}
+
+SerialPort::LineResult SerialPort::SendLine(const char* text) {
+    // Sending a line again from its start after part of it went out would give the receiver
+    // one garbled line, and a cut line ended early could read as another command: the rest
+    // goes out instead, however late.
+    const size_t lineLength = std::strlen(text);
+    unsent_.append(text, lineLength);
+    LineResult result = WriteUnsent();
+    if (result != LineResult::Sent) {
+        result = WriteUnsent();
         platform::sleepMs(20);
-        if (result == 0) {
-            result = Write(text, count);
+        if (result != LineResult::Sent) {
+            result = WriteUnsent();
             platform::sleepMs(40);
         }
+    }
+    // A line none of which went out is not kept: its sender decides whether it goes again.
+    if (result != LineResult::Sent && unsent_.size() >= lineLength) {
+        unsent_.resize(unsent_.size() - lineLength);
     }
     return result;
 }

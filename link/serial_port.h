@@ -1,6 +1,8 @@
 // One serial port of the link: opened and configured by name, speed changed in place, command
 // text written with retries, and a reader thread that hands received bytes to OnData() and
-// follows the CTS and DSR lines (see line_state.h for a device without them).
+// follows the CTS and DSR lines (see line_state.h for a device without them). A line cut short
+// by a line that the receiver holds is finished before the next one, so the receiver only ever
+// sees whole lines.
 // Thread contract: Open/SetSpeed/Close and writes come from threads that serialise them (the
 // command mutex); OnData() runs on the reader thread only; IsDsrOn/IsCtsOn from any thread.
 #pragma once
@@ -29,10 +31,18 @@ class SerialPort : public LinkThread {
     // Nothing when closed. Stops the reader before the device is closed.
     void Close();
 
+    // How a line fared. Held: the line did not take it within the write time-outs (the
+    // receiver is not reading); it may move again later. Failed: the port is closed or the
+    // device failed.
+    enum class LineResult { Sent, Held, Failed };
+
     // 1 when every byte went out within the write time-out, else 0 (at once when closed).
     int32_t Write(const void* bytes, int32_t count);
-    // Up to three Write() attempts of the text up to its NUL; the result of the last one.
-    int32_t SendLine(const char* text);
+    // Up to three attempts at the text up to its NUL; the result of the last one. What a
+    // line cut short left unsent goes first, and each attempt sends only what is still
+    // unsent. A line that stays cut keeps its rest for the next call; one that never began is
+    // not kept. A close drops the rest: the next open starts a new line.
+    LineResult SendLine(const char* text);
 
     int32_t IsDsrOn() const { return IsOpen() ? lines_.Dsr() : 0; }
     // On a device without modem lines: whether the receiver answered within the watch period.
@@ -53,7 +63,11 @@ class SerialPort : public LinkThread {
     virtual void OnError(const char* context, const std::string& reason);
 
   private:
+    // One attempt at what is unsent.
+    LineResult WriteUnsent();
+
     platform::SerialDevice device_;
+    std::string unsent_;  // the rest of a line cut short, then the line being sent; writers only
     std::string name_ = "COM1:";
     Relaxed<int32_t> speed_{9600};
     LineState lines_;

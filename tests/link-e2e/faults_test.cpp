@@ -1,14 +1,22 @@
 // Faults on the way to the receiver: a port that cannot be opened, a receiver that never
-// answers, one that vanishes while switched on, and one that sends noise.
+// answers, one that vanishes while switched on, one that holds the line, and one that sends
+// noise.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <array>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "platform/named_mutex.h"
+#include "platform/serial_device.h"
 #include "tests/link-e2e/link_session.h"
+#include "tests/support/emulator_operator.h"
 #include "tests/support/scripted_presenter.h"
 
 namespace {
@@ -100,6 +108,66 @@ TEST(Faults, AReceiverThatVanishesWhileOnHangsNothingAndALaterPowerOnWorks) {
     const std::vector<std::string> lines = s.linesSince(mark);
     ASSERT_NO_FATAL_FAILURE(e2e::expectPowerOnSequenceFirst(lines));
     EXPECT_NE(std::find(lines.begin(), lines.end(), "K00433920000000000"), lines.end());
+}
+
+TEST(Faults, AChangeMadeWhileTheReceiverHoldsTheLineGoesOutOnceTheLineMoves) {
+    LinkSession s;
+    ASSERT_TRUE(s.powerOn());
+    rs("RsSetAtt", 0);
+    s.settle();
+    char frequencyLine[32];
+    std::snprintf(frequencyLine, sizeof frequencyLine, "K0%010d%02d%02d00", rs("RsGetFrequency"),
+                  rs("RsGetMode"), rs("RsGetFilter"));
+    corvell::test::EmulatorOperator operatorOf(s.rx());
+    operatorOf.say("hold");
+    const size_t mark = s.mark();
+
+    // The program's own lines fill the line, until they are held: the library gives up on a
+    // line only after three attempts of a write time-out each, in which the line took none of
+    // it or only a part. Two held in a row: a send that a busy machine only slowed is no sign.
+    const auto sendIsHeld = [&] {
+        const auto start = std::chrono::steady_clock::now();
+        rs("RsSendFreq");
+        return std::chrono::steady_clock::now() - start >=
+               3 * std::chrono::milliseconds(
+                       platform::SerialDevice::writeTimeoutMs(38400, std::strlen(frequencyLine)));
+    };
+    bool full = false;
+    for (int sends = 0; sends < 20000 && !full; ++sends) full = sendIsHeld() && sendIsHeld();
+    ASSERT_TRUE(full) << "the line never filled";
+
+    platform::NamedMutex command("Varnel_CCitCtrl_mt");
+    rs("RsSetAtt", 0x5A);
+    EXPECT_EQ(rs("RsGetAtt"), 0x5A);
+    // The sender holds the command mutex while its line waits for room: once it lets go, its
+    // attempt at the change has ended without the line taking it.
+    const auto sending = [&] {
+        if (!command.try_lock()) return true;
+        command.unlock();
+        return false;
+    };
+    ASSERT_TRUE(waitFor(sending, 5000)) << "the sender never tried the change";
+    ASSERT_TRUE(waitFor([&] { return !sending(); }, 5000));
+    EXPECT_EQ(s.mark(), mark);  // nothing was read meanwhile
+
+    operatorOf.say("release");
+    const auto attLines = [&] {
+        std::vector<std::string> att;
+        for (const std::string& line : s.linesSince(mark)) {
+            if (line.rfind("J47", 0) == 0) att.push_back(line);
+        }
+        return att;
+    };
+    EXPECT_TRUE(waitFor([&] { return !attLines().empty(); }, 5000)) << "the change never went out";
+    s.settle();
+    EXPECT_EQ(rs("RsGetAtt"), 0x5A);
+    const std::vector<std::string> att = attLines();
+    ASSERT_FALSE(att.empty());
+    EXPECT_EQ(att.back(), "J475A");
+    // Every line came whole: a line the full line cut short was finished, not sent again.
+    for (const std::string& line : s.linesSince(mark)) {
+        EXPECT_TRUE(line == frequencyLine || line == "J475A") << "a garbled line: " << line;
+    }
 }
 
 TEST(Faults, NoiseFromTheReceiverChangesNothingAndTheLinkRecoversAfterIt) {

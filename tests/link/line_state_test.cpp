@@ -65,7 +65,13 @@ TEST_F(LineStateClock, WithoutModemLinesCtsIsUpWhileTheLastReplyIsNoOlderThanThe
         {5000, 60000, 0},
         {0xFFFFFF00u, 0xFFFFFF00u + 1000, 1},  // across the wrap of the tick count
         {0xFFFFFF00u, 0xFFFFFF00u + 1001, 0},
-        {5000, 4990, 1},  // a clock read before the reply was stored
+        // Silences of about half the tick range (24.8 days) and more stay silences: an age
+        // past half the range is no reply from the future.
+        {5000, 5000 + 0x7FFFFFFFu, 0},
+        {5000, 5000 + 0x80000000u, 0},
+        {5000, 5000 + 0x80000001u, 0},
+        {0xFFFFFF00u, 0xFFFFFF00u + 0x80000000u, 0},
+        {5000, 4990, 0},  // 2^32 - 10 ms: the clock went nearly round since the reply
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "answered " << c.answeredAt << ", read " << c.readAt);

@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/named_mutex.h"
 #include "platform/tick_count.h"
 #include "platform/window_messages.h"
 #include "tests/link/link_fixture.h"
@@ -206,6 +207,46 @@ TEST_F(ControllerTest, ScanRxDataStoresSendsAndClearsItsFlags) {
     controller_.SetScanRxData(5000, 5, 2, 1, 12, 5000);  // refused frequency: the stored one
     EXPECT_EQ(pty_.readMaster(19), "K00082500000050200\n");
     EXPECT_EQ(pty_.readUntilQuiet(150), "");
+}
+
+TEST_F(ControllerTest, ScanRxDataLeavesStandingAChangeThatAnotherThreadMakesMeanwhile) {
+    powerOnAndSettle();
+    controller_.Stop();  // the flags are left for the sender: they tell what it would send
+    // The call gives the relay its frequency after the frequency line: with the relay's mutex
+    // held here, it stops there, and the mode changes on this thread at that moment.
+    platform::NamedMutex relay(names_.relayMutex);
+    relay.lock();
+    std::thread scan([&] { controller_.SetScanRxData(82500000, 5, 2, 1, 12, 5000); });
+    const std::string line = pty_.readMaster(19);
+    state_.setMode(7);
+    relay.unlock();
+    scan.join();
+    EXPECT_EQ(line, "K00082500000050200\n");
+    EXPECT_EQ(pty_.readMaster(12), "J4701\nJ510C\n");
+    EXPECT_TRUE(state_.flag(Flag::Mode)) << "the call cleared a change it never sent";
+    for (Flag f : {Flag::Frequency, Flag::Filter, Flag::Att, Flag::Ctcss}) {
+        EXPECT_FALSE(state_.flag(f));
+    }
+
+    controller_.Start();
+    EXPECT_EQ(pty_.readMaster(19), "K00082500000070200\n");
+    EXPECT_EQ(pty_.readUntilQuiet(150), "");
+}
+
+TEST_F(ControllerTest, ALineOfTheSenderCarriesTheValueStoredWhenItGetsTheLineNotBefore) {
+    powerOnAndSettle();
+    // The sender takes the ATT flag and waits for the line, held here; meanwhile a scan sets
+    // and sends a newer value on this thread.
+    platform::NamedMutex command(names_.commandMutex);
+    command.lock();
+    state_.setAtt(5);
+    ASSERT_TRUE(waitFor([&] { return !state_.flag(Flag::Att); }));
+    controller_.SetScanRxData(145000000, 0, 0, 6, 0, 5000);
+    command.unlock();
+    // The sender's line, sent after the scan's, carries the value stored by then.
+    EXPECT_EQ(pty_.readMaster(31), "K00145000000000000\nJ4706\nJ4706\n");
+    EXPECT_EQ(pty_.readUntilQuiet(150), "");
+    EXPECT_EQ(state_.att(), 6);
 }
 
 std::atomic<uint32_t> g_fakeTicks{1000};

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <mutex>
 #include <string>
+#include <vector>
 
 #include "link/link_port.h"
 #include "link/receiver_state.h"
@@ -17,6 +18,10 @@
 namespace {
 
 using link_test::waitFor;
+using Result = quillon::SerialPort::LineResult;
+constexpr Result Sent = Result::Sent;
+constexpr Result Held = Result::Held;
+constexpr Result Failed = Result::Failed;
 
 // A port that records what it receives and counts the reader's turns.
 class RecordingPort : public quillon::SerialPort {
@@ -59,7 +64,7 @@ TEST_F(SerialPortTest, OpenSendsLinesAndHandsReceivedBytesOn) {
     ASSERT_TRUE(port_.IsOpen());
     EXPECT_TRUE(port_.HasThread());
     port_.Open("COM6:", 9600);  // open already: nothing
-    EXPECT_EQ(port_.SendLine("H101\n"), 1);
+    EXPECT_EQ(port_.SendLine("H101\n"), Sent);
     EXPECT_EQ(pty_.readMaster(5), "H101\n");
 
     // More than one read's worth arrives in pieces, in order.
@@ -71,7 +76,7 @@ TEST_F(SerialPortTest, OpenSendsLinesAndHandsReceivedBytesOn) {
     port_.SetSpeed(38400);
     EXPECT_TRUE(port_.IsOpen());
     EXPECT_EQ(port_.Speed(), 38400);
-    EXPECT_EQ(port_.SendLine("G2?\n"), 1);
+    EXPECT_EQ(port_.SendLine("G2?\n"), Sent);
     EXPECT_EQ(pty_.readMaster(4), "G2?\n");
 
     port_.Close();
@@ -82,7 +87,7 @@ TEST_F(SerialPortTest, OpenSendsLinesAndHandsReceivedBytesOn) {
 
 TEST_F(SerialPortTest, AClosedPortFailsEveryWriteAndIgnoresSpeedChanges) {
     EXPECT_EQ(port_.Write("x", 1), 0);
-    EXPECT_EQ(port_.SendLine("H100\n"), 0);  // three attempts, then gives up
+    EXPECT_EQ(port_.SendLine("H100\n"), Failed);  // three attempts, then gives up
     port_.SetSpeed(38400);
     EXPECT_FALSE(port_.IsOpen());
     EXPECT_EQ(port_.IsCtsOn(), 0);
@@ -104,6 +109,51 @@ TEST_F(SerialPortTest, APortThatCannotBeOpenedShowsTheBoxAndSaysWhyOnStderr) {
     EXPECT_EQ(shown[0].icon, platform::MessageIcon::Warning);
     EXPECT_EQ(shown[0].buttons, platform::MessageButtons::Ok);
     EXPECT_NE(err.find("/nonexistent/tty"), std::string::npos) << err;
+}
+
+// The lines in `text`, and whether it ends in the middle of one.
+std::vector<std::string> linesOf(const std::string& text, bool& cut) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+        lines.push_back(text.substr(start, end - start));
+    }
+    cut = start != text.size();
+    return lines;
+}
+
+TEST_F(SerialPortTest, ALineCutShortByAHeldLineIsFinishedBeforeTheNextSoOnlyWholeLinesArrive) {
+    port_.Open("COM6:", 38400);
+    ASSERT_TRUE(port_.IsOpen());
+    // Nobody reads the far end: the line fills, and the line that no longer fits is held.
+    const std::string line = "K00145000000000000\n";
+    int sent = 0;
+    Result result = Sent;
+    while (sent < 100000 && (result = port_.SendLine(line.c_str())) == Sent) ++sent;
+    ASSERT_EQ(result, Held) << "the line never filled";
+    EXPECT_EQ(port_.SendLine("J475A\n"), Held);
+
+    // The far end reads again: the next line goes out after the rest of the cut one.
+    std::string got = pty_.readUntilQuiet(200);
+    EXPECT_EQ(port_.SendLine("H100\n"), Sent);
+    got += pty_.readUntilQuiet(200);
+    bool cut = false;
+    const std::vector<std::string> lines = linesOf(got, cut);
+    EXPECT_FALSE(cut);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back(), "H100");
+    int whole = 0;
+    for (size_t i = 0; i + 1 < lines.size(); ++i) {
+        if (lines[i] == "K00145000000000000") {
+            ++whole;
+        } else {
+            // Only a held line that had begun goes on; it cannot be anything but itself.
+            EXPECT_EQ(lines[i], "J475A") << "line " << i << " of " << lines.size();
+        }
+    }
+    // The held line may have begun (and then it is finished) or not (and then it is not sent).
+    EXPECT_GE(whole, sent);
+    EXPECT_LE(whole, sent + 1);
 }
 
 std::atomic<uint32_t> g_ticks{1000};
@@ -151,7 +201,7 @@ TEST_F(SerialPortTest, AFarEndThatVanishesLeavesAQuietReaderAndQuickFailingWrite
     const int settled = port_.turns.load();
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     EXPECT_LE(port_.turns.load() - settled, 1) << "the reader spins on the hang-up";
-    EXPECT_EQ(port_.SendLine("H100\n"), 0);
+    EXPECT_EQ(port_.SendLine("H100\n"), Failed);
     port_.Close();
     EXPECT_FALSE(port_.HasThread());
 
@@ -159,7 +209,7 @@ TEST_F(SerialPortTest, AFarEndThatVanishesLeavesAQuietReaderAndQuickFailingWrite
     ::setenv("QUILLON_COM6", again.slavePath().c_str(), 1);
     port_.Open("COM6:", 9600);
     ASSERT_TRUE(port_.IsOpen());
-    EXPECT_EQ(port_.SendLine("H101\n"), 1);
+    EXPECT_EQ(port_.SendLine("H101\n"), Sent);
     EXPECT_EQ(again.readMaster(5), "H101\n");
 }
 

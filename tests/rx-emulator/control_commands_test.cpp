@@ -23,6 +23,8 @@ TEST(ControlLine, CommandsAreRead) {
     } cases[] = {
         {"silent", Kind::Silent, 0, ""},
         {"speak", Kind::Speak, 0, ""},
+        {"hold", Kind::Hold, 0, ""},
+        {" release\r", Kind::Release, 0, ""},
         {"  noise   on ", Kind::NoiseOn, 0, ""},
         {"noise\toff\r", Kind::NoiseOff, 0, ""},
         {"smeter 0", Kind::Smeter, 0, ""},
@@ -50,6 +52,8 @@ TEST(ControlLine, BadLinesAreRefusedWithTheReasonAndBlankOnesSilently) {
         {"SILENT", "unknown command"},
         {"silent now", "silent takes nothing"},
         {"quit 1", "quit takes nothing"},
+        {"hold on", "hold takes nothing"},
+        {"release 1", "release takes nothing"},
         {"noise", "noise needs on or off"},
         {"noise maybe", "noise needs on or off"},
         {"smeter", "smeter needs"},
@@ -124,10 +128,13 @@ TEST_F(Controlled, LinesInPiecesChangeTheEmulatorInOrder) {
     EXPECT_FALSE(emulator_.silent());
     EXPECT_FALSE(emulator_.noise());
     EXPECT_EQ(emulator_.dtmfKeysWaiting(), 3u);
-    input_.feed("smeter auto\n");
+    input_.feed("smeter auto\nhold\n");
     EXPECT_EQ(emulator_.reportedSmeter(), 0);
+    EXPECT_TRUE(emulator_.holding());
+    input_.feed("release\n");
+    EXPECT_FALSE(emulator_.holding());
     EXPECT_TRUE(errors_.empty());
-    EXPECT_EQ(done_.size(), 7u);
+    EXPECT_EQ(done_.size(), 9u);
     EXPECT_FALSE(input_.quitRequested());
 }
 

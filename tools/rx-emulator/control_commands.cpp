@@ -40,6 +40,9 @@ const char* const kControlHelp =
     "  silent        answer and report nothing, as a dead receiver (lines are still logged;\n"
     "                DTMF keys that fall due meanwhile are lost)\n"
     "  speak         answer and report again\n"
+    "  hold          stop reading the line, as a receiver that has stopped: what the program\n"
+    "                sends waits until the line is full, and then its writes wait too\n"
+    "  release       read the line again, everything that waited first\n"
     "  noise on|off  send line noise between the replies, or stop it\n"
     "  smeter N      report the S-meter as N (0..255, decimal or 0x hexadecimal)\n"
     "  smeter auto   let the S-meter follow the tuned frequency again\n"
@@ -66,11 +69,14 @@ ParsedControl parseControlLine(std::string_view line) {
     const auto arguments = [&](size_t count) { return w.size() == count + 1; };
     using Kind = ControlCommand::Kind;
 
-    if (verb == "silent" || verb == "speak" || verb == "quit") {
+    if (verb == "silent" || verb == "speak" || verb == "hold" || verb == "release" ||
+        verb == "quit") {
         if (!arguments(0)) return refused(std::string(verb) + " takes nothing after it");
-        return command(verb == "silent"  ? Kind::Silent
-                       : verb == "speak" ? Kind::Speak
-                                         : Kind::Quit);
+        return command(verb == "silent"    ? Kind::Silent
+                       : verb == "speak"   ? Kind::Speak
+                       : verb == "hold"    ? Kind::Hold
+                       : verb == "release" ? Kind::Release
+                                           : Kind::Quit);
     }
     if (verb == "noise") {
         if (arguments(1) && w[1] == "on") return command(Kind::NoiseOn);
@@ -95,7 +101,7 @@ ParsedControl parseControlLine(std::string_view line) {
         return command(Kind::Dtmf, 0, std::string(w[1]));
     }
     return refused("unknown command " + std::string(verb) +
-                   " (silent, speak, noise on|off, smeter N|auto, dtmf KEYS, quit)");
+                   " (silent, speak, hold, release, noise on|off, smeter N|auto, dtmf KEYS, quit)");
 }
 
 ControlInput::ControlInput(RxEmulator& emulator, Sink done, Sink errors)
@@ -144,6 +150,14 @@ void ControlInput::apply(const ControlCommand& command) {
         case Kind::Speak:
             emulator_.setSilent(false);
             done_("speaking");
+            break;
+        case Kind::Hold:
+            emulator_.setHolding(true);
+            done_("holding the line");
+            break;
+        case Kind::Release:
+            emulator_.setHolding(false);
+            done_("reading the line");
             break;
         case Kind::NoiseOn:
             emulator_.setNoise(true);

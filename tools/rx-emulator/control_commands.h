@@ -1,6 +1,6 @@
 // The control input of a running emulator: command lines an operator or a test types to make
-// the receiver fall silent or speak again, send line noise, show a fixed S-meter or one that
-// follows the tuned frequency, report DTMF keys, or end the emulator.
+// the receiver fall silent or speak again, hold the line or read it again, send line noise, show a
+// fixed S-meter or one that follows the tuned frequency, report DTMF keys, or end the emulator.
 // Thread contract: parseControlLine is a pure function; a ControlInput is used by one thread
 // at a time and reaches its emulator only through the emulator's thread-safe operations.
 #pragma once
@@ -18,7 +18,18 @@ class RxEmulator;
 extern const char* const kControlHelp;
 
 struct ControlCommand {
-    enum class Kind { Silent, Speak, NoiseOn, NoiseOff, Smeter, SmeterFollows, Dtmf, Quit };
+    enum class Kind {
+        Silent,
+        Speak,
+        Hold,
+        Release,
+        NoiseOn,
+        NoiseOff,
+        Smeter,
+        SmeterFollows,
+        Dtmf,
+        Quit
+    };
     Kind kind = Kind::Quit;
     int value = 0;     // Smeter: 0..255
     std::string keys;  // Dtmf: the keys, each one of "0123456789ABCD*#"

@@ -186,6 +186,19 @@ bool RxEmulator::silent() const {
     return silent_;
 }
 
+void RxEmulator::setHolding(bool on) {
+    {
+        std::lock_guard lock(mutex_);
+        holding_ = on;
+    }
+    wake();
+}
+
+bool RxEmulator::holding() const {
+    std::lock_guard lock(mutex_);
+    return holding_;
+}
+
 bool RxEmulator::noise() const {
     std::lock_guard lock(mutex_);
     return noise_;
@@ -325,8 +338,12 @@ void RxEmulator::run() {
     while (!stopping_) {
         int timeout = nextTimeoutMs(monotonicUs());
         pollfd fds[2] = {{wakeFd_, POLLIN, 0}, {pty_.fd(), POLLIN, 0}};
-        const bool watchLine = !farEndGone_;
-        if (!watchLine) timeout = timeout < 0 ? kReopenCheckMs : std::min(timeout, kReopenCheckMs);
+        // A holding receiver leaves the line unread; a release wakes this wait, so what waited
+        // is read at once.
+        const bool watchLine = !farEndGone_ && !holding();
+        if (farEndGone_) {
+            timeout = timeout < 0 ? kReopenCheckMs : std::min(timeout, kReopenCheckMs);
+        }
         const int r = ::poll(fds, watchLine ? 2 : 1, timeout);
         if (r < 0 && errno != EINTR) {
             ::usleep(10000);  // a failing wait is retried, but not in a tight loop
@@ -336,10 +353,16 @@ void RxEmulator::run() {
             uint64_t count;
             [[maybe_unused]] const ssize_t n = ::read(wakeFd_, &count, sizeof count);
         }
-        if (!watchLine) {
+        if (farEndGone_) {
             farEndGone_ = false;  // look at the line again on the next wait
-        } else if (r > 0 && fds[1].revents != 0) {
-            const long got = (fds[1].revents & POLLIN) ? pty_.read(buffer, sizeof buffer) : -1;
+        } else if (watchLine && r > 0 && fds[1].revents != 0) {
+            long got = 0;
+            {
+                // Read under the lock, so once a hold is set no read begins.
+                std::lock_guard lock(mutex_);
+                if (!holding_)
+                    got = (fds[1].revents & POLLIN) ? pty_.read(buffer, sizeof buffer) : -1;
+            }
             if (got > 0) {
                 takeBytes(buffer, got, monotonicUs());
             } else if (got < 0) {

@@ -2,7 +2,8 @@
 // side, records each with a time stamp, answers them as the receiver does, reports its status
 // at a steady pace while switched on (from "G301" on, which every power-on sends), sweeps the
 // band scope while asked to, and on request sends data-broadcast frames, DTMF codes (one at a
-// time or as a paced sequence of keys), scan status, raw bytes or noise, or falls silent.
+// time or as a paced sequence of keys), scan status, raw bytes or noise, or falls silent, or
+// holds the line (stops reading it).
 // Thread contract: every public operation may be called from any thread; the receiver runs on
 // a thread of its own between start() and stop(). Replies leave in the order they are made.
 #pragma once
@@ -78,6 +79,12 @@ class RxEmulator {
     // A silent receiver still records what it hears but answers and reports nothing.
     void setSilent(bool on);
     bool silent() const;
+    // A holding receiver reads nothing from the line, as one that has stopped: what the program
+    // sends waits in the pseudo-terminal until it is full, and then the program's writes wait
+    // too; from the return of setHolding(true) on, no read begins. Released, it reads
+    // everything that waited, in order.
+    void setHolding(bool on);
+    bool holding() const;
     void setNoise(bool on);
     bool noise() const;
     // The S-meter the next status report carries.
@@ -118,6 +125,7 @@ class RxEmulator {
     std::deque<std::string> outbox_;
     bool statusReports_ = true;
     bool silent_ = false;
+    bool holding_ = false;
     bool noise_ = false;
     int64_t nextStatusUs_ = 0;
     int64_t nextSweepUs_ = 0;
