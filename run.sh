@@ -84,4 +84,7 @@ emulator=$!
 trap 'kill "$emulator" 2>/dev/null || true' EXIT
 for _ in $(seq 50); do [ -e "$link" ] && break; sleep 0.1; done
 echo "Emulated receiver on $link; control it with: echo silent|speak > $control"
-CORVELL_HOME="$demo" QUILLON_COM1="$link" "$bin/corvell" "$@"
+# Started in the demo folder, so the memory files it saves land beside its settings, not in the
+# clone.
+cd "$demo"
+CORVELL_HOME="$PWD" QUILLON_COM1="$link" "$bin/corvell" "$@"
