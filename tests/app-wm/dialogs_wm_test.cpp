@@ -13,6 +13,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
+#include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -22,6 +24,7 @@
 #include "shell/frmTitle.h"
 #include "tests/app-wm/session_display.h"
 #include "tests/support/artifacts.h"
+#include "tests/support/child_process.h"
 #include "tests/support/program_starts.h"
 #include "tests/support/x_window_state.h"
 
@@ -120,27 +123,47 @@ class DialogsUnderWindowManager : public ::testing::TestWithParam<KeyedDialog> {
         return above;
     }
 
+    // Starts the program, shows the dialog's panel where it is not shown at first, presses the
+    // panel's SET key and waits until the manager shows the dialog in the normal state.
+    void openByItsKey(const KeyedDialog& d) {
+        starts_.emplace(kIni);
+        main_ = &starts_->start();
+        if (d.panel == PanelSlot::DTMF) showDtmfPanel(*starts_);
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return keyOf(*main_, d.panel, "SET") != nullptr; }, 5000));
+        frame_ = static_cast<xcb_window_t>(main_->winId());
+
+        pressKey(*main_, d);
+        dialog_ = main_->dialog(d.word);
+        ASSERT_NE(dialog_, nullptr);
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                return dialog_->isVisible() &&
+                       shownNormal(static_cast<xcb_window_t>(dialog_->winId()));
+            },
+            5000))
+            << d.title << " did not open by its key";
+        window_ = static_cast<xcb_window_t>(dialog_->winId());
+    }
+
+    // The program goes before the connection that watches its windows.
+    void TearDown() override { starts_.reset(); }
+
     std::unique_ptr<XWindowState> x_;
+    // Set by openByItsKey().
+    std::optional<ProgramStarts> starts_;
+    shell::frmMain* main_ = nullptr;
+    ui::Form* dialog_ = nullptr;
+    xcb_window_t frame_ = 0;   // the main window
+    xcb_window_t window_ = 0;  // the dialog
 };
 
 TEST_P(DialogsUnderWindowManager, OpenedByItsKeyItStaysAboveTheMainWindowWhenThatIsClicked) {
     const KeyedDialog& d = GetParam();
-    ProgramStarts starts(kIni);
-    shell::frmMain& main = starts.start();
-    if (d.panel == PanelSlot::DTMF) showDtmfPanel(starts);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return keyOf(main, d.panel, "SET") != nullptr; }, 5000));
-    const xcb_window_t frame = static_cast<xcb_window_t>(main.winId());
-
-    pressKey(main, d);
-    ui::Form* dialog = main.dialog(d.word);
-    ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-            return dialog->isVisible() && shownNormal(static_cast<xcb_window_t>(dialog->winId()));
-        },
-        5000))
-        << d.title << " did not open by its key";
-    const xcb_window_t w = static_cast<xcb_window_t>(dialog->winId());
+    ASSERT_NO_FATAL_FAILURE(openByItsKey(d));
+    shell::frmMain& main = *main_;
+    const xcb_window_t frame = frame_;
+    const xcb_window_t w = window_;
     EXPECT_EQ(x().transientFor(w), frame) << d.title << " is not owned by the main window";
 
     // A click on the main window, away from the dialog (the empty area below the panels).
@@ -162,21 +185,11 @@ TEST_P(DialogsUnderWindowManager, OpenedByItsKeyItStaysAboveTheMainWindowWhenTha
 // key then hides it and brings it up again.
 TEST_P(DialogsUnderWindowManager, MinimisedByTheWindowManagerItComesBackWithTheMainWindow) {
     const KeyedDialog& d = GetParam();
-    ProgramStarts starts(kIni);
-    shell::frmMain& main = starts.start();
-    if (d.panel == PanelSlot::DTMF) showDtmfPanel(starts);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return keyOf(main, d.panel, "SET") != nullptr; }, 5000));
-    const xcb_window_t frame = static_cast<xcb_window_t>(main.winId());
-
-    pressKey(main, d);
-    ui::Form* dialog = main.dialog(d.word);
-    ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-            return dialog->isVisible() && shownNormal(static_cast<xcb_window_t>(dialog->winId()));
-        },
-        5000));
-    const xcb_window_t w = static_cast<xcb_window_t>(dialog->winId());
+    ASSERT_NO_FATAL_FAILURE(openByItsKey(d));
+    shell::frmMain& main = *main_;
+    ui::Form* dialog = dialog_;
+    const xcb_window_t frame = frame_;
+    const xcb_window_t w = window_;
 
     ASSERT_EQ(sessionDisplay()->run({"xdotool", "windowminimize", std::to_string(w)}), 0);
     ASSERT_TRUE(QTest::qWaitFor([&] { return x().wmState(w) == 3; }, 5000))

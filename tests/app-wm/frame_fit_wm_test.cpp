@@ -15,6 +15,7 @@
 #include "platform/private_profile.h"
 #include "shell/clsMDIPlaceWindow.h"
 #include "tests/support/artifacts.h"
+#include "tests/support/child_process.h"
 #include "tests/support/fast_emulator.h"
 #include "tests/support/temp_home.h"
 #include "tests/support/wm_display.h"

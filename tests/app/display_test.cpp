@@ -3,19 +3,12 @@
 // keeps its connection to a real X server (Xvfb) open, and usable, until it is released.
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <poll.h>
-#include <signal.h>
-#include <spawn.h>
 #include <stdlib.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <xcb/xcb.h>
 
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -24,8 +17,7 @@
 
 #include "app/DisplayCheck.h"
 #include "tests/support/temp_home.h"
-
-extern char** environ;
+#include "tests/support/x_server.h"
 
 namespace corvell::test {
 namespace {
@@ -64,68 +56,6 @@ TEST(Display, AMissingOrUnreachableDisplayIsSaidAndEndsWithStatusOne) {
     }
 }
 
-// An X server of the test's own: Xvfb on a display number it picks itself and names on a pipe
-// once it takes connections. Where Xvfb is missing or does not come up, display() is empty and
-// whyNot() says why.
-class OwnXServer {
-  public:
-    OwnXServer() {
-        int pipeFds[2];
-        if (::pipe2(pipeFds, O_CLOEXEC) != 0) {
-            why_ = std::strerror(errno);
-            return;
-        }
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, pipeFds[1], 3);
-        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-        char* argv[] = {const_cast<char*>("Xvfb"), const_cast<char*>("-displayfd"),
-                        const_cast<char*>("3"),    const_cast<char*>("-nolisten"),
-                        const_cast<char*>("tcp"),  nullptr};
-        const int rc = posix_spawnp(&pid_, "Xvfb", &actions, nullptr, argv, environ);
-        posix_spawn_file_actions_destroy(&actions);
-        ::close(pipeFds[1]);
-        if (rc != 0) {
-            pid_ = -1;
-            why_ = std::string("Xvfb cannot be started (scripts/deps.sh installs it): ") +
-                   std::strerror(rc);
-        } else {
-            readDisplay(pipeFds[0]);
-        }
-        ::close(pipeFds[0]);
-    }
-    ~OwnXServer() {
-        if (pid_ <= 0) return;
-        ::kill(pid_, SIGTERM);
-        ::waitpid(pid_, nullptr, 0);
-    }
-    OwnXServer(const OwnXServer&) = delete;
-    OwnXServer& operator=(const OwnXServer&) = delete;
-
-    const std::string& display() const { return display_; }
-    const std::string& whyNot() const { return why_; }
-
-  private:
-    void readDisplay(int fd) {
-        std::string number;
-        pollfd p{fd, POLLIN, 0};
-        while (number.empty() || number.back() != '\n') {
-            char c = 0;
-            if (::poll(&p, 1, 10000) <= 0 || ::read(fd, &c, 1) != 1) {
-                why_ = "Xvfb did not come up";
-                return;
-            }
-            number += c;
-        }
-        number.pop_back();
-        display_ = ":" + number;
-    }
-
-    pid_t pid_ = -1;
-    std::string display_;
-    std::string why_;
-};
-
 // The check's environment: the toolkit's `platform` and the X `display`, put back afterwards.
 class PlatformOn {
   public:
@@ -163,9 +93,11 @@ bool serverAnswers(xcb_connection_t* c) {
 }
 
 TEST(DisplayCheck, KeepsItsConnectionOpenWhileTheToolkitConnectsUntilReleased) {
-    OwnXServer server;
-    if (server.display().empty()) GTEST_SKIP() << server.whyNot();
-    PlatformOn platform(server.display());
+    // Started as a desktop's server is: it resets itself whenever its last client leaves, the
+    // case the check keeps its connection open for.
+    XServer server;
+    if (!server.ready()) GTEST_SKIP() << server.whyNot();
+    PlatformOn platform(server.name());
 
     app::DisplayCheck check("corvell");
     EXPECT_FALSE(check.problem().has_value()) << *check.problem();
@@ -175,7 +107,7 @@ TEST(DisplayCheck, KeepsItsConnectionOpenWhileTheToolkitConnectsUntilReleased) {
     const int fd = xcb_get_file_descriptor(kept);
 
     // The toolkit connects while the check's connection is still there, a client of its own.
-    xcb_connection_t* toolkit = xcb_connect(server.display().c_str(), nullptr);
+    xcb_connection_t* toolkit = xcb_connect(server.name().c_str(), nullptr);
     ASSERT_EQ(xcb_connection_has_error(toolkit), 0);
     EXPECT_NE(xcb_get_setup(toolkit)->resource_id_base, xcb_get_setup(kept)->resource_id_base);
     EXPECT_TRUE(serverAnswers(kept));
