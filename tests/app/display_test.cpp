@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/DisplayCheck.h"
+#include "tests/support/scoped_env.h"
 #include "tests/support/temp_home.h"
 #include "tests/support/x_server.h"
 
@@ -59,29 +60,15 @@ TEST(Display, AMissingOrUnreachableDisplayIsSaidAndEndsWithStatusOne) {
 // The check's environment: the toolkit's `platform` and the X `display`, put back afterwards.
 class PlatformOn {
   public:
-    explicit PlatformOn(const std::string& display, const char* platform = "xcb") {
-        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
-            const char* value = std::getenv(name);
-            saved_.push_back({name, value ? std::optional<std::string>(value) : std::nullopt});
-        }
-        ::setenv("QT_QPA_PLATFORM", platform, 1);
-        ::setenv("DISPLAY", display.c_str(), 1);
-        ::unsetenv("WAYLAND_DISPLAY");
-    }
-    ~PlatformOn() {
-        for (const auto& [name, value] : saved_) {
-            if (value) {
-                ::setenv(name, value->c_str(), 1);
-            } else {
-                ::unsetenv(name);
-            }
-        }
-    }
-    PlatformOn(const PlatformOn&) = delete;
-    PlatformOn& operator=(const PlatformOn&) = delete;
+    explicit PlatformOn(const std::string& display, const char* platform = "xcb")
+        : platform_("QT_QPA_PLATFORM", platform),
+          display_("DISPLAY", display),
+          wayland_("WAYLAND_DISPLAY", std::nullopt) {}
 
   private:
-    std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
+    ScopedEnv platform_;
+    ScopedEnv display_;
+    ScopedEnv wayland_;
 };
 
 // A round trip to the X server on `c`: true when the server answered.

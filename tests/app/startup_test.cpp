@@ -29,6 +29,7 @@
 #include "shell/frmTitle.h"
 #include "tests/support/artifacts.h"
 #include "tests/support/fake_quillon.h"
+#include "tests/support/scoped_env.h"
 #include "tests/support/scripted_presenter.h"
 #include "tests/support/temp_home.h"
 
@@ -214,32 +215,6 @@ SecondStart startSecond(const std::string& corvellHome,
     out.error = second.readAllStandardError().toStdString();
     return out;
 }
-
-// Sets or removes an environment variable of this process for one scope.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, std::optional<std::string> value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        if (value) {
-            ::setenv(name, value->c_str(), 1);
-        } else {
-            ::unsetenv(name);
-        }
-    }
-    ~ScopedEnv() {
-        if (old_) {
-            ::setenv(name_, old_->c_str(), 1);
-        } else {
-            ::unsetenv(name_);
-        }
-    }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-  private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 TEST_F(Startup, ASecondStartNeverRunsBesideTheFirstAndSaysWhyUnlessTheFirstRunsOn) {
     home.write("Corvell.ini", "[DATA]\r\nCOMPORT=1\r\nCONNECT=0\r\n");
