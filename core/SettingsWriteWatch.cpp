@@ -12,11 +12,8 @@ std::string normal(const std::string& path) {
 }
 
 // The file, then the reason in brackets without the file's name a second time.
-std::string fileAndReason(const std::string& path, std::string why) {
-    for (const std::string& head : {path + ": ", "cannot write " + path + ": "}) {
-        if (why.starts_with(head)) why.erase(0, head.size());
-    }
-    return path + "\r\n(" + why + ")";
+std::string fileAndReason(const std::string& path, const std::string& why) {
+    return path + "\r\n(" + platform::failureReason(path, why) + ")";
 }
 
 }  // namespace

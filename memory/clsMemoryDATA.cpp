@@ -56,11 +56,9 @@ void showFileMessage(const char* what, const std::string& name) {
 
 // The log line of a save that failed: the file, then the reason without the file's name a
 // second time (the box says only that the file was not saved).
-void logNotSaved(const std::string& path, std::string why) {
-    if (why.empty()) why = "a line of the memory could not be stored";
-    for (const std::string& head : {path + ": ", "cannot write " + path + ": "}) {
-        if (why.starts_with(head)) why.erase(0, head.size());
-    }
+void logNotSaved(const std::string& path, const std::string& failure) {
+    const std::string why = failure.empty() ? "a line of the memory could not be stored"
+                                            : platform::failureReason(path, failure);
     platform::logLine("Corvell", "the memory could not be saved in " + path + " (" + why + ")");
 }
 

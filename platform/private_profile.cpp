@@ -264,4 +264,11 @@ bool ProfileBatch::commit() {
     return committed_;
 }
 
+std::string failureReason(const std::string& path, std::string failure) {
+    for (const std::string& head : {path + ": ", "cannot write " + path + ": "}) {
+        if (failure.starts_with(head)) failure.erase(0, head.size());
+    }
+    return failure;
+}
+
 }  // namespace platform

@@ -46,6 +46,11 @@ bool deleteProfileKey(const std::string& path, std::string_view section, std::st
 // and reads as a settings file. `error` (when given) holds the reason when not.
 bool profileWritable(const std::string& path, std::string* error = nullptr);
 
+// The reason in a failure told for `path` (by profileWritable, a ProfileWriteListener or
+// ProfileBatch::failure), without the file's name it may start with, for a text that names the
+// file itself.
+std::string failureReason(const std::string& path, std::string failure);
+
 // Told of every attempt to put a file on the disk, on the thread that wrote and outside the
 // engine's lock (so it may show a box or use the engine itself). A batch is one attempt, when it
 // ends; a write that changes nothing is none.

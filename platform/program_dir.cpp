@@ -27,10 +27,6 @@ std::string programDirectory() {
     return ec ? std::string(".") : withoutTrailingSlash(cwd.string());
 }
 
-}  // namespace platform
-
-namespace platform {
-
 std::string realDirectory(const std::string& dir) {
     std::error_code ec;
     const auto real = std::filesystem::canonical(dir, ec);
