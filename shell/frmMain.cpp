@@ -100,10 +100,14 @@ void frmMain::MDIForm_Load() {
     scanCtrl_->Init();
     rx_.setScanObj(scanCtrl_.get());
 
-    if (parts_.placement->LoadMDIFormPlacement(*this)) parts_.placement->SetMDIPlacement(*this);
-    // The designed size, or a saved one, may be larger than this screen: the whole frame, title
-    // bar included, is kept on it.
-    ui::KeepFrameOnScreen(this);
+    // A saved place is fitted to this screen as it is set; the designed size, used where none
+    // was saved, may be larger than the screen too: the whole frame, title bar included, is
+    // kept on it.
+    if (parts_.placement->LoadMDIFormPlacement(*this)) {
+        parts_.placement->SetMDIPlacement(*this);
+    } else {
+        ui::KeepFrameOnScreen(this);
+    }
 
     settings.loadData(&profile);
     rx_.setComPortNum(settings.COMPort);
